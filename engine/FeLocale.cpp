@@ -1,0 +1,95 @@
+#include "FeLocale.h"
+
+#include <algorithm>
+
+namespace lexorin {
+namespace {
+
+// Lower-case Cyrillic letters in alphabetical order.
+constexpr std::uint8_t kCyrillicOrder[] = {
+    0xE0, 0xE1, 0xE2, 0xE3, 0xB4, 0x83, 0xE4, 0x90, 0xE5, 0xB8, 0xBA, 0xE6, //  а б в г ґ ѓ д ђ е ё є ж
+    0xE7, 0xBE, 0xE8, 0xB3, 0xBF, 0xE9, 0xBC, 0xEA, 0x9D, 0xEB, 0x9A, 0xEC, //  з ѕ и і ї й ј к ќ л љ м
+    0xED, 0x9C, 0xEE, 0xEF, 0xF0, 0xF1, 0xF2, 0x9E, 0xF3, 0xA2, 0xF4, 0xF5, //  н њ о п р с т ћ у ў ф х
+    0xF6, 0xF7, 0x9F, 0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xFD, 0xFE, 0xFF,       //  ц ч џ ш щ ъ ы ь э ю я
+};
+
+// Primary weight of every byte, the same for both cases of a letter: first
+// everything that is neither letter nor digit (in byte order), then digits,
+// Latin letters, the micro sign and the Cyrillic letters.
+constexpr std::array<std::uint8_t, 256> MakePrimaryWeights() {
+    std::array<std::uint8_t, 256> weight{};
+    std::array<bool, 256> placed{};
+    int next = 0;
+    auto place = [&](int b) {
+        weight[b] = static_cast<std::uint8_t>(next++);
+        placed[b] = true;
+    };
+    const auto& type = CharTypeTable;
+    for (int b = 0; b < 256; ++b)
+        if ((type[b] & (kCharAlpha | kCharDigit)) == 0)
+            place(b);
+    for (int b = '0'; b <= '9'; ++b)
+        place(b);
+    for (int b = 'a'; b <= 'z'; ++b)
+        place(b);
+    place(locale_detail::kMicroSign);
+    for (std::uint8_t b : kCyrillicOrder)
+        place(b);
+    for (int b = 0; b < 256; ++b)
+        if (!placed[b])
+            weight[b] = weight[LowerCaseTable[b]];
+    return weight;
+}
+
+constexpr std::array<std::uint8_t, 256> kPrimaryWeight = MakePrimaryWeights();
+
+char decimalSeparator = '.';
+
+std::uint8_t Weight(char c) {
+    return kPrimaryWeight[static_cast<std::uint8_t>(c)];
+}
+
+} // namespace
+
+std::string LowerCaseText(std::string_view text) {
+    std::string result(text);
+    for (char& c : result)
+        c = static_cast<char>(LowerChar(c));
+    return result;
+}
+
+int CompareTextIgnoreCase(std::string_view a, std::string_view b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const int d = int(Weight(a[i])) - int(Weight(b[i]));
+        if (d != 0)
+            return d;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+int CompareTextCaseSensitive(std::string_view a, std::string_view b) {
+    if (const int primary = CompareTextIgnoreCase(a, b); primary != 0)
+        return primary;
+    // Same letters, same length: the first difference is one of case.
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == b[i])
+            continue;
+        const bool aLower = CharTypeTable[static_cast<std::uint8_t>(a[i])] & kCharLower;
+        const bool bLower = CharTypeTable[static_cast<std::uint8_t>(b[i])] & kCharLower;
+        if (aLower != bLower)
+            return aLower ? -1 : 1;
+        return static_cast<std::uint8_t>(a[i]) < static_cast<std::uint8_t>(b[i]) ? -1 : 1;
+    }
+    return 0;
+}
+
+char DecimalSeparator() {
+    return decimalSeparator;
+}
+
+void SetDecimalSeparator(char separator) {
+    decimalSeparator = separator;
+}
+
+} // namespace lexorin

@@ -1,0 +1,175 @@
+// Persistence of a suffix tree in three parts: header, nodes, string.
+#include "FeBase.h"
+#include "FeErrors.h"
+#include "FeStream.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace lexorin {
+namespace {
+
+constexpr std::int32_t kHeaderSize = 16;
+
+// Node records are read in blocks of at most this many before a count read
+// from the stream is trusted with more memory.
+constexpr std::size_t kReadBlock = 1 << 16;
+
+void Check(bool condition, const std::string& what) {
+    if (!condition)
+        throw EFeStreamError(what);
+}
+
+} // namespace
+
+void TFeTree::WriteHeader(std::ostream& stream) const {
+    WriteInt32(stream, kHeaderSize);
+    WriteBytes(stream, std::string(kHeaderSize, '\0'));
+}
+
+void TFeTree::ReadHeader(std::istream& stream) {
+    SkipBytes(stream, ReadInt32(stream));
+}
+
+// Per node: the parent, negated for a one-symbol edge below a node other than
+// the root; the edge start, negated for a node without children; the edge end
+// only when neither was negated.
+void TFeTree::WriteNodes(std::ostream& stream) const {
+    WriteInt32(stream, Count());
+    WriteInt32(stream, currentEnd_);
+    for (int i = 0; i < Count(); ++i) {
+        const TFeTreeNode& node = nodes_[i];
+        const bool oneSymbol = i != 0 && node.EdgeStart == node.EdgeEnd && node.Parent > 0;
+        const bool childless = i != 0 && node.FirstChild == -1;
+        WriteInt32(stream, oneSymbol ? -node.Parent : node.Parent);
+        WriteInt32(stream, childless ? -node.EdgeStart : node.EdgeStart);
+        if (!oneSymbol && !childless)
+            WriteInt32(stream, node.EdgeEnd);
+    }
+}
+
+void TFeTree::ReadNodes(std::istream& stream) {
+    if (stringObject_ == nullptr)
+        throw EFeError("A tree needs its string before its nodes can be read");
+    const int length = stringObject_->Length();
+    const std::int32_t count = ReadInt32(stream);
+    const std::int32_t currentEnd = ReadInt32(stream);
+    Check(count >= 0, "negative node count " + std::to_string(count));
+    Check(currentEnd >= 0 && currentEnd <= length,
+          "edge end " + std::to_string(currentEnd) + " lies outside the string");
+
+    // Everything is read and checked in a tree of its own; this tree changes
+    // only when the whole part was valid.
+    TFeTree read(stringObject_, false);
+    read.currentEnd_ = currentEnd;
+    for (std::int32_t k = 0; k < count; ++k) {
+        if (read.nodes_.Size() == read.nodes_.Capacity())
+            read.nodes_.SetCapacity(
+                std::min<std::size_t>(count, read.nodes_.Capacity() + kReadBlock));
+        TFeTreeNode node;
+        std::int32_t parent = ReadInt32(stream);
+        std::int32_t start = ReadInt32(stream);
+        const bool oneSymbol = k > 0 && parent < 0;
+        const bool open = k > 0 && start < 0;
+        if (oneSymbol)
+            parent = -parent;
+        if (open)
+            start = -start;
+        const std::int32_t end = open ? -1 : (oneSymbol ? start : ReadInt32(stream));
+        const std::string where = "node " + std::to_string(k) + ": ";
+        if (k == 0) {
+            Check(parent == -1 && start == 0 && end == 0, where + "not a root");
+        } else {
+            Check(parent >= 0 && parent < count && parent != k, where + "bad parent");
+            Check(start >= 1 && start <= currentEnd, where + "edge outside the string");
+            Check(open || (end >= start && end <= currentEnd), where + "edge outside the string");
+        }
+        node.Parent = parent;
+        node.EdgeStart = start;
+        node.EdgeEnd = end;
+        node.Occurrences = (open || k == 0) ? 1 : 0;
+        read.nodes_.PushBack(node, 1);
+    }
+
+    read.previous_.SetCapacity(read.nodes_.Size());
+    for (std::int32_t k = 0; k < count; ++k)
+        read.previous_.PushBack(-1, 1);
+    for (std::int32_t k = 1; k < count; ++k)
+        read.AppendChild(read.nodes_[k].Parent, k);
+    read.previous_.Clear();
+
+    // Every node must hang below the root, childless nodes must be open
+    // leaves, and no path may be longer than the string read so far.
+    const std::vector<std::int32_t> order = read.TopDownOrder();
+    Check(order.size() == static_cast<std::size_t>(count), "the nodes do not form one tree");
+    std::vector<std::int32_t> depth(order.size(), 0);
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        const int x = order[k];
+        const TFeTreeNode& node = read.nodes_[x];
+        Check((node.EdgeEnd == -1) == (node.FirstChild == -1),
+              "node " + std::to_string(x) + ": leaves and internal nodes are mixed up");
+        depth[x] = depth[node.Parent] + read.EdgeLength(x);
+        Check(depth[x] <= currentEnd, "node " + std::to_string(x) + ": path too long");
+    }
+    Check(count <= 1 || read.nodes_[0].FirstChild != -1, "the root has no children");
+
+    read.Finish();
+    read.OrderChildrenByFirstOccurrence();
+    nodes_.Swap(read.nodes_);
+    previous_.Clear();
+    currentEnd_ = currentEnd;
+}
+
+// The stream does not record the order in which children were attached. The
+// builder attaches them in ascending order of their first occurrence, and
+// that order is what FirstLeaf relies on, so it is restored from the leaves.
+void TFeTree::OrderChildrenByFirstOccurrence() {
+    const std::vector<std::int32_t> order = TopDownOrder();
+    std::vector<std::int32_t> firstStart(nodes_.Size(), 0);
+    for (std::size_t k = order.size(); k-- > 0;) {
+        const int x = order[k];
+        if (nodes_[x].Link < 0)
+            firstStart[x] = -nodes_[x].Link;
+        const int parent = nodes_[x].Parent;
+        if (parent >= 0 && (firstStart[parent] == 0 || firstStart[x] < firstStart[parent]))
+            firstStart[parent] = firstStart[x];
+    }
+    std::vector<std::int32_t> byStart(order.begin() + (order.empty() ? 0 : 1), order.end());
+    std::stable_sort(byStart.begin(), byStart.end(),
+                     [&firstStart](int a, int b) { return firstStart[a] < firstStart[b]; });
+    for (int i = 0; i < Count(); ++i)
+        nodes_[i].FirstChild = -1;
+    previous_.Clear();
+    previous_.SetCapacity(nodes_.Size());
+    for (int i = 0; i < Count(); ++i)
+        previous_.PushBack(-1, 1);
+    for (int x : byStart)
+        AppendChild(nodes_[x].Parent, x);
+    previous_.Clear();
+}
+
+void TFeTree::WriteString(std::ostream& stream) const {
+    if (stringObject_ == nullptr)
+        throw EFeError("The tree has no string to write");
+    // The string's own form is made first, so that a string class without one
+    // fails before anything is written.
+    std::ostringstream form;
+    stringObject_->SaveToStream(form);
+    const bool characters = dynamic_cast<const TFePasStringObject*>(stringObject_) != nullptr;
+    WriteByte(stream, characters ? 0 : 1);
+    WriteBytes(stream, form.str());
+}
+
+void TFeTree::ReadString(std::istream& stream) {
+    const std::uint8_t classByte = ReadByte(stream);
+    if (classByte != 0)
+        throw EFeStringClassError(classByte);
+    std::unique_ptr<TFeStringObject> string = TFePasStringObject::Read(stream);
+    // Nodes already read point into a string of the same length.
+    if (Count() > 0 && stringObject_ != nullptr && string->Length() != stringObject_->Length())
+        throw EFeStreamError("the string does not fit the nodes of this tree");
+    ownedString_ = std::move(string);
+    stringObject_ = ownedString_.get();
+}
+
+} // namespace lexorin

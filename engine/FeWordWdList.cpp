@@ -1,0 +1,267 @@
+#include "FeWordWdList.h"
+
+#include "FeErrors.h"
+
+#include <algorithm>
+#include <bit>
+#include <numeric>
+
+namespace lexorin {
+
+TFeWordsString::TFeWordsString(std::shared_ptr<const std::string> text, bool addTerminator)
+    : sourceText_(std::move(text)), addTerminator_(addTerminator) {}
+
+TFeWordsString::TFeWordsString(std::string text, int capacity, const TCharSet& stopChars,
+                               bool addTerminator)
+    : TFeWordsString(std::make_shared<const std::string>(std::move(text)), addTerminator) {
+    hasPositions_ = StoreWordPositions;
+    // The text length bounds the number of words and breaks.
+    const std::size_t bound = sourceText_->size() + 1;
+    items_.reserve(std::min(bound, static_cast<std::size_t>(std::max(capacity, 0)) + 1));
+    Tokenize(stopChars);
+    BuildWordList();
+}
+
+void TFeWordsString::Tokenize(const TCharSet& stopChars) {
+    const std::string& text = *sourceText_;
+    const std::size_t length = text.size();
+    hasBreaks_ = false;
+    std::int32_t breaks = 0;
+    std::size_t word = 0; // 1 + index of the word being read; 0 between words
+    for (std::size_t i = 1; i <= length; ++i) {
+        const bool wordChar = IsWordCharAt(text, i);
+        if (word == 0) {
+            if (wordChar) {
+                // A word begins; its first character is never a break.
+                items_.push_back({static_cast<std::int32_t>(i), 1,
+                                  static_cast<std::int32_t>(items_.size()), 0});
+                word = items_.size();
+                continue;
+            }
+        } else if (wordChar) {
+            ++items_[word - 1].Len;
+        } else {
+            word = 0;
+        }
+        // A stop character inside a word puts its break after that word's item.
+        if (stopChars.Contains(text[i - 1])) {
+            items_.push_back({breaks++, -1, static_cast<std::int32_t>(items_.size()), 0});
+            hasBreaks_ = true;
+        }
+    }
+    if (addTerminator_)
+        items_.push_back({1, 0, static_cast<std::int32_t>(items_.size()), 0});
+    items_.shrink_to_fit();
+}
+
+void TFeWordsString::BuildWordList() {
+    const std::string_view text = *sourceText_;
+    wordList_.clear();
+    wordList_.reserve(items_.size());
+    for (const TFeWordItem& item : items_) {
+        if (item.Start > 0 && item.Len > 0)
+            wordList_.push_back(text.substr(static_cast<std::size_t>(item.Start - 1),
+                                            static_cast<std::size_t>(item.Len)));
+        else
+            wordList_.emplace_back();
+    }
+}
+
+std::string_view TFeWordsString::SortedWordText(int k) const {
+    if (k < 0 || static_cast<std::size_t>(k) >= sortedItems_.size())
+        return {};
+    return wordList_[static_cast<std::size_t>(sortedItems_[k])];
+}
+
+std::string TFeWordsString::GetFragment(int first, int words) const {
+    if (!hasPositions_)
+        throw EFeError("Word positions are not accessible");
+    const int last = first + words - 1;
+    if (first < 1 || words < 1 || last > Length())
+        return {};
+    const std::string& text = *sourceText_;
+    const std::int64_t from = Position(first);
+    const std::int64_t to = std::int64_t{Position(last)} + Item(last).Len; // one past the end
+    if (from < 1 || to <= from || to - 1 > static_cast<std::int64_t>(text.size()))
+        return {};
+    return text.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from));
+}
+
+bool TFeWordsString::SameWord(std::string_view a, std::string_view b) const {
+    return caseSensitive_ ? a == b : SameTextIgnoreCase(a, b);
+}
+
+namespace {
+
+// Hash of a word under the case mode.
+std::uint64_t WordHash(std::string_view word, bool caseSensitive) {
+    std::uint64_t h = 1469598103934665603ULL;
+    for (char c : word) {
+        const std::uint8_t b = caseSensitive ? static_cast<std::uint8_t>(c) : LowerChar(c);
+        h = (h ^ b) * 1099511628211ULL;
+    }
+    return h ^ (h >> 29);
+}
+
+} // namespace
+
+std::vector<std::int32_t> TFeWordsString::WordClasses(std::int32_t& classCount) const {
+    // Open addressing over the first symbol of each class.
+    const std::size_t n = items_.size();
+    std::vector<std::int32_t> classes(n, 0);
+    std::vector<std::int32_t> table(std::bit_ceil(2 * n + 16), -1);
+    const std::size_t mask = table.size() - 1;
+    classCount = 0;
+    for (std::size_t s = 0; s < n; ++s) {
+        if (items_[s].Len <= 0)
+            continue;
+        const std::string_view word = wordList_[s];
+        std::size_t slot = WordHash(word, caseSensitive_) & mask;
+        while (table[slot] != -1 && !SameWord(wordList_[static_cast<std::size_t>(table[slot])], word))
+            slot = (slot + 1) & mask;
+        if (table[slot] == -1) {
+            table[slot] = static_cast<std::int32_t>(s);
+            classes[s] = ++classCount;
+        } else {
+            classes[s] = classes[static_cast<std::size_t>(table[slot])];
+        }
+    }
+    return classes;
+}
+
+void TFeWordsString::SortWords(bool assignIds) {
+    // Distinct words are sorted once by the collation; the items are then
+    // placed by the rank of their word, in symbol order within a word, which
+    // keeps the sort stable and linear in the number of items.
+    std::int32_t classCount = 0;
+    const std::vector<std::int32_t> classes = WordClasses(classCount);
+    std::vector<std::int32_t> representative(static_cast<std::size_t>(classCount) + 1, -1);
+    for (std::size_t s = 0; s < classes.size(); ++s)
+        if (representative[static_cast<std::size_t>(classes[s])] == -1)
+            representative[static_cast<std::size_t>(classes[s])] = static_cast<std::int32_t>(s);
+    std::vector<std::int32_t> byWord(static_cast<std::size_t>(classCount));
+    std::iota(byWord.begin(), byWord.end(), 1);
+    std::sort(byWord.begin(), byWord.end(), [&](std::int32_t a, std::int32_t b) {
+        return CompareText(wordList_[static_cast<std::size_t>(representative[a])],
+                           wordList_[static_cast<std::size_t>(representative[b])],
+                           caseSensitive_) < 0;
+    });
+    // Breaks and the terminator (class 0, empty text) come first.
+    std::vector<std::int32_t> firstSlot(static_cast<std::size_t>(classCount) + 2, 0);
+    std::vector<std::int32_t> rank(static_cast<std::size_t>(classCount) + 1, 0);
+    for (std::size_t r = 0; r < byWord.size(); ++r)
+        rank[static_cast<std::size_t>(byWord[r])] = static_cast<std::int32_t>(r) + 1;
+    for (std::int32_t c : classes)
+        ++firstSlot[static_cast<std::size_t>(rank[static_cast<std::size_t>(c)]) + 1];
+    std::partial_sum(firstSlot.begin(), firstSlot.end(), firstSlot.begin());
+    sortedItems_.assign(classes.size(), 0);
+    for (std::size_t s = 0; s < classes.size(); ++s) {
+        const auto r = static_cast<std::size_t>(rank[static_cast<std::size_t>(classes[s])]);
+        sortedItems_[static_cast<std::size_t>(firstSlot[r]++)] = static_cast<std::int32_t>(s);
+    }
+    if (assignIds)
+        AssignIds();
+}
+
+void TFeWordsString::AssignIds() {
+    std::int32_t id = 1;
+    std::string_view previous;
+    for (std::size_t k = 0; k < sortedItems_.size(); ++k) {
+        TFeWordItem& item = items_[static_cast<std::size_t>(sortedItems_[k])];
+        const std::string_view text = wordList_[static_cast<std::size_t>(sortedItems_[k])];
+        if (k > 0 && !(item.Len > 0 && SameWord(text, previous)))
+            ++id;
+        item.Id = id;
+        previous = text;
+    }
+    idsAssigned_ = true;
+}
+
+void TFeWordsString::FreeItems() {
+    items_ = {};
+    wordList_ = {};
+    sortedItems_ = {};
+}
+
+int TFeWordsString::Length() const {
+    return static_cast<int>(items_.size());
+}
+
+bool TFeWordsString::SymbolsEqual(int i, int j) const {
+    if (idsAssigned_)
+        return Item(i).Id == Item(j).Id;
+    if (Item(i).Len <= 0 || Item(j).Len <= 0)
+        return i == j;
+    return SameWord(WordText(i), WordText(j));
+}
+
+int TFeWordsString::CompareSymbols(int i, int j) const {
+    return CompareText(WordText(i), WordText(j), caseSensitive_);
+}
+
+namespace {
+
+const TFeWordsString& AsWordsString(const TFeStringObject& other) {
+    const auto* words = dynamic_cast<const TFeWordsString*>(&other);
+    if (words == nullptr)
+        throw EFeInvalidCast("a word string was expected");
+    return *words;
+}
+
+} // namespace
+
+bool TFeWordsString::SymbolsEqualIn(const TFeStringObject& other, int i, int j) const {
+    return SameWord(WordText(i), AsWordsString(other).WordText(j));
+}
+
+int TFeWordsString::SymbolsDiffer(int i, int j) const {
+    return WordText(i) == WordText(j) ? 0 : 1;
+}
+
+int TFeWordsString::SymbolsDifferIn(const TFeStringObject& other, int i, int j) const {
+    return WordText(i) == AsWordsString(other).WordText(j) ? 0 : 1;
+}
+
+std::unique_ptr<TFeStringObject> TFeWordsString::SubString(int from, int count) const {
+    std::unique_ptr<TFeWordsString> result(new TFeWordsString(sourceText_, false));
+    const int first = std::max(from, 1);
+    const int last = std::min(from + count - 1, Length());
+    for (int n = first; n <= last; ++n) {
+        TFeWordItem item = Item(n);
+        item.Id = 0;
+        result->items_.push_back(item);
+    }
+    result->BuildWordList();
+    return result;
+}
+
+void TFeWordsString::GetText(std::string& s) const {
+    s.clear();
+    for (std::size_t k = 0; k < wordList_.size(); ++k) {
+        if (k > 0)
+            s.push_back(' ');
+        if (wordList_[k].empty())
+            s.push_back('$');
+        else
+            s.append(wordList_[k]);
+    }
+    if (!caseSensitive_)
+        s = LowerCaseText(s);
+}
+
+std::vector<std::int32_t> TFeWordsString::SymbolKeys() const {
+    std::vector<std::int32_t> keys(items_.size() + 1, 0);
+    if (idsAssigned_) {
+        for (std::size_t s = 0; s < items_.size(); ++s)
+            keys[s + 1] = items_[s].Id;
+        return keys;
+    }
+    // Breaks and the terminator equal only themselves: keys above every word's.
+    std::int32_t classCount = 0;
+    const std::vector<std::int32_t> classes = WordClasses(classCount);
+    for (std::size_t s = 0; s < items_.size(); ++s)
+        keys[s + 1] = classes[s] != 0 ? classes[s] : classCount + 1 + static_cast<std::int32_t>(s);
+    return keys;
+}
+
+} // namespace lexorin

@@ -1,0 +1,93 @@
+// The word string: a text as a sequence of word, break and terminator symbols.
+#pragma once
+
+#include "FeBase.h"
+#include "FeUtils.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexorin {
+
+// One symbol of a word string.
+struct TFeWordItem {
+    // Word: 1-based position of its first character. Break: its ordinal
+    // (0 for the first break of the text). Terminator: 1.
+    std::int32_t Start = 0;
+    std::int32_t Len = 0;   // word: its length; break: -1; terminator: 0
+    std::int32_t Index = 0; // 0-based symbol index
+    std::int32_t Id = 0;    // 0 until AssignIds, then equal for equal words
+};
+
+// When on, word strings created from now on keep the text position of every
+// word, which GetFragment needs.
+inline bool StoreWordPositions = false;
+
+class TFeWordsString : public TFeStringObject {
+public:
+    // Tokenises Text: one symbol per word, one break per character of
+    // stopChars, and the terminator when addTerminator is set. `capacity`
+    // bounds the number of symbols expected (the text length serves).
+    TFeWordsString(std::string text, int capacity, const TCharSet& stopChars, bool addTerminator);
+
+    bool AddTerminator() const { return addTerminator_; }
+    bool CaseSensitive() const { return caseSensitive_; }
+    void SetCaseSensitive(bool caseSensitive) { caseSensitive_ = caseSensitive; }
+    bool HasBreaks() const { return hasBreaks_; }
+    bool IdsAssigned() const { return idsAssigned_; }
+    bool HasPositions() const { return hasPositions_; }
+    const std::string& SourceText() const { return *sourceText_; }
+
+    const TFeWordItem& Item(int n) const { return items_[n - 1]; }
+    // Text position of word symbol N; only when positions were stored.
+    int Position(int n) const { return items_[n - 1].Start; }
+    std::string_view WordText(int n) const { return wordList_[n - 1]; }
+    const std::vector<std::int32_t>& SortedItems() const { return sortedItems_; }
+    // Text of the K-th item in word order; empty when K is out of range.
+    std::string_view SortedWordText(int k) const;
+    // The text from the first character of symbol First to the last character
+    // of symbol First + Words - 1, as written. Needs stored positions.
+    std::string GetFragment(int first, int words) const;
+    // Puts the items in word order (stable: equal words keep text order; breaks
+    // and the terminator first) and, when asked, gives equal words one Id.
+    void SortWords(bool assignIds);
+    void AssignIds();
+    bool SameWord(std::string_view a, std::string_view b) const;
+    void FreeItems();
+
+    int Length() const override;
+    bool SymbolsEqual(int i, int j) const override;
+    int CompareSymbols(int i, int j) const override;
+    bool SymbolsEqualIn(const TFeStringObject& other, int i, int j) const override;
+    int SymbolsDiffer(int i, int j) const override;
+    int SymbolsDifferIn(const TFeStringObject& other, int i, int j) const override;
+    std::unique_ptr<TFeStringObject> SubString(int from, int count) const override;
+    // The symbols joined by single spaces, breaks and the terminator as "$";
+    // lower-cased unless case-sensitive.
+    void GetText(std::string& s) const override;
+    std::vector<std::int32_t> SymbolKeys() const override;
+
+private:
+    TFeWordsString(std::shared_ptr<const std::string> text, bool addTerminator);
+    void Tokenize(const TCharSet& stopChars);
+    void BuildWordList();
+    // Numbers every symbol by its word under the case mode: equal words get
+    // the same number, 1, 2, ... in order of first appearance; breaks and the
+    // terminator get 0.
+    std::vector<std::int32_t> WordClasses(std::int32_t& classCount) const;
+
+    std::shared_ptr<const std::string> sourceText_;
+    bool addTerminator_ = false;
+    bool caseSensitive_ = false;
+    bool hasBreaks_ = false;
+    bool idsAssigned_ = false;
+    bool hasPositions_ = false;
+    std::vector<TFeWordItem> items_;
+    std::vector<std::string_view> wordList_; // symbol N's text at N - 1
+    std::vector<std::int32_t> sortedItems_;  // symbol indices in word order
+};
+
+} // namespace lexorin

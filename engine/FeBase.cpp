@@ -162,16 +162,20 @@ std::unique_ptr<TFeStringObject> TFePasStringObject::CreateFromStream(std::istre
     return Read(stream);
 }
 
-std::vector<std::int32_t> TFePasStringObject::SymbolKeys() const {
-    // Ignoring case, letters are keyed by their lower-case form moved above
-    // the byte range, so that no letter shares a key with a non-letter.
-    std::vector<std::int32_t> keys(data_.size() + 1, 0);
+std::vector<std::uint8_t> TFePasStringObject::ByteSymbolKeys() const {
+    // Ignoring case, a letter is keyed by its lower-case form, which is a
+    // letter too, so no letter shares a key with a non-letter.
+    std::vector<std::uint8_t> keys(data_.size() + 1, 0);
     for (std::size_t i = 0; i < data_.size(); ++i) {
         const char c = data_[i];
-        const auto b = static_cast<std::uint8_t>(c);
-        keys[i + 1] = (!caseSensitive_ && IsLetter(c)) ? 256 + LowerChar(c) : b;
+        keys[i + 1] = caseSensitive_ ? static_cast<std::uint8_t>(c) : LowerChar(c);
     }
     return keys;
+}
+
+std::vector<std::int32_t> TFePasStringObject::SymbolKeys() const {
+    const std::vector<std::uint8_t> bytes = ByteSymbolKeys();
+    return std::vector<std::int32_t>(bytes.begin(), bytes.end());
 }
 
 } // namespace lexorin

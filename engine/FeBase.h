@@ -46,6 +46,8 @@ public:
     // instead of calling SymbolsEqual. This version derives the keys from
     // SymbolsEqual itself; descendants supply them directly.
     virtual std::vector<std::int32_t> SymbolKeys() const;
+    // The same keys as bytes, when they fit in one; otherwise empty.
+    virtual std::vector<std::uint8_t> ByteSymbolKeys() const { return {}; }
 };
 
 // A string whose symbols are the bytes of a text.
@@ -75,6 +77,7 @@ public:
     void SaveToStream(std::ostream& stream) const override;
     std::unique_ptr<TFeStringObject> CreateFromStream(std::istream& stream) const override;
     std::vector<std::int32_t> SymbolKeys() const override;
+    std::vector<std::uint8_t> ByteSymbolKeys() const override;
 
     // Reads the stream form: the case flag, a 32-bit length and the bytes.
     static std::unique_ptr<TFePasStringObject> Read(std::istream& stream);
@@ -180,23 +183,27 @@ public:
     virtual void WriteNodes(std::ostream& stream) const;
     virtual void WriteString(std::ostream& stream) const;
 
+    // While a builder grows a tree, keeping every children list linked costs
+    // several scattered memory accesses per node. After DeferChildLinks,
+    // AddChild and SplitEdge record only each node's first leaf (in
+    // NextSibling), and LinkDeferredChildren links all children at once, in
+    // the order in which they were attached.
+    void DeferChildLinks();
+    void LinkDeferredChildren();
+
 private:
-    // Nodes in an order in which every parent comes before its children.
-    std::vector<std::int32_t> TopDownOrder() const;
-    void AppendChild(int parent, int child);
-    // While a tree grows, each node also knows its previous sibling (the
-    // first child's is the last child), so that appending a child and
-    // replacing one in place cost O(1) even under a root with thousands of
-    // children. The back links are dropped after a build and rebuilt only if
-    // the tree is changed again.
-    void EnsureBackLinks();
-    void OrderChildrenByFirstOccurrence();
+    // Links every node to its parent, children in ascending order of `key`
+    // (values 0..Count() - 1).
+    void LinkChildrenInOrder(const std::vector<std::int32_t>& key);
+    static std::vector<std::int32_t> FirstOccurrences(const TFeTree& tree);
+    // Path lengths of all nodes; false when the parents run in a circle.
+    bool ComputePathLengths(std::vector<std::int32_t>& length) const;
 
     TFeStringObject* stringObject_ = nullptr;
     std::unique_ptr<TFeStringObject> ownedString_;
     TFePodArray<TFeTreeNode> nodes_;
-    TFePodArray<std::int32_t> previous_;
     int currentEnd_ = 0;
+    bool deferLinks_ = false;
 };
 
 // Walks of a finished tree.

@@ -22,18 +22,15 @@ void TFeTree::Build(TFeTreeBuilder& builder) {
     Clear();
     // A suffix tree over n symbols has at most 2n nodes. Untouched slots of
     // the block cost address space only, and are cut off below.
-    const std::size_t capacity = 2 * static_cast<std::size_t>(stringObject_->Length()) + 1;
-    nodes_.SetCapacity(capacity);
-    previous_.SetCapacity(capacity);
+    nodes_.SetCapacity(2 * static_cast<std::size_t>(stringObject_->Length()) + 1);
     builder.Build(*this);
     nodes_.SetCapacity(nodes_.Size());
-    previous_.Clear();
 }
 
 void TFeTree::Clear() {
     nodes_.Clear();
-    previous_.Clear();
     currentEnd_ = 0;
+    deferLinks_ = false;
 }
 
 int TFeTree::ChildCount(int i) const {
@@ -67,146 +64,164 @@ int TFeTree::PathLength(int i) const {
 }
 
 int TFeTree::NewNode() {
-    const bool tracking = previous_.Size() == nodes_.Size();
     nodes_.PushBack(TFeTreeNode{}, GrowBy);
-    if (tracking)
-        previous_.PushBack(-1, GrowBy);
     return Count() - 1;
 }
 
-void TFeTree::EnsureBackLinks() {
-    if (previous_.Size() == nodes_.Size())
-        return;
-    previous_.Clear();
-    previous_.SetCapacity(nodes_.Capacity());
-    for (int i = 0; i < Count(); ++i)
-        previous_.PushBack(-1, 1);
-    for (int i = 0; i < Count(); ++i) {
-        int last = -1;
-        for (int c = nodes_[i].FirstChild; c != -1; c = nodes_[c].NextSibling) {
-            previous_[c] = last;
-            last = c;
-        }
-        if (last != -1)
-            previous_[nodes_[i].FirstChild] = last;
-    }
-}
-
-void TFeTree::AppendChild(int parent, int child) {
-    TFeTreeNode& p = nodes_[parent];
-    nodes_[child].NextSibling = -1;
-    if (p.FirstChild == -1) {
-        p.FirstChild = child;
-        previous_[child] = child;
-        return;
-    }
-    const int last = previous_[p.FirstChild];
-    nodes_[last].NextSibling = child;
-    previous_[child] = last;
-    previous_[p.FirstChild] = child;
+void TFeTree::DeferChildLinks() {
+    deferLinks_ = true;
 }
 
 int TFeTree::AddChild(int parent) {
-    EnsureBackLinks();
     const int node = NewNode();
     nodes_[node].Parent = parent;
-    if (parent >= 0)
-        AppendChild(parent, node);
+    if (deferLinks_) {
+        nodes_[node].NextSibling = node; // its first leaf is itself
+    } else if (parent >= 0) {
+        int* link = &nodes_[parent].FirstChild;
+        while (*link != -1)
+            link = &nodes_[*link].NextSibling;
+        *link = node;
+    }
     return node;
 }
 
 int TFeTree::SplitEdge(int h, int r) {
-    EnsureBackLinks();
     const int m = NewNode();
     const int parent = nodes_[h].Parent;
-
-    // M takes H's place among the parent's children.
-    TFeTreeNode& p = nodes_[parent];
-    const int before = previous_[h];
-    const int after = nodes_[h].NextSibling;
-    if (p.FirstChild == h) {
-        p.FirstChild = m;
-        previous_[m] = before == h ? m : before;
-    } else {
-        nodes_[before].NextSibling = m;
-        previous_[m] = before;
-    }
-    nodes_[m].NextSibling = after;
-    if (after != -1)
-        previous_[after] = m;
-    else
-        previous_[p.FirstChild] = m;
-
     const int end = EdgeEnd(h);
     nodes_[m].Parent = parent;
     nodes_[m].EdgeStart = nodes_[h].EdgeStart;
     nodes_[m].EdgeEnd = end - r;
     nodes_[h].Parent = m;
     nodes_[h].EdgeStart = end - r + 1;
-
     const int leaf = NewNode();
     nodes_[leaf].Parent = m;
     ResetOccurrences(m);
-    // M's children are [H, L].
+    if (deferLinks_) {
+        nodes_[m].NextSibling = nodes_[h].NextSibling; // H's first leaf is M's
+        nodes_[leaf].NextSibling = leaf;
+        return leaf;
+    }
+    // M takes H's place among the parent's children; M's children are [H, L].
+    int* link = &nodes_[parent].FirstChild;
+    while (*link != h)
+        link = &nodes_[*link].NextSibling;
+    *link = m;
+    nodes_[m].NextSibling = nodes_[h].NextSibling;
     nodes_[m].FirstChild = h;
     nodes_[h].NextSibling = leaf;
-    nodes_[leaf].NextSibling = -1;
-    previous_[h] = leaf;
-    previous_[leaf] = h;
     return leaf;
 }
 
-std::vector<std::int32_t> TFeTree::TopDownOrder() const {
-    std::vector<std::int32_t> order;
-    if (Count() == 0)
-        return order;
-    order.reserve(nodes_.Size());
-    order.push_back(0);
-    for (std::size_t k = 0; k < order.size(); ++k)
-        for (int c = nodes_[order[k]].FirstChild; c != -1; c = nodes_[c].NextSibling)
-            order.push_back(c);
-    return order;
+void TFeTree::LinkDeferredChildren() {
+    if (!deferLinks_)
+        return;
+    deferLinks_ = false;
+    std::vector<std::int32_t> firstLeaf(nodes_.Size());
+    for (std::size_t i = 0; i < nodes_.Size(); ++i)
+        firstLeaf[i] = nodes_[i].NextSibling;
+    LinkChildrenInOrder(firstLeaf);
+}
+
+// Children are attached in ascending order of the first leaf made below
+// them: a child's place is taken by the node that splits its edge, and that
+// node keeps the child's first leaf.
+void TFeTree::LinkChildrenInOrder(const std::vector<std::int32_t>& key) {
+    const std::size_t count = nodes_.Size();
+    std::vector<std::int32_t> byKey(count > 0 ? count - 1 : 0);
+    {
+        std::vector<std::int32_t> slot(count + 1, 0);
+        for (std::size_t i = 1; i < count; ++i)
+            ++slot[static_cast<std::size_t>(key[i]) + 1];
+        for (std::size_t k = 1; k <= count; ++k)
+            slot[k] += slot[k - 1];
+        for (std::size_t i = 1; i < count; ++i)
+            byKey[static_cast<std::size_t>(slot[static_cast<std::size_t>(key[i])]++)] =
+                static_cast<std::int32_t>(i);
+    }
+    std::vector<std::int32_t> last(count, -1);
+    for (std::size_t i = 0; i < count; ++i)
+        nodes_[i].FirstChild = -1;
+    for (std::int32_t x : byKey) {
+        const int parent = nodes_[x].Parent;
+        if (last[parent] == -1)
+            nodes_[parent].FirstChild = x;
+        else
+            nodes_[last[parent]].NextSibling = x;
+        nodes_[x].NextSibling = -1;
+        last[parent] = x;
+    }
+}
+
+bool TFeTree::ComputePathLengths(std::vector<std::int32_t>& length) const {
+    constexpr std::int32_t kUnknown = -1;
+    constexpr std::int32_t kOnPath = -2;
+    length.assign(nodes_.Size(), kUnknown);
+    if (nodes_.Size() == 0)
+        return true;
+    length[0] = 0;
+    std::vector<std::int32_t> path;
+    for (std::size_t x = 1; x < nodes_.Size(); ++x) {
+        int y = static_cast<int>(x);
+        while (length[y] == kUnknown) {
+            length[y] = kOnPath;
+            path.push_back(y);
+            y = nodes_[y].Parent;
+        }
+        if (length[y] == kOnPath)
+            return false; // the parents run in a circle
+        while (!path.empty()) {
+            const int z = path.back();
+            path.pop_back();
+            length[z] = length[nodes_[z].Parent] + EdgeLength(z);
+        }
+    }
+    return true;
 }
 
 void TFeTree::Finish() {
     // Each open leaf's Link becomes its path length minus (Length + 1), that is
     // minus the start of its suffix, and every ancestor counts the leaf once.
-    // One breadth-first pass sums the path lengths top-down; leaf counts are
-    // then summed bottom-up over the same order. Parents' positions in that
-    // order never decrease, so the bottom-up pass runs through memory in sequence.
-    if (Count() == 0)
+    // Path lengths follow the parents; leaf counts are summed from the deepest
+    // nodes up. Both passes go through the nodes in an order that needs no
+    // walk along the children, whose links lie scattered in memory.
+    const std::size_t count = nodes_.Size();
+    if (count == 0)
         return;
-    constexpr std::int32_t kOpenLeaf = -1; // in place of the path length of a leaf just closed
+    std::vector<std::int32_t> depth;
+    if (!ComputePathLengths(depth))
+        throw EFeInternalError("the parents of the nodes run in a circle");
     const int suffixBase = stringObject_->Length() + 1;
-    std::vector<std::int32_t> order{0};
-    std::vector<std::int32_t> parentAt{-1};
-    std::vector<std::int32_t> depth{0};
-    order.reserve(nodes_.Size());
-    parentAt.reserve(nodes_.Size());
-    depth.reserve(nodes_.Size());
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        const std::int32_t base = depth[k];
-        for (int c = nodes_[order[k]].FirstChild; c != -1; c = nodes_[c].NextSibling) {
-            TFeTreeNode& node = nodes_[c];
-            std::int32_t length = base + EdgeLength(c);
-            if (node.EdgeEnd == -1) {
-                node.Link = length - suffixBase;
-                node.EdgeEnd = currentEnd_;
-                length = kOpenLeaf;
-            }
-            order.push_back(c);
-            parentAt.push_back(static_cast<std::int32_t>(k));
-            depth.push_back(length);
-        }
+    std::vector<std::int32_t> leaves(count, 0); // open leaves at or below each node
+    std::int32_t deepest = 0;
+    for (std::size_t x = 0; x < count; ++x) {
+        TFeTreeNode& node = nodes_[x];
+        deepest = std::max(deepest, depth[x]);
+        if (node.EdgeEnd != -1)
+            continue;
+        node.Link = depth[x] - suffixBase;
+        node.EdgeEnd = currentEnd_;
+        leaves[x] = 1;
     }
-    std::vector<std::int32_t>& below = parentAt; // reused once the order is complete
-    std::vector<std::int32_t> leavesBelow(order.size(), 0);
-    for (std::size_t k = order.size(); k-- > 1;)
-        leavesBelow[static_cast<std::size_t>(below[k])] +=
-            leavesBelow[k] + (depth[k] == kOpenLeaf ? 1 : 0);
-    for (std::size_t k = 0; k < order.size(); ++k)
-        if (leavesBelow[k] != 0)
-            nodes_[order[k]].Occurrences += leavesBelow[k];
+    // Deepest first: a parent is always shallower than its children.
+    std::vector<std::int32_t> byDepth(count);
+    {
+        std::vector<std::int32_t> slot(static_cast<std::size_t>(deepest) + 2, 0);
+        for (std::size_t x = 0; x < count; ++x)
+            ++slot[static_cast<std::size_t>(deepest - depth[x]) + 1];
+        for (std::size_t k = 1; k < slot.size(); ++k)
+            slot[k] += slot[k - 1];
+        for (std::size_t x = 0; x < count; ++x)
+            byDepth[static_cast<std::size_t>(slot[static_cast<std::size_t>(deepest - depth[x])]++)] =
+                static_cast<std::int32_t>(x);
+    }
+    for (std::int32_t x : byDepth)
+        if (x != 0)
+            leaves[static_cast<std::size_t>(nodes_[x].Parent)] += leaves[static_cast<std::size_t>(x)];
+    for (std::size_t x = 0; x < count; ++x)
+        if (nodes_[x].Link >= 0)
+            nodes_[x].Occurrences += leaves[x];
 }
 
 std::unique_ptr<TFeStringObject> TFeTree::NodeString(int i, int symbols) const {

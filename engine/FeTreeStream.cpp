@@ -76,6 +76,7 @@ void TFeTree::ReadNodes(std::istream& stream) {
         if (open)
             start = -start;
         const std::int32_t end = open ? -1 : (oneSymbol ? start : ReadInt32(stream));
+        node.FirstChild = node.NextSibling = -1;
         const std::string where = "node " + std::to_string(k) + ": ";
         if (k == 0) {
             Check(parent == -1 && start == 0 && end == 0, where + "not a root");
@@ -91,61 +92,51 @@ void TFeTree::ReadNodes(std::istream& stream) {
         read.nodes_.PushBack(node, 1);
     }
 
-    read.previous_.SetCapacity(read.nodes_.Size());
-    for (std::int32_t k = 0; k < count; ++k)
-        read.previous_.PushBack(-1, 1);
-    for (std::int32_t k = 1; k < count; ++k)
-        read.AppendChild(read.nodes_[k].Parent, k);
-    read.previous_.Clear();
-
     // Every node must hang below the root, childless nodes must be open
-    // leaves, and no path may be longer than the string read so far.
-    const std::vector<std::int32_t> order = read.TopDownOrder();
-    Check(order.size() == static_cast<std::size_t>(count), "the nodes do not form one tree");
-    std::vector<std::int32_t> depth(order.size(), 0);
-    for (std::size_t k = 1; k < order.size(); ++k) {
-        const int x = order[k];
-        const TFeTreeNode& node = read.nodes_[x];
-        Check((node.EdgeEnd == -1) == (node.FirstChild == -1),
-              "node " + std::to_string(x) + ": leaves and internal nodes are mixed up");
-        depth[x] = depth[node.Parent] + read.EdgeLength(x);
-        Check(depth[x] <= currentEnd, "node " + std::to_string(x) + ": path too long");
+    // leaves, and no path may be longer than the string.
+    std::vector<std::int32_t> depth;
+    Check(read.ComputePathLengths(depth), "the nodes do not form one tree");
+    std::vector<std::int32_t> children(static_cast<std::size_t>(count), 0);
+    for (std::int32_t k = 1; k < count; ++k)
+        ++children[static_cast<std::size_t>(read.nodes_[k].Parent)];
+    for (std::int32_t k = 1; k < count; ++k) {
+        const std::string where = "node " + std::to_string(k) + ": ";
+        Check((read.nodes_[k].EdgeEnd == -1) == (children[static_cast<std::size_t>(k)] == 0),
+              where + "leaves and internal nodes are mixed up");
+        Check(depth[static_cast<std::size_t>(k)] <= currentEnd, where + "path too long");
     }
-    Check(count <= 1 || read.nodes_[0].FirstChild != -1, "the root has no children");
+    Check(count <= 1 || children[0] > 0, "the root has no children");
 
     read.Finish();
-    read.OrderChildrenByFirstOccurrence();
+    read.LinkChildrenInOrder(FirstOccurrences(read));
     nodes_.Swap(read.nodes_);
-    previous_.Clear();
     currentEnd_ = currentEnd;
 }
 
 // The stream does not record the order in which children were attached. The
-// builder attaches them in ascending order of their first occurrence, and
-// that order is what FirstLeaf relies on, so it is restored from the leaves.
-void TFeTree::OrderChildrenByFirstOccurrence() {
-    const std::vector<std::int32_t> order = TopDownOrder();
-    std::vector<std::int32_t> firstStart(nodes_.Size(), 0);
-    for (std::size_t k = order.size(); k-- > 0;) {
-        const int x = order[k];
-        if (nodes_[x].Link < 0)
-            firstStart[x] = -nodes_[x].Link;
-        const int parent = nodes_[x].Parent;
-        if (parent >= 0 && (firstStart[parent] == 0 || firstStart[x] < firstStart[parent]))
-            firstStart[parent] = firstStart[x];
+// builder attaches them in ascending order of their first occurrence, which
+// FirstLeaf relies on, so that order is restored: each node is keyed by the
+// smallest suffix start below it.
+std::vector<std::int32_t> TFeTree::FirstOccurrences(const TFeTree& tree) {
+    const std::size_t count = tree.nodes_.Size();
+    std::vector<std::pair<std::int32_t, std::int32_t>> leaves; // (start, node)
+    for (std::size_t x = 0; x < count; ++x)
+        if (tree.nodes_[x].Link < 0)
+            leaves.emplace_back(-tree.nodes_[x].Link, static_cast<std::int32_t>(x));
+    std::sort(leaves.begin(), leaves.end());
+    // Walking up from the leaves in ascending start, each node is first
+    // reached from its first occurrence.
+    std::vector<std::int32_t> first(count, 0);
+    std::vector<bool> reached(count, false);
+    std::int32_t rank = 0;
+    for (const auto& [start, leaf] : leaves) {
+        for (int x = leaf; x > 0 && !reached[static_cast<std::size_t>(x)]; x = tree.nodes_[x].Parent) {
+            reached[static_cast<std::size_t>(x)] = true;
+            first[static_cast<std::size_t>(x)] = rank;
+        }
+        ++rank;
     }
-    std::vector<std::int32_t> byStart(order.begin() + (order.empty() ? 0 : 1), order.end());
-    std::stable_sort(byStart.begin(), byStart.end(),
-                     [&firstStart](int a, int b) { return firstStart[a] < firstStart[b]; });
-    for (int i = 0; i < Count(); ++i)
-        nodes_[i].FirstChild = -1;
-    previous_.Clear();
-    previous_.SetCapacity(nodes_.Size());
-    for (int i = 0; i < Count(); ++i)
-        previous_.PushBack(-1, 1);
-    for (int x : byStart)
-        AppendChild(nodes_[x].Parent, x);
-    previous_.Clear();
+    return first;
 }
 
 void TFeTree::WriteString(std::ostream& stream) const {

@@ -1,18 +1,21 @@
 // Times the engine on a text file: the word string, the word tree and the
 // normalised character tree, with nodes per symbol and peak memory.
 //
-//   engine_bench [FILE...]     (default: ../shared/corpora/kjv.txt)
+//   engine_bench [--repeat N] [FILE...]   (default: ../shared/corpora/kjv.txt, 3 runs)
 #include "FeBase.h"
 #include "FeSTU.h"
 #include "FeWordWdList.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 using namespace lexorin;
 
@@ -47,15 +50,40 @@ std::string AnalysedText(const std::string& bytes) {
     return text;
 }
 
-void Report(const char* what, double seconds, const TFeTree* tree, int symbols) {
-    std::printf("  %-26s %8.3f s", what, seconds);
-    if (tree != nullptr)
-        std::printf("  %9d nodes  %5.2f nodes/symbol  %6.1f tree bytes/symbol", tree->Count(),
-                    double(tree->Count()) / symbols, double(tree->MemoryBytes()) / symbols);
-    std::printf("  peak %7.1f MiB\n", PeakMiB());
+struct Figures {
+    std::vector<double> seconds;
+    double peakMiB = 0;
+    int nodes = 0;
+    double treeBytes = 0;
+    int symbols = 0;
+
+    void Add(double time) {
+        seconds.push_back(time);
+        peakMiB = std::max(peakMiB, PeakMiB());
+    }
+    double Median() const {
+        std::vector<double> sorted = seconds;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted[sorted.size() / 2];
+    }
+    void Print(const char* what) const {
+        std::printf("  %-24s median %7.3f s  (min %.3f, max %.3f)", what, Median(),
+                    *std::min_element(seconds.begin(), seconds.end()),
+                    *std::max_element(seconds.begin(), seconds.end()));
+        if (nodes > 0)
+            std::printf("  %5.2f nodes/symbol  %5.1f tree bytes/symbol", double(nodes) / symbols,
+                        treeBytes / symbols);
+        std::printf("  peak %6.1f MiB\n", peakMiB);
+    }
+};
+
+void NoteTree(Figures& figures, const TFeTree& tree, int symbols) {
+    figures.nodes = tree.Count();
+    figures.treeBytes = double(tree.MemoryBytes());
+    figures.symbols = symbols;
 }
 
-int Run(const std::string& path) {
+int Run(const std::string& path, int repeats) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         std::fprintf(stderr, "Cannot open file \"%s\"\n", path.c_str());
@@ -63,51 +91,69 @@ int Run(const std::string& path) {
     }
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     const std::string text = AnalysedText(bytes);
-    std::printf("%s: %zu bytes\n", path.c_str(), bytes.size());
     StoreWordPositions = true;
-
-    {
-        ResetPeak();
-        auto start = std::chrono::steady_clock::now();
-        auto words = std::make_unique<TFeWordsString>(text, static_cast<int>(text.size()),
-                                                      TCharSet(".?!"), true);
-        words->SortWords(true);
-        const double wordSeconds = Seconds(start);
-        const int symbols = words->Length();
-        Report("word string", wordSeconds, nullptr, symbols);
-        start = std::chrono::steady_clock::now();
-        TFeTree tree(std::move(words));
-        TUkkTreeBuilder builder;
-        builder.OnProgress = [](TFeTree&, int, bool&) {};
-        tree.Build(builder);
-        const double treeSeconds = Seconds(start);
-        Report("word tree", treeSeconds, &tree, symbols);
-        std::printf("  %-26s %8.3f s  (%d symbols)\n", "word string + word tree",
-                    wordSeconds + treeSeconds, symbols);
+    Figures words, wordTree, together, chars;
+    int wordSymbols = 0;
+    int charSymbols = 0;
+    for (int round = 0; round < repeats; ++round) {
+        {
+            ResetPeak();
+            auto start = std::chrono::steady_clock::now();
+            auto string = std::make_unique<TFeWordsString>(text, static_cast<int>(text.size()),
+                                                           TCharSet(".?!"), true);
+            string->SortWords(true);
+            const double stringSeconds = Seconds(start);
+            words.Add(stringSeconds);
+            wordSymbols = string->Length();
+            start = std::chrono::steady_clock::now();
+            TFeTree tree(std::move(string));
+            TUkkTreeBuilder builder;
+            builder.OnProgress = [](TFeTree&, int, bool&) {};
+            tree.Build(builder);
+            const double treeSeconds = Seconds(start);
+            wordTree.Add(treeSeconds);
+            together.Add(stringSeconds + treeSeconds);
+            NoteTree(wordTree, tree, wordSymbols);
+        }
+        {
+            ResetPeak();
+            auto start = std::chrono::steady_clock::now();
+            auto string = std::make_unique<TFePasStringObject>(text, true);
+            string->Normalize();
+            charSymbols = string->Length();
+            TFeTree tree(std::move(string));
+            TUkkTreeBuilder builder;
+            builder.OnProgress = [](TFeTree&, int, bool&) {};
+            tree.Build(builder);
+            chars.Add(Seconds(start));
+            NoteTree(chars, tree, charSymbols);
+        }
     }
-    {
-        ResetPeak();
-        auto start = std::chrono::steady_clock::now();
-        auto chars = std::make_unique<TFePasStringObject>(text, true);
-        chars->Normalize();
-        const int symbols = chars->Length();
-        TFeTree tree(std::move(chars));
-        TUkkTreeBuilder builder;
-        builder.OnProgress = [](TFeTree&, int, bool&) {};
-        tree.Build(builder);
-        Report("character tree", Seconds(start), &tree, symbols);
-        std::printf("  %-26s %8d symbols\n", "", symbols);
-    }
+    std::printf("%s: %zu bytes, %d word symbols, %d character symbols, %d runs\n", path.c_str(),
+                bytes.size(), wordSymbols, charSymbols, repeats);
+    words.Print("word string");
+    wordTree.Print("word tree");
+    together.Print("word string and tree");
+    chars.Print("character tree");
     return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    int repeats = 3;
+    std::vector<std::string> paths;
+    for (int k = 1; k < argc; ++k) {
+        const std::string arg = argv[k];
+        if (arg == "--repeat" && k + 1 < argc)
+            repeats = std::max(1, std::atoi(argv[++k]));
+        else
+            paths.push_back(arg);
+    }
+    if (paths.empty())
+        paths.push_back(LEXORIN_DEFAULT_CORPUS);
     int status = 0;
-    if (argc < 2)
-        return Run(LEXORIN_DEFAULT_CORPUS);
-    for (int k = 1; k < argc; ++k)
-        status |= Run(argv[k]);
+    for (const std::string& path : paths)
+        status |= Run(path, repeats);
     return status;
 }

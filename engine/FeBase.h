@@ -164,8 +164,11 @@ public:
     void ResetOccurrences(int i) { nodes_[i].Occurrences = 0; }
 
     // Closes every open leaf, sets its Link to minus its suffix start and
-    // counts it in every ancestor's Occurrences.
+    // counts it in every ancestor's Occurrences. A builder that knows the
+    // path length of every node hands them over instead of having them
+    // summed again.
     void Finish();
+    void Finish(std::vector<std::int32_t> pathLengths);
 
     // The path label of node I (or its first `symbols` symbols when that is
     // not 0) as written at one occurrence.

@@ -30,6 +30,10 @@ public:
     std::size_t Capacity() const { return capacity_; }
     T* Data() { return data_; }
     const T* Data() const { return data_; }
+    T* begin() { return data_; }
+    T* end() { return data_ + size_; }
+    const T* begin() const { return data_; }
+    const T* end() const { return data_ + size_; }
     T& operator[](std::size_t i) { return data_[i]; }
     const T& operator[](std::size_t i) const { return data_[i]; }
 

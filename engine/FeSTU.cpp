@@ -25,7 +25,8 @@ public:
           // Natural text makes about 1.6 nodes per symbol; the index grows if needed.
           index_((keys_.size() - 1) * 8 / 5) {}
 
-    void Run();
+    // Adds the symbols and returns every node's path length.
+    std::vector<std::int32_t> Run();
 
 private:
     struct TLocation {
@@ -50,8 +51,18 @@ private:
     TLocation Advance(int node, int used, int i) const;
     TLocation WalkDown(int node, int from, int d) const;
 
+    // A new node's path length: the length of the path at whose end it is
+    // made. A leaf records its suffix start instead, since it grows with
+    // every phase.
+    void Record(int node, int value) {
+        if (pathLengths_.size() <= static_cast<std::size_t>(node))
+            pathLengths_.resize(static_cast<std::size_t>(node) + 1, 0);
+        pathLengths_[static_cast<std::size_t>(node)] = value;
+    }
+
     TUkkTreeBuilder& builder_;
     TFeTree& tree_;
+    std::vector<std::int32_t> pathLengths_;
     const std::vector<Key> keys_; // keys_[1..n]
     TFeChildIndex index_;
     int pendingNode_ = kNone; // where the previous extension added a leaf, awaiting its link
@@ -137,14 +148,17 @@ typename TUkkGrowth<Key>::TLocation TUkkGrowth<Key>::Advance(int node, int used,
     return {node, tree_.EdgeLength(node) - used - 1};
 }
 
-template <typename Key> void TUkkGrowth<Key>::Run() {
+template <typename Key> std::vector<std::int32_t> TUkkGrowth<Key>::Run() {
     TFeTree& tree = tree_;
     const int n = static_cast<int>(keys_.size()) - 1;
+    pathLengths_.reserve(2 * static_cast<std::size_t>(n) + 1);
     tree.DeferChildLinks();
     tree.AddChild(-1);
     const int first = tree.AddChild(0);
     tree.Node(first).EdgeStart = 1;
     tree.Node(first).EdgeEnd = -1;
+    Record(0, 0);
+    Record(first, 1);
     IndexChild(first);
     tree.SetCurrentEnd(1);
     int done = 1; // the last suffix start whose extension is made
@@ -197,6 +211,7 @@ template <typename Key> void TUkkGrowth<Key>::Run() {
                     break;
                 }
                 leaf = tree.AddChild(at.node);
+                Record(leaf, j);
                 target = at.node;
             } else {
                 if (keys_[tree.EdgeEnd(at.node) - at.rest + 1] == next) {
@@ -208,6 +223,8 @@ template <typename Key> void TUkkGrowth<Key>::Run() {
                 }
                 leaf = tree.SplitEdge(at.node, at.rest);
                 target = tree.Count() - 2;
+                Record(target, i - j + 1);
+                Record(leaf, j);
                 // The new node takes over the split node's entry (same parent,
                 // same first symbol); the split node hangs below it now.
                 IndexChild(target);
@@ -233,6 +250,10 @@ template <typename Key> void TUkkGrowth<Key>::Run() {
         }
     }
     tree.LinkDeferredChildren();
+    for (int x = 1; x < tree.Count(); ++x)
+        if (IsLeaf(x))
+            pathLengths_[static_cast<std::size_t>(x)] = tree.CurrentEnd() - pathLengths_[x] + 1;
+    return std::move(pathLengths_);
 }
 
 void TUkkTreeBuilder::Build(TFeTree& tree) {
@@ -242,11 +263,12 @@ void TUkkTreeBuilder::Build(TFeTree& tree) {
     if (string.Length() < 1)
         throw EFeError("A suffix tree needs a string of at least one symbol");
     cancelled_ = false;
+    std::vector<std::int32_t> pathLengths;
     if (std::vector<std::uint8_t> bytes = string.ByteSymbolKeys(); !bytes.empty())
-        TUkkGrowth<std::uint8_t>(*this, tree, std::move(bytes)).Run();
+        pathLengths = TUkkGrowth<std::uint8_t>(*this, tree, std::move(bytes)).Run();
     else
-        TUkkGrowth<std::int32_t>(*this, tree, string.SymbolKeys()).Run();
-    tree.Finish();
+        pathLengths = TUkkGrowth<std::int32_t>(*this, tree, string.SymbolKeys()).Run();
+    tree.Finish(std::move(pathLengths));
 }
 
 } // namespace lexorin

@@ -181,17 +181,20 @@ bool TFeTree::ComputePathLengths(std::vector<std::int32_t>& length) const {
 }
 
 void TFeTree::Finish() {
-    // Each open leaf's Link becomes its path length minus (Length + 1), that is
-    // minus the start of its suffix, and every ancestor counts the leaf once.
-    // Path lengths follow the parents; leaf counts are summed from the deepest
-    // nodes up. Both passes go through the nodes in an order that needs no
-    // walk along the children, whose links lie scattered in memory.
-    const std::size_t count = nodes_.Size();
-    if (count == 0)
-        return;
     std::vector<std::int32_t> depth;
     if (!ComputePathLengths(depth))
         throw EFeInternalError("the parents of the nodes run in a circle");
+    Finish(std::move(depth));
+}
+
+void TFeTree::Finish(std::vector<std::int32_t> depth) {
+    // Each open leaf's Link becomes its path length minus (Length + 1), that is
+    // minus the start of its suffix, and every ancestor counts the leaf once.
+    // Leaf counts are summed from the deepest nodes up, in an order that
+    // needs no walk along the children, whose links lie scattered in memory.
+    const std::size_t count = nodes_.Size();
+    if (count == 0)
+        return;
     const int suffixBase = stringObject_->Length() + 1;
     std::vector<std::int32_t> leaves(count, 0); // open leaves at or below each node
     std::int32_t deepest = 0;

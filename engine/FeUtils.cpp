@@ -29,7 +29,7 @@ bool SameTextIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (LowerChar(a[i]) != LowerChar(b[i]))
+        if (a[i] != b[i] && LowerChar(a[i]) != LowerChar(b[i]))
             return false;
     return true;
 }

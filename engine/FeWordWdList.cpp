@@ -17,25 +17,39 @@ TFeWordsString::TFeWordsString(std::string text, int capacity, const TCharSet& s
     hasPositions_ = StoreWordPositions;
     // The text length bounds the number of words and breaks.
     const std::size_t bound = sourceText_->size() + 1;
-    items_.reserve(std::min(bound, static_cast<std::size_t>(std::max(capacity, 0)) + 1));
+    items_.SetCapacity(std::min(bound, static_cast<std::size_t>(std::max(capacity, 0)) + 1));
     Tokenize(stopChars);
     BuildWordList();
 }
 
+void TFeWordsString::AddItem(std::int32_t start, std::int32_t len) {
+    const auto index = static_cast<std::int32_t>(items_.Size());
+    items_.PushBack({start, len, index, 0}, std::max<std::size_t>(16, items_.Size()));
+}
+
 void TFeWordsString::Tokenize(const TCharSet& stopChars) {
+    // One table look-up per character tells what it may be.
+    enum : std::uint8_t { kWordChar = 1, kStop = 2, kApostrophe = 4 };
+    std::uint8_t kind[256] = {};
+    for (int b = 0; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        kind[b] = static_cast<std::uint8_t>((IsWordChar(c) ? kWordChar : 0) |
+                                            (stopChars.Contains(c) ? kStop : 0) |
+                                            (c == '\'' ? kApostrophe : 0));
+    }
     const std::string& text = *sourceText_;
     const std::size_t length = text.size();
     hasBreaks_ = false;
     std::int32_t breaks = 0;
     std::size_t word = 0; // 1 + index of the word being read; 0 between words
     for (std::size_t i = 1; i <= length; ++i) {
-        const bool wordChar = IsWordCharAt(text, i);
+        const std::uint8_t k = kind[static_cast<std::uint8_t>(text[i - 1])];
+        const bool wordChar = (k & kWordChar) || ((k & kApostrophe) && IsWordCharAt(text, i));
         if (word == 0) {
             if (wordChar) {
                 // A word begins; its first character is never a break.
-                items_.push_back({static_cast<std::int32_t>(i), 1,
-                                  static_cast<std::int32_t>(items_.size()), 0});
-                word = items_.size();
+                AddItem(static_cast<std::int32_t>(i), 1);
+                word = items_.Size();
                 continue;
             }
         } else if (wordChar) {
@@ -44,20 +58,20 @@ void TFeWordsString::Tokenize(const TCharSet& stopChars) {
             word = 0;
         }
         // A stop character inside a word puts its break after that word's item.
-        if (stopChars.Contains(text[i - 1])) {
-            items_.push_back({breaks++, -1, static_cast<std::int32_t>(items_.size()), 0});
+        if (k & kStop) {
+            AddItem(breaks++, -1);
             hasBreaks_ = true;
         }
     }
     if (addTerminator_)
-        items_.push_back({1, 0, static_cast<std::int32_t>(items_.size()), 0});
-    items_.shrink_to_fit();
+        AddItem(1, 0);
+    items_.SetCapacity(items_.Size());
 }
 
 void TFeWordsString::BuildWordList() {
     const std::string_view text = *sourceText_;
     wordList_.clear();
-    wordList_.reserve(items_.size());
+    wordList_.reserve(items_.Size());
     for (const TFeWordItem& item : items_) {
         if (item.Start > 0 && item.Len > 0)
             wordList_.push_back(text.substr(static_cast<std::size_t>(item.Start - 1),
@@ -107,7 +121,7 @@ std::uint64_t WordHash(std::string_view word, bool caseSensitive) {
 
 std::vector<std::int32_t> TFeWordsString::WordClasses(std::int32_t& classCount) const {
     // Open addressing over the first symbol of each class.
-    const std::size_t n = items_.size();
+    const std::size_t n = items_.Size();
     std::vector<std::int32_t> classes(n, 0);
     std::vector<std::int32_t> table(std::bit_ceil(2 * n + 16), -1);
     const std::size_t mask = table.size() - 1;
@@ -178,13 +192,13 @@ void TFeWordsString::AssignIds() {
 }
 
 void TFeWordsString::FreeItems() {
-    items_ = {};
+    items_.Clear();
     wordList_ = {};
     sortedItems_ = {};
 }
 
 int TFeWordsString::Length() const {
-    return static_cast<int>(items_.size());
+    return static_cast<int>(items_.Size());
 }
 
 bool TFeWordsString::SymbolsEqual(int i, int j) const {
@@ -229,7 +243,7 @@ std::unique_ptr<TFeStringObject> TFeWordsString::SubString(int from, int count) 
     for (int n = first; n <= last; ++n) {
         TFeWordItem item = Item(n);
         item.Id = 0;
-        result->items_.push_back(item);
+        result->items_.PushBack(item, std::max<std::size_t>(16, result->items_.Size()));
     }
     result->BuildWordList();
     return result;
@@ -250,16 +264,16 @@ void TFeWordsString::GetText(std::string& s) const {
 }
 
 std::vector<std::int32_t> TFeWordsString::SymbolKeys() const {
-    std::vector<std::int32_t> keys(items_.size() + 1, 0);
+    std::vector<std::int32_t> keys(items_.Size() + 1, 0);
     if (idsAssigned_) {
-        for (std::size_t s = 0; s < items_.size(); ++s)
+        for (std::size_t s = 0; s < items_.Size(); ++s)
             keys[s + 1] = items_[s].Id;
         return keys;
     }
     // Breaks and the terminator equal only themselves: keys above every word's.
     std::int32_t classCount = 0;
     const std::vector<std::int32_t> classes = WordClasses(classCount);
-    for (std::size_t s = 0; s < items_.size(); ++s)
+    for (std::size_t s = 0; s < items_.Size(); ++s)
         keys[s + 1] = classes[s] != 0 ? classes[s] : classCount + 1 + static_cast<std::int32_t>(s);
     return keys;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FeBase.h"
+#include "FePodArray.h"
 #include "FeUtils.h"
 
 #include <cstdint>
@@ -73,6 +74,7 @@ public:
 private:
     TFeWordsString(std::shared_ptr<const std::string> text, bool addTerminator);
     void Tokenize(const TCharSet& stopChars);
+    void AddItem(std::int32_t start, std::int32_t len);
     void BuildWordList();
     // Numbers every symbol by its word under the case mode: equal words get
     // the same number, 1, 2, ... in order of first appearance; breaks and the
@@ -85,7 +87,7 @@ private:
     bool hasBreaks_ = false;
     bool idsAssigned_ = false;
     bool hasPositions_ = false;
-    std::vector<TFeWordItem> items_;
+    TFePodArray<TFeWordItem> items_;
     std::vector<std::string_view> wordList_; // symbol N's text at N - 1
     std::vector<std::int32_t> sortedItems_;  // symbol indices in word order
 };

@@ -5,6 +5,7 @@
 // probe touches one cache line and never the nodes themselves. Entries are
 // never removed: when a split puts a new node between a parent and a child,
 // the new node takes over the child's entry (same parent, same first symbol).
+// Keys are not negative.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +20,8 @@ public:
 
     // The child of `parent` whose edge starts with `key`, or -1.
     std::int32_t Find(std::int32_t parent, std::int32_t key) const {
+        if (parent == 0)
+            return static_cast<std::size_t>(key) < root_.size() ? root_[key] : -1;
         return table_[Probe(parent, key)].child;
     }
     // Makes `child` the child of `parent` for `key`, replacing any other.
@@ -36,6 +39,9 @@ private:
 
     std::vector<Entry> table_;
     std::size_t used_ = 0;
+    // The root has the most children and is searched most often: its
+    // children sit in a small array indexed by key.
+    std::vector<std::int32_t> root_;
 };
 
 } // namespace lexorin

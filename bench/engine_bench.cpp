@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -89,7 +89,8 @@ int Run(const std::string& path, int repeats) {
         std::fprintf(stderr, "Cannot open file \"%s\"\n", path.c_str());
         return 1;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
     const std::string text = AnalysedText(bytes);
     StoreWordPositions = true;
     Figures words, wordTree, together, chars;

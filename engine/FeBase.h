@@ -91,9 +91,9 @@ private:
 // One node of a suffix tree. The edge into the node is the run of symbols
 // EdgeStart..EdgeEnd of the tree's string object.
 struct TFeTreeNode {
-    std::int32_t Parent = -1;    // -1 for the root
-    std::int32_t EdgeStart = 0;  // 0 for the root
-    std::int32_t EdgeEnd = 0;    // -1 for an open leaf, which ends at the tree's CurrentEnd
+    std::int32_t Parent = -1;     // -1 for the root
+    std::int32_t EdgeStart = 0;   // 0 for the root
+    std::int32_t EdgeEnd = 0;     // -1 for an open leaf, which ends at the tree's CurrentEnd
     std::int32_t Occurrences = 1; // after Finish: leaves below (1 for a leaf)
     // Internal node: its suffix link, 0 for none. Finished leaf: minus the
     // start of its suffix.

@@ -46,7 +46,8 @@ std::size_t TFeChildIndex::Probe(std::int32_t parent, std::int32_t key) const {
 void TFeChildIndex::Assign(std::int32_t parent, std::int32_t key, std::int32_t child) {
     if (parent == 0) {
         if (root_.size() <= static_cast<std::size_t>(key))
-            root_.resize(std::max<std::size_t>(2 * root_.size(), static_cast<std::size_t>(key) + 1), -1);
+            root_.resize(std::max<std::size_t>(2 * root_.size(), static_cast<std::size_t>(key) + 1),
+                         -1);
         root_[static_cast<std::size_t>(key)] = child;
         return;
     }

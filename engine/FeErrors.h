@@ -23,7 +23,8 @@ public:
 // character tree is required, or the other way round).
 class EFeInvalidCast : public EFeError {
 public:
-    explicit EFeInvalidCast(const std::string& what) : EFeError("Invalid class typecast: " + what) {}
+    explicit EFeInvalidCast(const std::string& what)
+        : EFeError("Invalid class typecast: " + what) {}
 };
 
 // The tree builder met a state that a correct symbol equality cannot produce.

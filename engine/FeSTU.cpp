@@ -65,9 +65,9 @@ private:
     std::vector<std::int32_t> pathLengths_;
     const std::vector<Key> keys_; // keys_[1..n]
     TFeChildIndex index_;
-    int pendingNode_ = kNone; // where the previous extension added a leaf, awaiting its link
-    int lastLeaf_ = kNone;    // the leaf at which the previous extension ended
-    int previousEnd_ = kNone; // node at which the previous extension's path ended
+    int pendingNode_ = kNone;       // where the previous extension added a leaf, awaiting its link
+    int lastLeaf_ = kNone;          // the leaf at which the previous extension ended
+    int previousEnd_ = kNone;       // node at which the previous extension's path ended
     bool previousEndIsNew_ = false; // made by that extension's split
 };
 

@@ -216,12 +216,14 @@ void TFeTree::Finish(std::vector<std::int32_t> depth) {
         for (std::size_t k = 1; k < slot.size(); ++k)
             slot[k] += slot[k - 1];
         for (std::size_t x = 0; x < count; ++x)
-            byDepth[static_cast<std::size_t>(slot[static_cast<std::size_t>(deepest - depth[x])]++)] =
+            byDepth[static_cast<std::size_t>(
+                slot[static_cast<std::size_t>(deepest - depth[x])]++)] =
                 static_cast<std::int32_t>(x);
     }
     for (std::int32_t x : byDepth)
         if (x != 0)
-            leaves[static_cast<std::size_t>(nodes_[x].Parent)] += leaves[static_cast<std::size_t>(x)];
+            leaves[static_cast<std::size_t>(nodes_[x].Parent)] +=
+                leaves[static_cast<std::size_t>(x)];
     for (std::size_t x = 0; x < count; ++x)
         if (nodes_[x].Link >= 0)
             nodes_[x].Occurrences += leaves[x];

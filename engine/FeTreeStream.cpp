@@ -130,7 +130,8 @@ std::vector<std::int32_t> TFeTree::FirstOccurrences(const TFeTree& tree) {
     std::vector<bool> reached(count, false);
     std::int32_t rank = 0;
     for (const auto& [start, leaf] : leaves) {
-        for (int x = leaf; x > 0 && !reached[static_cast<std::size_t>(x)]; x = tree.nodes_[x].Parent) {
+        for (int x = leaf; x > 0 && !reached[static_cast<std::size_t>(x)];
+             x = tree.nodes_[x].Parent) {
             reached[static_cast<std::size_t>(x)] = true;
             first[static_cast<std::size_t>(x)] = rank;
         }

@@ -122,7 +122,9 @@ std::optional<std::int32_t> ToInt32(std::string_view s) {
 } // namespace
 
 int CompareIntStrings(const std::vector<std::string>& list, int i, int j) {
-    const auto valid = [&list](int k) { return k >= 0 && static_cast<std::size_t>(k) < list.size(); };
+    const auto valid = [&list](int k) {
+        return k >= 0 && static_cast<std::size_t>(k) < list.size();
+    };
     if (!valid(i) || !valid(j))
         return 0;
     const auto a = ToInt32(list[i]);

@@ -131,7 +131,8 @@ std::vector<std::int32_t> TFeWordsString::WordClasses(std::int32_t& classCount) 
             continue;
         const std::string_view word = wordList_[s];
         std::size_t slot = WordHash(word, caseSensitive_) & mask;
-        while (table[slot] != -1 && !SameWord(wordList_[static_cast<std::size_t>(table[slot])], word))
+        while (table[slot] != -1 &&
+               !SameWord(wordList_[static_cast<std::size_t>(table[slot])], word))
             slot = (slot + 1) & mask;
         if (table[slot] == -1) {
             table[slot] = static_cast<std::int32_t>(s);

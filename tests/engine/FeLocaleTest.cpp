@@ -1,12 +1,12 @@
 // The cp1251 tables checked byte by byte against the C library's own
 // conversion and Unicode classification, which share nothing with them.
 #include "FeLocale.h"
-#include "FeUtils.h"
 
-#include <gtest/gtest.h>
+#include "FeUtils.h"
 
 #include <clocale>
 #include <cwctype>
+#include <gtest/gtest.h>
 #include <iconv.h>
 #include <optional>
 
@@ -77,7 +77,8 @@ TEST(Cp1251Tables, MatchTheUnicodeClassificationOfEveryByte) {
         EXPECT_EQ(bool(flags & kCharDigit), digit);
         EXPECT_EQ(bool(flags & kCharUpper), bool(std::iswupper(w)));
         EXPECT_EQ(bool(flags & kCharLower), bool(std::iswlower(w)));
-        const std::optional<unsigned char> lower = oracle.Encode(static_cast<char32_t>(std::towlower(w)));
+        const std::optional<unsigned char> lower =
+            oracle.Encode(static_cast<char32_t>(std::towlower(w)));
         EXPECT_EQ(LowerCaseTable[byte], lower.value_or(byte));
         letters += (flags & kCharAlpha) ? 1 : 0;
     }
@@ -87,9 +88,26 @@ TEST(Cp1251Tables, MatchTheUnicodeClassificationOfEveryByte) {
 TEST(Collation, OrdersLatinAndCyrillicAlphabetically) {
     // Ascending order; each pair of neighbours must compare below.
     const std::vector<std::string> ascending = {
-        "",       "-",          "0",          "9",          "a",          "B",
-        "cat",    "Zebra",      "\xE0",       "\xE1",       "\xE3",       "\xB4", // а б г ґ
-        "\xE5\xEB\xFC", "\xB8\xE6", "\xBA", "\xE6\xF3\xEA", "\xE8", "\xB3", "\xBF", "\xE9", // ель ёж є жук и і ї й
+        "",
+        "-",
+        "0",
+        "9",
+        "a",
+        "B",
+        "cat",
+        "Zebra",
+        "\xE0",
+        "\xE1",
+        "\xE3",
+        "\xB4", // а б г ґ
+        "\xE5\xEB\xFC",
+        "\xB8\xE6",
+        "\xBA",
+        "\xE6\xF3\xEA",
+        "\xE8",
+        "\xB3",
+        "\xBF",
+        "\xE9", // ель ёж є жук и і ї й
         "\xFF",
     };
     for (std::size_t k = 1; k < ascending.size(); ++k) {
@@ -106,7 +124,8 @@ TEST(Collation, IgnoringCaseEqualExactlyWhenTheLowerCaseFormsAre) {
     for (int a = 0; a < 256; ++a)
         for (int b = 0; b < 256; ++b) {
             const std::string x(1, static_cast<char>(a)), y(1, static_cast<char>(b));
-            ASSERT_EQ(CompareTextIgnoreCase(x, y) == 0, LowerCaseTable[a] == LowerCaseTable[b]) << a << " " << b;
+            ASSERT_EQ(CompareTextIgnoreCase(x, y) == 0, LowerCaseTable[a] == LowerCaseTable[b])
+                << a << " " << b;
         }
 }
 
@@ -119,7 +138,7 @@ TEST(Collation, CaseSensitiveOrderIsTotalAndKeepsWordsTogether) {
             const std::string x(1, static_cast<char>(a)), y(1, static_cast<char>(b));
             const int ab = CompareTextCaseSensitive(x, y);
             ASSERT_EQ(ab == 0, a == b);
-            ASSERT_EQ(ab < 0, CompareTextCaseSensitive(y, x) > 0);
+            ASSERT_EQ(ab<0, CompareTextCaseSensitive(y, x)> 0);
         }
 }
 

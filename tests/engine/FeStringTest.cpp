@@ -2,7 +2,6 @@
 #include "FeErrors.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace lexorin {
@@ -65,7 +64,9 @@ TEST(CharacterString, SymbolKeysAgreeWithEquality) {
 }
 
 TEST(CharacterString, CompareSymbolsIsUnsignedByteOrder) {
-    TFePasStringObject s("\xE0" "A", false);
+    TFePasStringObject s("\xE0"
+                         "A",
+                         false);
     EXPECT_EQ(s.CompareSymbols(1, 2), 1);
     EXPECT_EQ(s.CompareSymbols(2, 1), -1);
     EXPECT_EQ(s.CompareSymbols(1, 1), 0);
@@ -98,14 +99,17 @@ TEST(CharacterString, StreamFormRoundTrip) {
 }
 
 TEST(CharacterString, StreamFormEdgeCases) {
-    for (const std::string& bytes : {std::string("\0\0\0\0\0", 5), std::string("\0\xfb\xff\xff\xff", 5)}) {
+    for (const std::string& bytes :
+         {std::string("\0\0\0\0\0", 5), std::string("\0\xfb\xff\xff\xff", 5)}) {
         std::istringstream in(bytes);
         auto read = TFePasStringObject::Read(in);
         EXPECT_EQ(read->Length(), 0) << "a length below 1 reads no bytes";
         EXPECT_EQ(in.peek(), EOF);
     }
     // A length far beyond the data fails without allocating it.
-    std::istringstream huge(std::string("\0\xff\xff\xff\x7f" "abc", 8));
+    std::istringstream huge(std::string("\0\xff\xff\xff\x7f"
+                                        "abc",
+                                        8));
     EXPECT_THROW(TFePasStringObject::Read(huge), EFeStreamError);
     std::istringstream badFlag(std::string("\x02\0\0\0\0", 5));
     EXPECT_THROW(TFePasStringObject::Read(badFlag), EFeStreamError);

@@ -43,12 +43,12 @@ TEST_P(CharTreeProperty, RandomStringsGiveCorrectTrees) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Alphabets, CharTreeProperty,
-                         ::testing::Values(CharCase{"ab", false, false}, CharCase{"abc", true, false},
-                                           CharCase{"abcd", false, false},
-                                           CharCase{"aAbB", false, false}, CharCase{"aAbB", true, false},
-                                           CharCase{"ab A,.", false, true},
-                                           CharCase{"\xE0\xC0\xE1 ", false, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Alphabets, CharTreeProperty,
+    ::testing::Values(CharCase{"ab", false, false}, CharCase{"abc", true, false},
+                      CharCase{"abcd", false, false}, CharCase{"aAbB", false, false},
+                      CharCase{"aAbB", true, false}, CharCase{"ab A,.", false, true},
+                      CharCase{"\xE0\xC0\xE1 ", false, true}));
 
 struct WordCase {
     bool caseSensitive;

@@ -63,9 +63,13 @@ TEST(TreeStream, HeaderIsSixteenZeroBytesAfterTheirLength) {
 TEST(TreeStream, NodesOfTheSmallestTreeByteForByte) {
     // Root: parent -1, start 0, end 0. Leaf 1: parent 0, childless so its start
     // is negated and no end follows.
-    const std::string expected("\x02\0\0\0" "\x01\0\0\0"
-                               "\xff\xff\xff\xff" "\0\0\0\0" "\0\0\0\0"
-                               "\0\0\0\0" "\xff\xff\xff\xff",
+    const std::string expected("\x02\0\0\0"
+                               "\x01\0\0\0"
+                               "\xff\xff\xff\xff"
+                               "\0\0\0\0"
+                               "\0\0\0\0"
+                               "\0\0\0\0"
+                               "\xff\xff\xff\xff",
                                28);
     EXPECT_EQ(Nodes(*CharTree("")), expected);
 }
@@ -126,12 +130,9 @@ TEST(TreeStream, CorruptNodesAreRejected) {
         return bytes;
     };
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"huge count", withInt(0, 0x7fffffff)},
-        {"negative count", withInt(0, -5)},
-        {"end past the string", withInt(4, 99)},
-        {"root with a parent", withInt(8, 1)},
-        {"parent out of range", withInt(20, 77)},
-        {"node its own parent", withInt(20, 1)},
+        {"huge count", withInt(0, 0x7fffffff)},   {"negative count", withInt(0, -5)},
+        {"end past the string", withInt(4, 99)},  {"root with a parent", withInt(8, 1)},
+        {"parent out of range", withInt(20, 77)}, {"node its own parent", withInt(20, 1)},
     };
     for (const auto& [what, bytes] : cases) {
         std::istringstream in(bytes);

@@ -105,10 +105,15 @@ TEST(SuffixTree, ProgressOncePerPhaseAndNodeEventsInOrder) {
     builder.OnProgress = [&](TFeTree&, int phase, bool&) {
         events.push_back("phase " + std::to_string(phase));
     };
-    builder.OnLeafAdded = [&](TFeTree&, int node) { events.push_back("leaf " + std::to_string(node)); };
-    builder.OnSplit = [&](TFeTree&, int node) { events.push_back("split " + std::to_string(node)); };
+    builder.OnLeafAdded = [&](TFeTree&, int node) {
+        events.push_back("leaf " + std::to_string(node));
+    };
+    builder.OnSplit = [&](TFeTree&, int node) {
+        events.push_back("split " + std::to_string(node));
+    };
     tree.Build(builder);
-    EXPECT_EQ(events, (std::vector<std::string>{"phase 1", "phase 2", "leaf 3", "split 2", "leaf 4"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"phase 1", "phase 2", "leaf 3", "split 2", "leaf 4"}));
 }
 
 TEST(SuffixTree, CollectLeavesExpandsLevelByLevel) {

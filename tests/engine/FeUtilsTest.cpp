@@ -83,7 +83,8 @@ TEST(ExtractContext, CutsWholeWordsAndStopsAtStopCharacters) {
     const std::vector<ContextCase> cases = {
         {"alpha beta gamma", "", 1, 7, 4, "alpha ", "beta", " gamma", "alpha beta gamma", 7},
         {"one two three four five", "", 1, 9, 5, "two ", "three", " four", "two three four", 5},
-        {"one two three four five", "", 2, 9, 5, "one two ", "three", " four five", "one two three four five", 9},
+        {"one two three four five", "", 2, 9, 5, "one two ", "three", " four five",
+         "one two three four five", 9},
         {"alpha beta gamma", "", 2, 1, 5, "", "alpha", " beta gamma", "alpha beta gamma", 1},
         {"end.The cat sat", ".", 1, 5, 3, "", "The", " cat", "The cat", 1},
         {"one. two three", ".", 3, 6, 3, " ", "two", " three", "two three", 1},

@@ -2,7 +2,6 @@
 #include "FeWordWdList.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace lexorin {
@@ -41,7 +40,8 @@ protected:
 
 TEST_F(WordsString, TokenizesWordsBreaksAndTheTerminator) {
     auto s = Make("The cat. The cat!");
-    EXPECT_EQ(Symbols(*s), (std::vector<std::string>{"The", "cat", "<0>", "The", "cat", "<1>", "$"}));
+    EXPECT_EQ(Symbols(*s),
+              (std::vector<std::string>{"The", "cat", "<0>", "The", "cat", "<1>", "$"}));
     EXPECT_TRUE(s->HasBreaks());
     EXPECT_EQ(s->Item(4).Start, 10);
     EXPECT_EQ(s->Position(4), 10);

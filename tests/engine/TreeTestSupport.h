@@ -6,9 +6,8 @@
 #include "FeSTU.h"
 #include "ReferenceTree.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <set>
@@ -76,7 +75,8 @@ inline void ExpectMatchesReference(const TFeTree& tree) {
         EXPECT_EQ(node.EdgeEnd, expected.edgeEnd);
         EXPECT_EQ(node.Occurrences, expected.occurrences);
         EXPECT_EQ(node.Link, expected.link);
-        EXPECT_EQ(tree.Children(i), TFeIntArray(expected.children.begin(), expected.children.end()));
+        EXPECT_EQ(tree.Children(i),
+                  TFeIntArray(expected.children.begin(), expected.children.end()));
     }
 }
 
@@ -102,7 +102,8 @@ inline void ExpectSuffixTreeInvariants(const TFeTree& tree) {
         internalLabels.insert(label);
         // A suffix link leads to the label without its first symbol.
         if (node.Link > 0) {
-            EXPECT_EQ(Label(tree, node.Link, canon), std::vector<int>(label.begin() + 1, label.end()));
+            EXPECT_EQ(Label(tree, node.Link, canon),
+                      std::vector<int>(label.begin() + 1, label.end()));
         }
         // Children start with different symbols and lead to their first occurrence.
         std::set<int> firstSymbols;

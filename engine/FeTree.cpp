@@ -195,11 +195,15 @@ void TFeTree::Finish(std::vector<std::int32_t> depth) {
     const std::size_t count = nodes_.Size();
     if (count == 0)
         return;
+    if (depth.size() != count || depth[0] != 0)
+        throw EFeInternalError("path lengths that do not fit the tree");
     const int suffixBase = stringObject_->Length() + 1;
     std::vector<std::int32_t> leaves(count, 0); // open leaves at or below each node
     std::int32_t deepest = 0;
     for (std::size_t x = 0; x < count; ++x) {
         TFeTreeNode& node = nodes_[x];
+        if (x > 0 && depth[x] <= depth[static_cast<std::size_t>(node.Parent)])
+            throw EFeInternalError("path lengths that do not fit the tree");
         deepest = std::max(deepest, depth[x]);
         if (node.EdgeEnd != -1)
             continue;

@@ -152,6 +152,8 @@ public:
     TFeIntArray Children(int i) const;
     // Number of symbols on the path from the root to node I.
     int PathLength(int i) const;
+    // The path lengths of all nodes at once, in time linear in their number.
+    std::vector<std::int32_t> PathLengths() const;
 
     // Appends a new node with the start values; returns its index.
     int NewNode();

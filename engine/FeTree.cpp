@@ -154,6 +154,13 @@ void TFeTree::LinkChildrenInOrder(const std::vector<std::int32_t>& key) {
     }
 }
 
+std::vector<std::int32_t> TFeTree::PathLengths() const {
+    std::vector<std::int32_t> lengths;
+    if (!ComputePathLengths(lengths))
+        throw EFeInternalError("the parents of the nodes run in a circle");
+    return lengths;
+}
+
 bool TFeTree::ComputePathLengths(std::vector<std::int32_t>& length) const {
     constexpr std::int32_t kUnknown = -1;
     constexpr std::int32_t kOnPath = -2;
@@ -181,10 +188,7 @@ bool TFeTree::ComputePathLengths(std::vector<std::int32_t>& length) const {
 }
 
 void TFeTree::Finish() {
-    std::vector<std::int32_t> depth;
-    if (!ComputePathLengths(depth))
-        throw EFeInternalError("the parents of the nodes run in a circle");
-    Finish(std::move(depth));
+    Finish(PathLengths());
 }
 
 void TFeTree::Finish(std::vector<std::int32_t> depth) {

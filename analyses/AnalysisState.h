@@ -1,0 +1,58 @@
+// The state the analyses work on: the loaded text, the cached suffix trees
+// with the options they were built with, the calculating flags, the ignored
+// words and the result tables.
+#pragma once
+
+#include "AnalysisOptions.h"
+#include "FeBase.h"
+#include "FeUtils.h"
+#include "IgnoredWords.h"
+#include "MemTable.h"
+#include "ResultTables.h"
+#include "TextStatistics.h"
+
+#include <memory>
+#include <string>
+
+namespace lexorin {
+
+enum class TAnalysisPage { Phrases, Wordforms, Concordance, Summary, Options };
+
+struct TAnalysisState {
+    // The text as the text view holds it, line breaks as CR LF.
+    std::string viewText;
+    // The view's text with every LF removed and every CR made a blank, so that
+    // position p here is view position p - 1.
+    std::string analysedText;
+
+    std::unique_ptr<TFeTree> phraseTree;
+    bool phraseTreeCaseSensitive = false;
+    std::string phraseTreeStopChars;
+    std::unique_ptr<TFeTree> wordformTree;
+    bool wordformTreeCaseSensitive = false;
+    bool wordformPrefixesOnly = false;
+
+    bool busy = false;
+    bool cancelRequested = false;
+
+    // The current ignored-words list file and its words.
+    std::string ignoredListPath;
+    TIgnoredWordSet ignoredWordSet;
+
+    TMemTable mteRes = MakePhraseTable();
+    TMemTable mteWordForms = MakeWordformTable();
+    TMemTable mteConcordance = MakeConcordanceTable();
+    TMemTable mteConcordanceDetail = MakeConcordanceDetailTable();
+    // The fields of the summary page; empty until a summary is shown.
+    std::vector<TSummaryField> summaryFields;
+
+    TAnalysisOptions options;
+};
+
+// The analysed form of a view text.
+std::string PrepareText(std::string_view viewText);
+
+// The stop characters of an option text: every character but the space.
+TCharSet MakeCharSet(std::string_view text);
+
+} // namespace lexorin

@@ -1,0 +1,200 @@
+#include "Calculation.h"
+
+#include "FeSTU.h"
+
+namespace lexorin {
+
+std::string PrepareText(std::string_view viewText) {
+    std::string text;
+    text.reserve(viewText.size());
+    for (char c : viewText)
+        if (c != '\n')
+            text.push_back(c == '\r' ? ' ' : c);
+    return text;
+}
+
+void TCalculation::Calculate(TAnalysisPage page) {
+    if (state_.busy)
+        return;
+    state_.busy = true;
+    host_.SetCalculating(true);
+    state_.cancelRequested = false;
+    try {
+        LoadIgnoredWordSet(state_.ignoredListPath, state_.ignoredWordSet);
+        switch (page) {
+        case TAnalysisPage::Phrases:
+            CalcPhrases(*this);
+            break;
+        case TAnalysisPage::Wordforms:
+            CalcWordforms(*this);
+            break;
+        case TAnalysisPage::Concordance:
+            CalcConcordance(*this);
+            break;
+        case TAnalysisPage::Summary:
+            CalcSummary(*this);
+            break;
+        case TAnalysisPage::Options:
+            break;
+        }
+    } catch (...) {
+        host_.SetCalculating(false);
+        state_.busy = false;
+        throw;
+    }
+    host_.SetCalculating(false);
+    state_.busy = false;
+    host_.SetStatusText(TotalResultsText(page));
+    UpdateButtons(page);
+}
+
+void TCalculation::UpdateButtons(TAnalysisPage page) {
+    switch (page) {
+    case TAnalysisPage::Phrases:
+        host_.UpdateGridButtons(state_.mteRes);
+        break;
+    case TAnalysisPage::Wordforms:
+        host_.UpdateGridButtons(state_.mteWordForms);
+        break;
+    case TAnalysisPage::Concordance:
+        host_.UpdateGridButtons(state_.mteConcordance);
+        host_.UpdateGridButtons(state_.mteConcordanceDetail);
+        break;
+    default:
+        break;
+    }
+}
+
+void TCalculation::RequestCancel() {
+    state_.cancelRequested = host_.Confirm("Abort calculation ? ");
+}
+
+bool TCalculation::ClearResults(bool phrases, bool wordforms, bool askFirst, bool concordance) {
+    const auto hasRows = [](const TMemTable& table) {
+        return table.Active() && table.RowCount() > 0;
+    };
+    const bool resultsExist = hasRows(state_.mteRes) ||
+                              (state_.mteRes.Active() && state_.mteRes.Filtered()) ||
+                              hasRows(state_.mteWordForms) || hasRows(state_.mteConcordance);
+    if (askFirst && resultsExist &&
+        !host_.Confirm("Current calculation results will be cleared. Do you wish to continue ? "))
+        return false;
+    if (phrases) {
+        if (state_.mteRes.Active())
+            ResetTable(state_.mteRes);
+        state_.phraseTree.reset();
+        host_.UpdateGridButtons(state_.mteRes);
+    }
+    if (wordforms) {
+        if (state_.mteWordForms.Active())
+            state_.mteWordForms.Empty();
+        state_.wordformTree.reset();
+        host_.UpdateGridButtons(state_.mteWordForms);
+    }
+    if (concordance) {
+        for (TMemTable* table : {&state_.mteConcordance, &state_.mteConcordanceDetail}) {
+            if (table->Active())
+                table->Empty();
+            host_.UpdateGridButtons(*table);
+        }
+    }
+    return true;
+}
+
+std::string TCalculation::TotalResultsText(TAnalysisPage page) const {
+    const TMemTable* table = nullptr;
+    switch (page) {
+    case TAnalysisPage::Phrases:
+        table = &state_.mteRes;
+        break;
+    case TAnalysisPage::Wordforms:
+        table = &state_.mteWordForms;
+        break;
+    case TAnalysisPage::Concordance:
+        table = &state_.mteConcordance;
+        break;
+    case TAnalysisPage::Summary:
+        return "Summary";
+    case TAnalysisPage::Options:
+        return "Options";
+    }
+    if (!table->Active())
+        return "Ready";
+    return "Total results:" + std::to_string(table->RecordCount());
+}
+
+bool TCalculation::PrepareRun() {
+    host_.SetStatusText("Preprocessing...");
+    state_.analysedText = PrepareText(state_.viewText);
+    if (!state_.analysedText.empty())
+        return true;
+    host_.SetStatusText("Empty text");
+    return false;
+}
+
+void TCalculation::ResetTable(TMemTable& table) {
+    table.Close();
+    table.Open();
+    host_.UpdateGridButtons(table);
+    if (&table == &state_.mteConcordance)
+        host_.UpdateGridButtons(state_.mteConcordanceDetail);
+    host_.SetStatusText("");
+}
+
+void TCalculation::BuildProgress(int phase, bool& stop) {
+    stop = state_.cancelRequested;
+    if (progressMaximum_ > 0 &&
+        double(phase - progressPosition_) / double(progressMaximum_) >= 0.01) {
+        progressPosition_ = phase;
+        host_.SetProgress(phase);
+    }
+    host_.ProcessMessages();
+}
+
+bool TCalculation::BuildTree(TFeTree& tree) {
+    TUkkTreeBuilder builder;
+    builder.OnProgress = [this](TFeTree&, int phase, bool& stop) { BuildProgress(phase, stop); };
+    progressMaximum_ = tree.StringObject()->Length();
+    progressPosition_ = 0;
+    host_.ShowProgress(progressMaximum_);
+    try {
+        tree.Build(builder);
+    } catch (...) {
+        host_.HideProgress();
+        throw;
+    }
+    host_.HideProgress();
+    return !builder.Cancelled();
+}
+
+void TCalculation::FillTable(TMemTable& table, const std::function<void()>& fill,
+                             std::string_view emptyMessage) {
+    host_.SuspendGrid(table);
+    host_.SetCancelEnabled(false);
+    host_.SetStatusText("Building results table...");
+    const auto finish = [&] {
+        host_.HideProgress();
+        host_.SetStatusText("Sorting...");
+        table.Sort(host_.SortSpecification(table));
+        host_.SetStatusText("");
+        if (table.RecordCount() > 0)
+            table.First();
+        host_.ResumeGrid(table);
+    };
+    try {
+        fill();
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+    if (table.RecordCount() == 0)
+        host_.Inform(emptyMessage);
+}
+
+void TCalculation::ReportAdded(std::string_view label, int added) {
+    if (added % 100 == 0)
+        host_.SetStatusText(std::string(label) + " : " + std::to_string(added));
+}
+
+} // namespace lexorin

@@ -1,0 +1,66 @@
+// The Calculate command around the four analyses: the calculating state,
+// the ignored words, the progress bar and Cancel during tree builds, the
+// table reset and finish, the tree cache and the clearing of results.
+#pragma once
+
+#include "AnalysisHost.h"
+#include "AnalysisState.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace lexorin {
+
+class TCalculation {
+public:
+    TCalculation(TAnalysisState& state, TAnalysisHost& host) : state_(state), host_(host) {}
+
+    TAnalysisState& State() { return state_; }
+    TAnalysisHost& Host() { return host_; }
+
+    // Runs the analysis of the page; nothing while a calculation runs.
+    void Calculate(TAnalysisPage page);
+    // The Cancel command: asks "Abort calculation ? " and requests a cancel
+    // on Yes, withdraws one on No.
+    void RequestCancel();
+    // Empties the chosen results and frees their trees; with askFirst, asks
+    // before clearing any result there is, and changes nothing on No.
+    bool ClearResults(bool phrases, bool wordforms, bool askFirst, bool concordance);
+    // "Total results:%d", "Summary", "Options", or "Ready" for a page whose
+    // table was never opened.
+    std::string TotalResultsText(TAnalysisPage page) const;
+
+    // The frame of the table-producing runs.
+    // "Preprocessing...", then the analysed text; false (and "Empty text")
+    // when there is none.
+    bool PrepareRun();
+    // Closes the table and opens it again empty.
+    void ResetTable(TMemTable& table);
+    // Builds the tree with the progress bar shown and Cancel possible; false
+    // when the build was cancelled.
+    bool BuildTree(TFeTree& tree);
+    // Fills the table with its grid's repainting suspended, sorts it by the
+    // grid's markers (also when filling fails) and tells when it stays empty.
+    void FillTable(TMemTable& table, const std::function<void()>& fill,
+                   std::string_view emptyMessage);
+    // "<format> %d" every 100 added rows (0 included).
+    void ReportAdded(std::string_view label, int added);
+
+private:
+    void BuildProgress(int phase, bool& stop);
+    void UpdateButtons(TAnalysisPage page);
+
+    TAnalysisState& state_;
+    TAnalysisHost& host_;
+    int progressMaximum_ = 0;
+    int progressPosition_ = 0;
+};
+
+// The runs of the four pages.
+void CalcPhrases(TCalculation& calculation);
+void CalcWordforms(TCalculation& calculation);
+void CalcConcordance(TCalculation& calculation);
+void CalcSummary(TCalculation& calculation);
+
+} // namespace lexorin

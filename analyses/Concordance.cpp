@@ -1,0 +1,145 @@
+#include "Concordance.h"
+
+#include "Calculation.h"
+#include "FeWordWdList.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace lexorin {
+namespace {
+
+std::vector<std::string> SplitPositions(const std::string& positions) {
+    std::vector<std::string> pieces;
+    std::size_t from = 0;
+    while (from <= positions.size()) {
+        const std::size_t semicolon = std::min(positions.find(';', from), positions.size());
+        if (semicolon > from)
+            pieces.push_back(positions.substr(from, semicolon - from));
+        from = semicolon + 1;
+    }
+    return pieces;
+}
+
+// The decimal value of a piece; false when it is not a 32-bit integer.
+bool ToPosition(const std::string& piece, int& value) {
+    const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), value);
+    return error == std::errc() && end == piece.data() + piece.size();
+}
+
+void FillWords(TCalculation& calculation) {
+    TAnalysisState& state = calculation.State();
+    const TAnalysisOptions& options = state.options;
+    TFeWordsString words(state.analysedText, static_cast<int>(state.analysedText.size()),
+                         MakeCharSet(options.edBreakChars), true);
+    words.SetCaseSensitive(options.cbCaseSens);
+    words.SortWords(false);
+    TMemTable& table = state.mteConcordance;
+    const int count = words.Length();
+    int added = 0;
+    for (int k = 0; k < count;) {
+        const std::string_view word = words.SortedWordText(k);
+        if (word.empty() ||
+            (options.cbConcordanceUseIgnored && state.ignoredWordSet.Contains(word)) ||
+            (options.cbConcExcludeNumbers && IsNumberText(word))) {
+            ++k;
+            continue;
+        }
+        std::string positions;
+        int n = 0;
+        do {
+            positions += std::to_string(words.Item(words.SortedItems()[k] + 1).Start);
+            positions += ';';
+            ++n;
+            ++k;
+        } while (k < count && words.SameWord(words.SortedWordText(k), word));
+        if (n < options.rseConcMinFreq)
+            continue;
+        table.Append();
+        table.SetText("word", word);
+        table.SetText("positions", positions);
+        table.SetInteger("count", n);
+        table.Post();
+        ++added;
+        calculation.ReportAdded("Words added", added);
+    }
+}
+
+} // namespace
+
+void CalcConcordance(TCalculation& calculation) {
+    TAnalysisState& state = calculation.State();
+    if (!calculation.PrepareRun())
+        return;
+    calculation.ResetTable(state.mteConcordance);
+    calculation.FillTable(
+        state.mteConcordance, [&] { FillWords(calculation); }, "No data in concordance.");
+    state.busy = false;
+    ConcordanceAfterScroll(state);
+}
+
+void ConcordanceAfterScroll(TAnalysisState& state) {
+    const TMemTable& table = state.mteConcordance;
+    if (state.busy || table.Inserting())
+        return;
+    if (table.RecNo() < 0) {
+        state.mteConcordanceDetail.Close();
+        state.mteConcordanceDetail.Open();
+        return;
+    }
+    FillContexts(state, table.CurrentText("word"), table.CurrentText("positions"));
+}
+
+void FillContexts(TAnalysisState& state, const std::string& word, const std::string& positions) {
+    TMemTable& detail = state.mteConcordanceDetail;
+    detail.Close();
+    detail.Open();
+    const TCharSet stop = MakeCharSet(state.options.edContextBreakChars);
+    for (const std::string& piece : SplitPositions(positions)) {
+        int position = 0;
+        if (!ToPosition(piece, position))
+            break;
+        std::string written = word, before, after, context;
+        int inner = position;
+        ExtractContext(state.analysedText, written, state.options.rseConLength, stop, inner, before,
+                       after, context);
+        detail.Append();
+        detail.SetText("before", before);
+        detail.SetText("after", after);
+        detail.SetText("word", written);
+        detail.SetInteger("pos", position);
+        detail.SetInteger("internalpos", inner);
+        detail.SetInteger("internallength", static_cast<int>(written.size()));
+        detail.SetText("display", BlanksToSpaces(context));
+        detail.Post();
+    }
+    detail.Sort("pos asc");
+    if (detail.RecordCount() > 0)
+        detail.First();
+}
+
+std::vector<std::string> GetReportContexts(const TAnalysisState& state) {
+    const TMemTable& table = state.mteConcordance;
+    std::vector<int> positions;
+    for (const std::string& piece : SplitPositions(table.CurrentText("positions"))) {
+        int position = 0;
+        if (ToPosition(piece, position))
+            positions.push_back(position);
+    }
+    std::stable_sort(positions.begin(), positions.end());
+    const TCharSet stop = MakeCharSet(state.options.edContextBreakChars);
+    std::vector<std::string> contexts;
+    for (int position : positions) {
+        std::string word = table.CurrentText("word"), before, after, context;
+        ExtractContext(state.analysedText, word, state.options.rseConLength, stop, position, before,
+                       after, context);
+        const bool seen = std::any_of(contexts.begin(), contexts.end(), [&](const std::string& c) {
+            return SameTextIgnoreCase(c, context);
+        });
+        if (!seen)
+            contexts.push_back(context);
+    }
+    return contexts;
+}
+
+} // namespace lexorin

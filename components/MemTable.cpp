@@ -1,0 +1,291 @@
+#include "MemTable.h"
+
+#include "FeLocale.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace lexorin {
+namespace {
+
+const std::string kEmptyText;
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+} // namespace
+
+TMemTable::TMemTable(std::string name, std::vector<TFieldDef> fields)
+    : name_(std::move(name)), fields_(std::move(fields)), columns_(fields_.size()) {}
+
+void TMemTable::Require(bool condition, const char* what) const {
+    if (!condition)
+        throw std::logic_error(name_ + ": " + what);
+}
+
+int TMemTable::FieldIndex(std::string_view name) const {
+    for (std::size_t k = 0; k < fields_.size(); ++k)
+        if (fields_[k].name == name)
+            return static_cast<int>(k);
+    throw std::invalid_argument(name_ + ": no field " + std::string(name));
+}
+
+bool TMemTable::IsText(int field) const {
+    const TFieldType type = fields_[static_cast<std::size_t>(field)].type;
+    return type == TFieldType::Memo || type == TFieldType::String;
+}
+
+void TMemTable::Open() {
+    active_ = true;
+    Scrolled();
+}
+
+void TMemTable::Close() {
+    if (!active_)
+        return;
+    for (const TNotify& listener : beforeClose_)
+        listener();
+    Empty();
+    filtered_ = false;
+    active_ = false;
+}
+
+void TMemTable::Empty() {
+    inserting_ = false;
+    for (TColumn& column : columns_)
+        column = TColumn{};
+    rows_ = 0;
+    order_.clear();
+    sequence_.clear();
+    nextAutoInc_ = 1;
+    current_ = -1;
+    if (active_)
+        Scrolled();
+}
+
+int TMemTable::RecordCount() const {
+    Require(active_, "the table is closed");
+    return static_cast<int>(order_.size());
+}
+
+void TMemTable::Append() {
+    Require(active_, "the table is closed");
+    if (inserting_)
+        Post();
+    for (std::size_t k = 0; k < columns_.size(); ++k) {
+        TColumn& column = columns_[k];
+        switch (fields_[k].type) {
+        case TFieldType::Memo:
+        case TFieldType::String:
+            column.texts.emplace_back();
+            break;
+        case TFieldType::Double:
+            column.doubles.push_back(0);
+            break;
+        case TFieldType::Integer:
+        case TFieldType::AutoInc:
+            column.integers.push_back(0);
+            break;
+        }
+        column.set.push_back(0);
+    }
+    inserting_ = true;
+}
+
+int TMemTable::PendingField(std::string_view field, bool text) {
+    Require(inserting_, "no row is being appended");
+    const int k = FieldIndex(field);
+    Require(IsText(k) == text, "the value does not fit the field's type");
+    columns_[static_cast<std::size_t>(k)].set.back() = 1;
+    return k;
+}
+
+void TMemTable::SetInteger(std::string_view field, std::int32_t value) {
+    const int k = PendingField(field, false);
+    TColumn& column = columns_[static_cast<std::size_t>(k)];
+    if (fields_[static_cast<std::size_t>(k)].type == TFieldType::Double)
+        column.doubles.back() = value;
+    else
+        column.integers.back() = value;
+}
+
+void TMemTable::SetDouble(std::string_view field, double value) {
+    const int k = PendingField(field, false);
+    Require(fields_[static_cast<std::size_t>(k)].type == TFieldType::Double,
+            "the value does not fit the field's type");
+    columns_[static_cast<std::size_t>(k)].doubles.back() = value;
+}
+
+void TMemTable::SetText(std::string_view field, std::string_view value) {
+    const int k = PendingField(field, true);
+    const TFieldDef& def = fields_[static_cast<std::size_t>(k)];
+    if (def.type == TFieldType::String && value.size() > static_cast<std::size_t>(def.size))
+        value = value.substr(0, static_cast<std::size_t>(def.size));
+    columns_[static_cast<std::size_t>(k)].texts.back() = std::string(value);
+}
+
+void TMemTable::Post() {
+    Require(inserting_, "no row is being appended");
+    for (std::size_t k = 0; k < columns_.size(); ++k)
+        if (fields_[k].type == TFieldType::AutoInc) {
+            columns_[k].integers.back() = nextAutoInc_;
+            columns_[k].set.back() = 1;
+        }
+    ++nextAutoInc_;
+    inserting_ = false;
+    const int row = rows_++;
+    sequence_.push_back(row);
+    if (!filtered_ || !filter_ || filter_(*this, row)) {
+        order_.push_back(row);
+        current_ = static_cast<int>(order_.size()) - 1;
+        Scrolled();
+    }
+}
+
+void TMemTable::Cancel() {
+    if (!inserting_)
+        return;
+    for (std::size_t k = 0; k < columns_.size(); ++k) {
+        TColumn& column = columns_[k];
+        if (IsText(static_cast<int>(k)))
+            column.texts.pop_back();
+        else if (fields_[k].type == TFieldType::Double)
+            column.doubles.pop_back();
+        else
+            column.integers.pop_back();
+        column.set.pop_back();
+    }
+    inserting_ = false;
+}
+
+void TMemTable::First() {
+    current_ = order_.empty() ? -1 : 0;
+    Scrolled();
+}
+
+void TMemTable::MoveTo(int recNo) {
+    Require(recNo >= 0 && recNo < static_cast<int>(order_.size()), "no such record");
+    current_ = recNo;
+    Scrolled();
+}
+
+void TMemTable::Scrolled() {
+    for (const TNotify& listener : afterScroll_)
+        listener();
+}
+
+bool TMemTable::IsNull(int row, int field) const {
+    return columns_[static_cast<std::size_t>(field)].set[static_cast<std::size_t>(row)] == 0;
+}
+
+std::int32_t TMemTable::Integer(int row, int field) const {
+    const TColumn& column = columns_[static_cast<std::size_t>(field)];
+    if (fields_[static_cast<std::size_t>(field)].type == TFieldType::Double)
+        return static_cast<std::int32_t>(column.doubles[static_cast<std::size_t>(row)]);
+    return column.integers[static_cast<std::size_t>(row)];
+}
+
+double TMemTable::Double(int row, int field) const {
+    const TColumn& column = columns_[static_cast<std::size_t>(field)];
+    if (fields_[static_cast<std::size_t>(field)].type == TFieldType::Double)
+        return column.doubles[static_cast<std::size_t>(row)];
+    return column.integers[static_cast<std::size_t>(row)];
+}
+
+const std::string& TMemTable::Text(int row, int field) const {
+    Require(IsText(field), "not a text field");
+    return columns_[static_cast<std::size_t>(field)].texts[static_cast<std::size_t>(row)];
+}
+
+std::int32_t TMemTable::CurrentInteger(std::string_view field) const {
+    Require(current_ >= 0, "no current record");
+    return Integer(RowOf(current_), FieldIndex(field));
+}
+
+double TMemTable::CurrentDouble(std::string_view field) const {
+    Require(current_ >= 0, "no current record");
+    return Double(RowOf(current_), FieldIndex(field));
+}
+
+const std::string& TMemTable::CurrentText(std::string_view field) const {
+    if (current_ < 0)
+        return kEmptyText;
+    return Text(RowOf(current_), FieldIndex(field));
+}
+
+int TMemTable::Compare(int a, int b, int field) const {
+    const bool nullA = IsNull(a, field), nullB = IsNull(b, field);
+    if (IsText(field)) {
+        const std::string& x = Text(a, field);
+        const std::string& y = Text(b, field);
+        if (x.empty() || y.empty())
+            return int(!x.empty()) - int(!y.empty());
+        return CompareTextCaseSensitive(x, y);
+    }
+    if (nullA || nullB)
+        return int(!nullA) - int(!nullB);
+    const double x = Double(a, field), y = Double(b, field);
+    return x < y ? -1 : (x > y ? 1 : 0);
+}
+
+void TMemTable::Sort(std::string_view specification) {
+    struct TKey {
+        int field;
+        bool descending;
+    };
+    std::vector<TKey> keys;
+    for (std::string_view rest = specification; !Trim(rest).empty();) {
+        const std::size_t comma = rest.find(',');
+        std::string_view item = Trim(rest.substr(0, comma));
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+        if (item.empty())
+            continue;
+        bool descending = false;
+        const std::size_t blank = item.find(' ');
+        if (blank != std::string_view::npos) {
+            const std::string_view direction = Trim(item.substr(blank + 1));
+            Require(direction == "asc" || direction == "desc", "a direction is asc or desc");
+            descending = direction == "desc";
+            item = item.substr(0, blank);
+        }
+        keys.push_back({FieldIndex(item), descending});
+    }
+    if (keys.empty())
+        return;
+    const int currentRow = current_ >= 0 ? RowOf(current_) : -1;
+    std::stable_sort(sequence_.begin(), sequence_.end(), [&](int a, int b) {
+        for (const TKey& key : keys) {
+            const int c = Compare(a, b, key.field);
+            if (c != 0)
+                return key.descending ? c > 0 : c < 0;
+        }
+        return false;
+    });
+    RebuildOrder();
+    const auto at = std::find(order_.begin(), order_.end(), currentRow);
+    current_ =
+        at == order_.end() ? (order_.empty() ? -1 : 0) : static_cast<int>(at - order_.begin());
+    Scrolled();
+}
+
+void TMemTable::SetFiltered(bool filtered) {
+    filtered_ = filtered;
+    RebuildOrder();
+    current_ = order_.empty() ? -1 : 0;
+    if (active_)
+        Scrolled();
+}
+
+void TMemTable::RebuildOrder() {
+    order_.clear();
+    for (int row : sequence_)
+        if (!filtered_ || !filter_ || filter_(*this, row))
+            order_.push_back(row);
+}
+
+} // namespace lexorin

@@ -1,0 +1,103 @@
+#include "MemTable.h"
+
+#include <gtest/gtest.h>
+
+namespace lexorin {
+namespace {
+
+TMemTable Table() {
+    TMemTable table("t", {{"id", TFieldType::AutoInc},
+                          {"text", TFieldType::Memo},
+                          {"name", TFieldType::String, 3},
+                          {"n", TFieldType::Integer},
+                          {"x", TFieldType::Double}});
+    table.Open();
+    return table;
+}
+
+void Add(TMemTable& table, const char* text, int n, double x) {
+    table.Append();
+    table.SetText("text", text);
+    table.SetInteger("n", n);
+    table.SetDouble("x", x);
+    table.Post();
+}
+
+std::string Order(const TMemTable& table) {
+    std::string order;
+    for (int r = 0; r < table.RecordCount(); ++r)
+        order += table.Text(table.RowOf(r), 1) + ";";
+    return order;
+}
+
+TEST(MemTable, SortsBySpecificationStablyWithEmptyValuesFirst) {
+    TMemTable table = Table();
+    Add(table, "b", 2, 0.5);
+    Add(table, "a", 2, 1.5);
+    Add(table, "B", 1, 1.5);
+    Add(table, "", 3, 2.5);
+    Add(table, "c", 10, 0.5);
+    table.Sort("n desc,text asc");
+    EXPECT_EQ(Order(table), "c;;a;b;B;");
+    table.Sort("x asc");
+    EXPECT_EQ(Order(table), "c;b;a;B;;") << "ties keep the order they had";
+    table.Sort("text asc");
+    EXPECT_EQ(Order(table), ";a;b;B;c;") << "empty first, then alphabetical, lower case first";
+    table.Sort("text desc , n asc");
+    EXPECT_EQ(Order(table), "c;B;b;a;;");
+    table.Sort("");
+    EXPECT_EQ(Order(table), "c;B;b;a;;") << "an empty specification keeps the order";
+    EXPECT_THROW(table.Sort("nothing asc"), std::invalid_argument);
+    EXPECT_THROW(table.Sort("n sideways"), std::logic_error);
+}
+
+TEST(MemTable, AppendPostCancelAndFields) {
+    TMemTable table = Table();
+    Add(table, "one", 1, 0);
+    table.Append();
+    table.SetText("name", "abcdef");
+    EXPECT_TRUE(table.Inserting());
+    table.Cancel();
+    EXPECT_EQ(table.RecordCount(), 1);
+    table.Append();
+    table.SetText("name", "abcdef");
+    table.Post();
+    EXPECT_EQ(table.RecordCount(), 2);
+    EXPECT_EQ(table.RecNo(), 1) << "the posted row is current";
+    EXPECT_EQ(table.CurrentText("name"), "abc") << "a string keeps at most its width";
+    EXPECT_EQ(table.CurrentInteger("id"), 2) << "numbers are given at post";
+    EXPECT_TRUE(table.IsNull(table.RowOf(1), 3));
+    EXPECT_THROW(table.SetText("n", "x"), std::logic_error) << "not appending";
+    table.Append();
+    EXPECT_THROW(table.SetText("n", "x"), std::logic_error) << "wrong type";
+    table.Cancel();
+}
+
+TEST(MemTable, FilterCloseAndNotifications) {
+    TMemTable table = Table();
+    int scrolled = 0, closed = 0;
+    table.OnAfterScroll([&] { ++scrolled; });
+    table.OnBeforeClose([&] { ++closed; });
+    Add(table, "the end", 1, 0);
+    Add(table, "Out Of the way", 2, 0);
+    table.SetFilter([](const TMemTable& t, int row) { return t.Integer(row, 3) == 2; });
+    table.SetFiltered(true);
+    EXPECT_EQ(table.RecordCount(), 1);
+    EXPECT_EQ(table.RowCount(), 2);
+    EXPECT_EQ(table.CurrentText("text"), "Out Of the way");
+    Add(table, "filtered out", 1, 0);
+    EXPECT_EQ(table.RecordCount(), 1);
+    EXPECT_GT(scrolled, 0);
+    table.Close();
+    EXPECT_EQ(closed, 1);
+    EXPECT_FALSE(table.Filtered()) << "closing switches the filter off";
+    EXPECT_THROW(table.RecordCount(), std::logic_error);
+    table.Open();
+    EXPECT_EQ(table.RecordCount(), 0);
+    EXPECT_EQ(table.RecNo(), -1);
+    Add(table, "x", 1, 0);
+    EXPECT_EQ(table.CurrentInteger("id"), 1) << "numbers start again";
+}
+
+} // namespace
+} // namespace lexorin

@@ -1,9 +1,7 @@
 #include "IgnoredWords.h"
 
 #include "FeLocale.h"
-
-#include <fstream>
-#include <iterator>
+#include "WholeFile.h"
 
 namespace lexorin {
 
@@ -17,12 +15,8 @@ bool TIgnoredWordSet::Contains(std::string_view word) const {
 
 bool ReadListLines(const std::string& path, std::vector<std::string>& lines) {
     lines.clear();
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    const std::string bytes((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
-    if (file.bad())
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes))
         return false;
     std::string line;
     for (std::size_t i = 0; i < bytes.size(); ++i) {

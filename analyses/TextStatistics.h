@@ -30,15 +30,22 @@ struct TTextStatistics {
 TTextStatistics ComputeTextStatistics(std::string_view text);
 
 // One field of the summary page: the control, its label and the value as
-// the page shows it.
+// the page shows it; the longest and shortest word and sentence also have a
+// count label beside them.
 struct TSummaryField {
+    TSummaryField(const char* control_, const char* label_, std::string value_,
+                  const char* noteControl_ = nullptr, std::string note_ = {})
+        : control(control_), label(label_), value(std::move(value_)), noteControl(noteControl_),
+          note(std::move(note_)) {}
+
     const char* control;
     const char* label;
     std::string value;
+    const char* noteControl;
+    std::string note;
 };
 
-// The page's fields in page order; the count labels follow the word and
-// sentence fields they belong to.
+// The page's fields in page order.
 std::vector<TSummaryField> SummaryFields(const TTextStatistics& statistics);
 
 } // namespace lexorin

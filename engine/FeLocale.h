@@ -49,16 +49,18 @@ inline constexpr std::uint8_t kMicroSign = 0xB5; // µ: a lower-case letter with
 struct Tables {
     std::array<std::uint16_t, 256> type{};
     std::array<std::uint8_t, 256> lower{};
+    std::array<std::uint8_t, 256> upper{};
 };
 
 constexpr Tables MakeTables() {
     Tables t;
     for (int b = 0; b < 256; ++b)
-        t.lower[b] = static_cast<std::uint8_t>(b);
+        t.lower[b] = t.upper[b] = static_cast<std::uint8_t>(b);
     auto pair = [&t](int upper, int lower) {
         t.type[upper] = kCharAlpha | kCharUpper;
         t.type[lower] = kCharAlpha | kCharLower;
         t.lower[upper] = static_cast<std::uint8_t>(lower);
+        t.upper[lower] = static_cast<std::uint8_t>(upper);
     };
     for (int b = '0'; b <= '9'; ++b)
         t.type[b] = kCharDigit;
@@ -82,8 +84,15 @@ inline constexpr const std::array<std::uint16_t, 256>& CharTypeTable = locale_de
 // Lower-case form of each byte value; a byte without one maps to itself.
 inline constexpr const std::array<std::uint8_t, 256>& LowerCaseTable = locale_detail::kTables.lower;
 
+// Upper-case form of each byte value; a byte without one maps to itself.
+inline constexpr const std::array<std::uint8_t, 256>& UpperCaseTable = locale_detail::kTables.upper;
+
 inline std::uint8_t LowerChar(char c) {
     return LowerCaseTable[static_cast<std::uint8_t>(c)];
+}
+
+inline std::uint8_t UpperChar(char c) {
+    return UpperCaseTable[static_cast<std::uint8_t>(c)];
 }
 
 // The text with every byte replaced by its lower-case form.

@@ -21,6 +21,7 @@ TEST(IgnoredWords, LinesEndInAnyBreakAndTheLastBreakAddsNothing) {
     ASSERT_TRUE(ReadListLines(WriteFile("c.tiw", ""), lines));
     EXPECT_TRUE(lines.empty());
     EXPECT_FALSE(ReadListLines(::testing::TempDir() + "missing.tiw", lines));
+    EXPECT_FALSE(ReadListLines(::testing::TempDir(), lines)) << "a folder";
 }
 
 TEST(IgnoredWords, MembershipIgnoresCase) {

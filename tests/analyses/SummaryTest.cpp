@@ -11,8 +11,11 @@ std::map<std::string, std::string> Summary(const std::string& text) {
     Analysis analysis(text);
     analysis.Run(TAnalysisPage::Summary);
     std::map<std::string, std::string> fields;
-    for (const TSummaryField& field : analysis.state.summaryFields)
+    for (const TSummaryField& field : analysis.state.summaryFields) {
         fields[field.control] = field.value;
+        if (field.noteControl != nullptr)
+            fields[field.noteControl] = field.note;
+    }
     return fields;
 }
 

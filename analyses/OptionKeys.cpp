@@ -1,0 +1,85 @@
+#include "OptionKeys.h"
+
+#include "FeUtils.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace lexorin {
+namespace {
+
+struct TOptionKey {
+    const char* key;
+    bool TAnalysisOptions::*check = nullptr;
+    bool TAnalysisOptions::*partner = nullptr; // the other button of a radio pair
+    int TAnalysisOptions::*number = nullptr;
+    int minimum = 0, maximum = 0;
+    std::string TAnalysisOptions::*text = nullptr;
+    std::size_t maxLength = std::string::npos;
+};
+
+using O = TAnalysisOptions;
+const TOptionKey kKeys[] = {
+    {"cbCaseSens_Checked", &O::cbCaseSens},
+    {"rseWords_Value", nullptr, nullptr, &O::rseWords, 1, 99},
+    {"rbExact_Checked", &O::rbExact, &O::rbMin},
+    {"rbExactWords_Checked", &O::rbExactWords, &O::rbMinWords},
+    {"rbMin_Checked", &O::rbMin, &O::rbExact},
+    {"rbMinWords_Checked", &O::rbMinWords, &O::rbExactWords},
+    {"edBreakChars_Text", nullptr, nullptr, nullptr, 0, 0, &O::edBreakChars},
+    {"cbIncludeSubstrings_Checked", &O::cbIncludeSubstrings},
+    {"cbWordsUseIgnored_Checked", &O::cbWordsUseIgnored},
+    {"cbAutoPhraseHeight_Checked", &O::cbAutoPhraseHeight},
+    {"rseChars_Value", nullptr, nullptr, &O::rseChars, 1, 99},
+    {"cbPrefOnly_Checked", &O::cbPrefOnly},
+    {"edSeparator_Text", nullptr, nullptr, nullptr, 0, 0, &O::edSeparator, 1},
+    {"edQuote_Text", nullptr, nullptr, nullptr, 0, 0, &O::edQuote, 1},
+    {"edDecimalSeparator_Text", nullptr, nullptr, nullptr, 0, 0, &O::edDecimalSeparator, 1},
+    {"cbShowTitles_Checked", &O::cbShowTitles},
+    {"cbDupQuotes_Checked", &O::cbDupQuotes},
+    {"cbConcordanceUseIgnored_Checked", &O::cbConcordanceUseIgnored},
+    {"rseCases_Value", nullptr, nullptr, &O::rseCases, 2, 99},
+    {"rseConcMinFreq_Value", nullptr, nullptr, &O::rseConcMinFreq, 1, 99},
+    {"rseWordCases_Value", nullptr, nullptr, &O::rseWordCases, 2, 99},
+    {"rseConLength_Value", nullptr, nullptr, &O::rseConLength, 1, 99},
+    {"rxseSize_Value", nullptr, nullptr, &O::rxseSize, 8, 18},
+    {"cbConcCapitalize_Checked", &O::cbConcCapitalize},
+    {"cbConcExcludeNumbers_Checked", &O::cbConcExcludeNumbers},
+    {"edContextBreakChars_Text", nullptr, nullptr, nullptr, 0, 0, &O::edContextBreakChars},
+};
+
+bool ReadNumber(std::string_view value, double& number) {
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    return error == std::errc() && end == value.data() + value.size() && std::isfinite(number);
+}
+
+} // namespace
+
+TOptionResult ApplyOption(TAnalysisOptions& options, std::string_view key, std::string_view value) {
+    for (const TOptionKey& option : kKeys) {
+        if (!SameTextIgnoreCase(key, option.key))
+            continue;
+        if (option.check != nullptr) {
+            const bool on = SameTextIgnoreCase(value, "True");
+            if (!on && !SameTextIgnoreCase(value, "False"))
+                return TOptionResult::BadValue;
+            options.*option.check = on;
+            if (option.partner != nullptr)
+                options.*option.partner = !on;
+        } else if (option.number != nullptr) {
+            double number = 0;
+            if (!ReadNumber(value, number))
+                return TOptionResult::BadValue;
+            number = std::round(number);
+            options.*option.number = static_cast<int>(
+                std::fmin(std::fmax(number, double(option.minimum)), double(option.maximum)));
+        } else {
+            options.*option.text = std::string(value.substr(0, option.maxLength));
+        }
+        return TOptionResult::Applied;
+    }
+    return TOptionResult::UnknownKey;
+}
+
+} // namespace lexorin

@@ -1,0 +1,231 @@
+#include "CliRun.h"
+
+#include "Calculation.h"
+#include "Cp1251.h"
+#include "CsvExport.h"
+#include "FeWordWdList.h"
+#include "IniFile.h"
+#include "OptionKeys.h"
+#include "ResultTables.h"
+#include "TextLoading.h"
+#include "WholeFile.h"
+
+#include <fstream>
+#include <map>
+#include <new>
+#include <optional>
+#include <sstream>
+
+namespace lexorin {
+namespace {
+
+const char* const kUsage =
+    "Usage: lexorin-cli TASK [options] FILE\n"
+    "  TASK                 phrases, wordforms, concordance or summary\n"
+    "  --option KEY=VALUE   sets an option by its settings key, for example\n"
+    "                       rseCases_Value=3 or cbCaseSens_Checked=True (repeatable)\n"
+    "  --settings FILE      reads the \"Options\" section of a settings file first\n"
+    "  --ignored FILE       uses that list of ignored words\n"
+    "  --layout basic|professional\n"
+    "                       the concordance layout (basic: words and frequencies;\n"
+    "                       professional: every occurrence with its context)\n"
+    "  --output FILE        writes the result there instead of to standard output\n";
+
+struct TUsageError {
+    std::string message;
+};
+
+struct TCommand {
+    TAnalysisPage page = TAnalysisPage::Phrases;
+    std::vector<std::pair<std::string, std::string>> options;
+    std::optional<std::string> settings, ignored, output;
+    TConcordanceLayout layout = TConcordanceLayout::Basic;
+    std::string file;
+};
+
+TCommand Parse(const std::vector<std::string>& args) {
+    static const std::map<std::string, TAnalysisPage> kTasks = {
+        {"phrases", TAnalysisPage::Phrases},
+        {"wordforms", TAnalysisPage::Wordforms},
+        {"concordance", TAnalysisPage::Concordance},
+        {"summary", TAnalysisPage::Summary}};
+    if (args.empty())
+        throw TUsageError{"no task given"};
+    const auto task = kTasks.find(args[0]);
+    if (task == kTasks.end())
+        throw TUsageError{"unknown task \"" + args[0] + "\""};
+    TCommand command;
+    command.page = task->second;
+    bool haveFile = false;
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        const std::string& arg = args[k];
+        const auto value = [&]() -> const std::string& {
+            if (k + 1 >= args.size())
+                throw TUsageError{arg + " needs a value"};
+            return args[++k];
+        };
+        if (arg == "--option") {
+            const std::string& pair = value();
+            const std::size_t equals = pair.find('=');
+            if (equals == std::string::npos)
+                throw TUsageError{"--option wants KEY=VALUE, not \"" + pair + "\""};
+            command.options.emplace_back(pair.substr(0, equals), pair.substr(equals + 1));
+        } else if (arg == "--settings") {
+            command.settings = value();
+        } else if (arg == "--ignored") {
+            command.ignored = value();
+        } else if (arg == "--output") {
+            command.output = value();
+        } else if (arg == "--layout") {
+            const std::string& layout = value();
+            if (layout == "basic")
+                command.layout = TConcordanceLayout::Basic;
+            else if (layout == "professional")
+                command.layout = TConcordanceLayout::Professional;
+            else
+                throw TUsageError{"unknown layout \"" + layout + "\""};
+        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            throw TUsageError{"unknown option \"" + arg + "\""};
+        } else if (haveFile) {
+            throw TUsageError{"more than one file given"};
+        } else {
+            command.file = arg;
+            haveFile = true;
+        }
+    }
+    if (!haveFile)
+        throw TUsageError{"no file given"};
+    return command;
+}
+
+struct TCannotOpen {
+    std::string path;
+};
+
+std::string ReadFile(const std::string& path) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes))
+        throw TCannotOpen{path};
+    return bytes;
+}
+
+// Status texts and messages on standard error, one per line; a progress bar
+// while a tree is built when standard error is a terminal.
+class TCliHost : public TQuietHost {
+public:
+    TCliHost(std::ostream& err, bool terminal) : err_(err), terminal_(terminal) {}
+
+    void SetStatusText(std::string_view text) override {
+        if (!text.empty())
+            err_ << Cp1251ToUtf8(text) << '\n';
+    }
+    void Inform(std::string_view message) override { err_ << Cp1251ToUtf8(message) << '\n'; }
+    void ShowProgress(int maximum) override {
+        maximum_ = maximum;
+        if (terminal_)
+            Draw(0);
+    }
+    void SetProgress(int position) override {
+        if (terminal_)
+            Draw(position);
+    }
+    void HideProgress() override {
+        if (terminal_ && maximum_ > 0)
+            err_ << "\r\x1b[K" << std::flush;
+        maximum_ = 0;
+    }
+
+private:
+    void Draw(int position) {
+        if (maximum_ <= 0)
+            return;
+        const int width = 40;
+        const int done = static_cast<int>(std::int64_t{position} * width / maximum_);
+        err_ << "\rBuilding the tree [" << std::string(static_cast<std::size_t>(done), '#')
+             << std::string(static_cast<std::size_t>(width - done), ' ') << "] "
+             << std::int64_t{position} * 100 / maximum_ << "%" << std::flush;
+    }
+    std::ostream& err_;
+    bool terminal_;
+    int maximum_ = 0;
+};
+
+void WriteSummary(const TAnalysisState& state, std::ostream& out) {
+    for (const TSummaryField& field : state.summaryFields) {
+        std::string line = std::string(field.label) + "\t" + field.value;
+        if (field.noteControl != nullptr)
+            line += " " + field.note;
+        out << Cp1251ToUtf8(line) << '\n';
+    }
+}
+
+int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+    TAnalysisState state;
+    if (command.settings) {
+        TIniEntries entries;
+        if (!ReadIniSection(*command.settings, "Options", entries))
+            throw TCannotOpen{*command.settings};
+        for (const auto& [key, value] : entries)
+            ApplyOption(state.options, key,
+                        value); // window keys and unreadable values are passed by
+    }
+    for (const auto& [key, value] : command.options) {
+        const TOptionResult result = ApplyOption(state.options, key, value);
+        if (result == TOptionResult::UnknownKey)
+            throw TUsageError{"\"" + key + "\" is not an option"};
+        if (result == TOptionResult::BadValue)
+            err << "Option " << key << ": \"" << value
+                << "\" cannot be read; the option keeps its value\n";
+    }
+    if (command.ignored) {
+        ReadFile(*command.ignored);
+        state.ignoredListPath = *command.ignored;
+    }
+    state.viewText = LoadedText(ReadFile(command.file));
+
+    StoreWordPositions = true;
+    TCliHost host(err, errIsTerminal);
+    TCalculation calculation(state, host);
+    calculation.Calculate(command.page);
+
+    std::ostringstream result;
+    if (command.page == TAnalysisPage::Summary)
+        WriteSummary(state, result);
+    else {
+        std::ostringstream csv;
+        ExportCsv(state, command.page, command.layout, TCsvFormat::From(state.options), csv);
+        result << Cp1251ToUtf8(csv.str());
+    }
+    if (!command.output) {
+        out << result.str() << std::flush;
+        return 0;
+    }
+    std::ofstream file(*command.output, std::ios::binary);
+    file << result.str();
+    file.close();
+    if (!file) {
+        err << "Cannot write file \"" << *command.output << "\"\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           bool errIsTerminal) {
+    try {
+        return Run(Parse(args), out, err, errIsTerminal);
+    } catch (const TUsageError& e) {
+        err << "lexorin-cli: " << e.message << "\n" << kUsage;
+        return 2;
+    } catch (const TCannotOpen& e) {
+        err << "Cannot open file \"" << e.path << "\"\n";
+        return 1;
+    } catch (const std::bad_alloc&) {
+        err << "Out of memory: the text is too large for the memory of this machine\n";
+        return 1;
+    }
+}
+
+} // namespace lexorin

@@ -1,0 +1,46 @@
+#include "IniFile.h"
+
+#include "FeUtils.h"
+#include "WholeFile.h"
+
+namespace lexorin {
+namespace {
+
+std::string Trim(const std::string& s) {
+    std::size_t first = 0, last = s.size();
+    while (first < last && static_cast<unsigned char>(s[first]) <= ' ')
+        ++first;
+    while (last > first && static_cast<unsigned char>(s[last - 1]) <= ' ')
+        --last;
+    return s.substr(first, last - first);
+}
+
+} // namespace
+
+bool ReadIniSection(const std::string& path, const std::string& section, TIniEntries& entries) {
+    entries.clear();
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes))
+        return false;
+    bool inSection = false;
+    std::size_t from = 0;
+    while (from < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", from);
+        if (end == std::string::npos)
+            end = bytes.size();
+        const std::string line = Trim(bytes.substr(from, end - from));
+        from = end + 1;
+        if (line.empty() || line[0] == ';')
+            continue;
+        if (line.front() == '[' && line.back() == ']') {
+            inSection = SameTextIgnoreCase(Trim(line.substr(1, line.size() - 2)), section);
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (inSection && equals != std::string::npos)
+            entries.emplace_back(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)));
+    }
+    return true;
+}
+
+} // namespace lexorin

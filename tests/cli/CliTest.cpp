@@ -1,0 +1,131 @@
+#include "CliRun.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace lexorin {
+namespace {
+
+std::string WriteFile(const std::string& name, const std::string& bytes) {
+    const std::string path = ::testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+Result Cli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Cli, PhrasesAsCsvInListOrder) {
+    const std::string text = WriteFile("p.txt", "The cat sat. The cat sat. the dog\r\n");
+    const Result r = Cli({"phrases", text});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "\"The cat sat\",2,3,6.5\r\n\"The\",3,1,10.6\r\n")
+        << "The at 0, 13 and 26: above 10, one decimal";
+    EXPECT_NE(r.err.find("Total results:2"), std::string::npos);
+}
+
+TEST(Cli, OptionsByTheirSettingsKeys) {
+    const std::string text = WriteFile("o.txt", "a \"b c. a \"b c.");
+    const Result exact = Cli({"phrases", "--option", "rbExactWords_Checked=True", "--option",
+                              "rseWords_Value=1.6", "--option", "edDecimalSeparator_Text=,",
+                              "--option", "cbShowTitles_Checked=true", text});
+    EXPECT_EQ(exact.status, 0);
+    EXPECT_EQ(exact.out, "\"phrase\",\"frequency\",\"words\",\"dispersion\"\r\n"
+                         "\"a \"\"b\",2,2,4\r\n\"b c\",2,2,4\r\n")
+        << "1.6 words round to 2";
+    const Result unknown = Cli({"phrases", "--option", "nothing_Value=3", text});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("\"nothing_Value\" is not an option"), std::string::npos);
+    const Result bad = Cli({"phrases", "--option", "rseCases_Value=many", text});
+    EXPECT_EQ(bad.status, 0);
+    EXPECT_NE(bad.err.find("cannot be read"), std::string::npos);
+}
+
+TEST(Cli, SettingsFileIsReadFirst) {
+    const std::string text = WriteFile("s.txt", "x y. x y. x y.");
+    const std::string ini = WriteFile("s.ini", "[Layout]\r\nrseCases_Value=9\r\n[Options]\r\n"
+                                               "FormVersion=0\r\n rseCases_Value = 3 \r\n");
+    EXPECT_EQ(Cli({"phrases", "--settings", ini, text}).out, "\"x y\",3,2,4.08248290463863\r\n")
+        << "up to 10, the shortest form that reads back the same";
+    EXPECT_EQ(Cli({"phrases", "--settings", ini, "--option", "rseCases_Value=4", text}).out, "");
+    EXPECT_EQ(Cli({"phrases", "--settings", ::testing::TempDir() + "none.ini", text}).status, 1);
+}
+
+TEST(Cli, WordformsAndConcordanceLayouts) {
+    const std::string text = WriteFile("w.txt", "testing tested tester. Tested!");
+    EXPECT_EQ(Cli({"wordforms", text}).out,
+              "\"teste\",3,5,6.128258770283412\r\n\"tested\",2,6,7.5\r\n");
+    EXPECT_EQ(Cli({"concordance", text}).out, "\"Tested\",2\r\n\"Tester\",1\r\n\"Testing\",1\r\n");
+    EXPECT_EQ(Cli({"concordance", "--option", "cbConcCapitalize_Checked=False", "--layout",
+                   "professional", "--option", "rseConLength_Value=1", text})
+                  .out,
+              "9,\"testing \",\"tested\",\" tester\"\r\n24,\" \",\"Tested\",\"\"\r\n"
+              "16,\"tested \",\"tester\",\"\"\r\n1,\"\",\"testing\",\" tested\"\r\n")
+        << "words in list order, each word's occurrences by position";
+}
+
+TEST(Cli, SummaryOneFigurePerLine) {
+    const Result r = Cli({"summary", WriteFile("y.txt", "hello world")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Number of words\t2\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Longest word\thello (5 char.)\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Readability (the higher, the harder to read)\t3.12\n"),
+              std::string::npos);
+}
+
+TEST(Cli, TextIsCp1251AndOutputUtf8) {
+    const std::string text = WriteFile("c.txt", "\xC6\xE8\xE2\xE5 \xE6\xE8\xE2\xE5");
+    EXPECT_EQ(Cli({"concordance", text}).out, "\"\xD0\x96\xD0\xB8\xD0\xB2\xD0\xB5\",2\r\n");
+}
+
+TEST(Cli, NulBytesBecomeBlanksAndNothingIsLost) {
+    const std::string text = WriteFile("n.txt", std::string("one\0two\0two", 11));
+    EXPECT_EQ(Cli({"concordance", "--option", "cbConcCapitalize_Checked=False", text}).out,
+              "\"one\",1\r\n\"two\",2\r\n");
+}
+
+TEST(Cli, EmptyResultsAndBadInput) {
+    const std::string text = WriteFile("e.txt", "one two three");
+    const Result empty = Cli({"phrases", text});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, "");
+    EXPECT_NE(empty.err.find("Phrase frequencies list is empty."), std::string::npos);
+
+    const std::string missing = ::testing::TempDir() + "missing.txt";
+    const Result notThere = Cli({"phrases", missing});
+    EXPECT_EQ(notThere.status, 1);
+    EXPECT_EQ(notThere.err, "Cannot open file \"" + missing + "\"\n");
+    EXPECT_EQ(Cli({"phrases", ::testing::TempDir()}).status, 1) << "a folder";
+    EXPECT_EQ(Cli({"phrases", "--ignored", missing, text}).status, 1);
+    for (const std::vector<std::string>& usage : {std::vector<std::string>{},
+                                                  {"phrases"},
+                                                  {"tables", text},
+                                                  {"phrases", "--layout", "wide", text},
+                                                  {"phrases", text, text},
+                                                  {"phrases", "--output"},
+                                                  {"phrases", "--frobnicate", text}})
+        EXPECT_EQ(Cli(usage).status, 2);
+}
+
+TEST(Cli, IgnoredWordsAndOutputFile) {
+    const std::string text = WriteFile("i.txt", "the cat. the cat. the");
+    const std::string list = WriteFile("i.tiw", "THE\r\n");
+    const std::string output = ::testing::TempDir() + "out.csv";
+    EXPECT_EQ(Cli({"concordance", "--ignored", list, "--output", output, text}).status, 0);
+    std::ifstream file(output, std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(file)),
+                              std::istreambuf_iterator<char>());
+    EXPECT_EQ(written, "\"Cat\",2\r\n");
+}
+
+} // namespace
+} // namespace lexorin

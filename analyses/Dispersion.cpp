@@ -18,14 +18,18 @@ std::vector<std::int32_t> LeafPositions(const TFeTree& tree, int node, ToPositio
 
 } // namespace
 
-std::vector<std::int32_t> PhraseNodePositions(const TFeTree& tree, int node) {
-    const auto& words = dynamic_cast<const TFeWordsString&>(*tree.StringObject());
-    return LeafPositions(tree, node, [&words](int start) { return words.Position(start) - 1; });
+std::vector<std::int32_t> NodePositions(const TAnalysisState& state, int node, TTreeKind kind) {
+    if (kind == TTreeKind::Phrase) {
+        const TFeTree& tree = *state.phraseTree;
+        const auto& words = dynamic_cast<const TFeWordsString&>(*tree.StringObject());
+        return LeafPositions(tree, node, [&words](int start) { return words.Position(start) - 1; });
+    }
+    const int shift = state.wordformPrefixesOnly ? 1 : 2;
+    return LeafPositions(*state.wordformTree, node, [shift](int start) { return start - shift; });
 }
 
-std::vector<std::int32_t> WordformNodePositions(const TFeTree& tree, int node, bool prefixesOnly) {
-    const int shift = prefixesOnly ? 1 : 2;
-    return LeafPositions(tree, node, [shift](int start) { return start - shift; });
+double NodeDispersion(const TAnalysisState& state, int node, TTreeKind kind) {
+    return Dispersion(NodePositions(state, node, kind));
 }
 
 double Dispersion(const std::vector<std::int32_t>& positions) {

@@ -1,21 +1,24 @@
-// Where the occurrences of a tree node lie in the analysed text, and how
-// widely they are spread.
+// Where the occurrences of a row's tree node lie in the analysed text, and
+// how widely they are spread.
 #pragma once
 
-#include "FeBase.h"
+#include "AnalysisState.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace lexorin {
 
-// 0-based offsets in the analysed text of the occurrences of node I of a
-// phrase tree (over a word string), in the order its leaves are collected.
-std::vector<std::int32_t> PhraseNodePositions(const TFeTree& tree, int node);
+enum class TTreeKind { Phrase, Wordform };
 
-// The same for node I of a wordform tree (over the normalised text); with
-// prefixes only, the node's label starts with the separator before the word.
-std::vector<std::int32_t> WordformNodePositions(const TFeTree& tree, int node, bool prefixesOnly);
+// 0-based offsets in the analysed text of the occurrences of a node of the
+// phrase tree or of the wordform tree, one per leaf below it, in the order
+// the leaves are collected. A wordform found with prefixes only has the
+// separator before the word at the start of its label; the offsets are
+// those of the wordform itself either way.
+std::vector<std::int32_t> NodePositions(const TAnalysisState& state, int node, TTreeKind kind);
+
+double NodeDispersion(const TAnalysisState& state, int node, TTreeKind kind);
 
 // Population standard deviation of the positions; above 10 rounded to one
 // decimal (ties to even). 0 for no positions.

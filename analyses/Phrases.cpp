@@ -71,7 +71,7 @@ bool AddPhrase(TAnalysisState& state, int words, int cases, int node) {
     table.SetInteger("words", words);
     table.SetInteger("nodeid", node);
     table.SetText("text", text);
-    table.SetDouble("dispersion", Dispersion(PhraseNodePositions(tree, node)));
+    table.SetDouble("dispersion", NodeDispersion(state, node, TTreeKind::Phrase));
     table.Post();
     return true;
 }
@@ -80,7 +80,7 @@ void FillPhrases(TCalculation& calculation) {
     TAnalysisState& state = calculation.State();
     const TAnalysisOptions& options = state.options;
     const TFeTree& tree = *state.phraseTree;
-    const std::vector<std::int32_t> depth = tree.PathLengths();
+    const std::vector<std::int32_t>& depth = tree.PathLengths();
     const bool exact = options.rbExactWords;
     const bool dropSubstrings = !options.cbIncludeSubstrings && !exact;
     const std::vector<std::int32_t> linkedFrom =

@@ -7,6 +7,8 @@
 // Occurrences is the true number of occurrences, and its leaves are all of
 // them. The locus yields the same wordform itself, so every wordform is
 // listed once, from the node that is its locus.
+#include "Wordforms.h"
+
 #include "Calculation.h"
 #include "Dispersion.h"
 
@@ -34,7 +36,7 @@ void FillWordforms(TCalculation& calculation) {
     const TAnalysisOptions& options = state.options;
     const TFeTree& tree = *state.wordformTree;
     const std::string& text = dynamic_cast<const TFePasStringObject&>(*tree.StringObject()).Data();
-    const std::vector<std::int32_t> depth = tree.PathLengths();
+    const std::vector<std::int32_t>& depth = tree.PathLengths();
     const bool prefixes = options.cbPrefOnly;
     const int separator = prefixes ? 1 : 0;
     int added = 0;
@@ -69,7 +71,7 @@ void FillWordforms(TCalculation& calculation) {
         table.SetText("word", wordform);
         table.SetInteger("cases", node.Occurrences);
         table.SetInteger("length", word);
-        table.SetDouble("dispersion", Dispersion(WordformNodePositions(tree, i, prefixes)));
+        table.SetDouble("dispersion", NodeDispersion(state, i, TTreeKind::Wordform));
         table.Post();
         ++added;
         calculation.ReportAdded("Wordforms added", added);
@@ -77,6 +79,10 @@ void FillWordforms(TCalculation& calculation) {
 }
 
 } // namespace
+
+std::vector<std::string> GetReportFullWords(const TAnalysisState& state) {
+    return state.wordformTree->FullWords(state.mteWordForms.CurrentInteger("nodeid"));
+}
 
 void CalcWordforms(TCalculation& calculation) {
     TAnalysisState& state = calculation.State();

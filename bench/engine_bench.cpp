@@ -2,6 +2,7 @@
 // normalised character tree, with nodes per symbol and peak memory.
 //
 //   engine_bench [--repeat N] [FILE...]   (default: ../shared/corpora/kjv.txt, 3 runs)
+#include "BenchSupport.h"
 #include "FeBase.h"
 #include "FeSTU.h"
 #include "FeWordWdList.h"
@@ -21,22 +22,11 @@ using namespace lexorin;
 
 namespace {
 
-// Peak resident memory since the last reset, in MiB.
-double PeakMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    return 0;
-}
-
-void ResetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
+using bench::PeakMiB;
+using bench::ResetPeak;
 
 double Seconds(std::chrono::steady_clock::time_point since) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+    return bench::SecondsSince(since);
 }
 
 // The analysed form of a loaded text: line feeds dropped, carriage returns

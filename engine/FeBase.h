@@ -136,7 +136,9 @@ public:
     int Count() const { return static_cast<int>(nodes_.Size()); }
     int CurrentEnd() const { return currentEnd_; }
     void SetCurrentEnd(int end) { currentEnd_ = end; }
-    std::size_t MemoryBytes() const { return nodes_.Capacity() * sizeof(TFeTreeNode); }
+    std::size_t MemoryBytes() const {
+        return nodes_.Capacity() * sizeof(TFeTreeNode) + pathLengths_.capacity() * sizeof(std::int32_t);
+    }
 
     const TFeTreeNode& Node(int i) const { return nodes_[i]; }
     TFeTreeNode& Node(int i) { return nodes_[i]; }
@@ -152,8 +154,10 @@ public:
     TFeIntArray Children(int i) const;
     // Number of symbols on the path from the root to node I.
     int PathLength(int i) const;
-    // The path lengths of all nodes at once, in time linear in their number.
-    std::vector<std::int32_t> PathLengths() const;
+    // The path lengths of all nodes. Finish keeps them, since the tree is only
+    // read afterwards; adding nodes drops them, and they are summed again
+    // (in time linear in the number of nodes) when next asked for.
+    const std::vector<std::int32_t>& PathLengths() const;
 
     // Appends a new node with the start values; returns its index.
     int NewNode();
@@ -207,6 +211,7 @@ private:
     TFeStringObject* stringObject_ = nullptr;
     std::unique_ptr<TFeStringObject> ownedString_;
     TFePodArray<TFeTreeNode> nodes_;
+    mutable std::vector<std::int32_t> pathLengths_; // valid when it has one entry per node
     int currentEnd_ = 0;
     bool deferLinks_ = false;
 };

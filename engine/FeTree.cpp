@@ -29,6 +29,7 @@ void TFeTree::Build(TFeTreeBuilder& builder) {
 
 void TFeTree::Clear() {
     nodes_.Clear();
+    pathLengths_.clear();
     currentEnd_ = 0;
     deferLinks_ = false;
 }
@@ -57,6 +58,8 @@ TFeIntArray TFeTree::Children(int i) const {
 }
 
 int TFeTree::PathLength(int i) const {
+    if (pathLengths_.size() == nodes_.Size())
+        return pathLengths_[static_cast<std::size_t>(i)];
     int length = 0;
     for (int x = i; nodes_[x].Parent != -1; x = nodes_[x].Parent)
         length += EdgeLength(x);
@@ -64,6 +67,7 @@ int TFeTree::PathLength(int i) const {
 }
 
 int TFeTree::NewNode() {
+    pathLengths_.clear();
     nodes_.PushBack(TFeTreeNode{}, GrowBy);
     return Count() - 1;
 }
@@ -154,11 +158,14 @@ void TFeTree::LinkChildrenInOrder(const std::vector<std::int32_t>& key) {
     }
 }
 
-std::vector<std::int32_t> TFeTree::PathLengths() const {
+const std::vector<std::int32_t>& TFeTree::PathLengths() const {
+    if (pathLengths_.size() == nodes_.Size() && !pathLengths_.empty())
+        return pathLengths_;
     std::vector<std::int32_t> lengths;
     if (!ComputePathLengths(lengths))
         throw EFeInternalError("the parents of the nodes run in a circle");
-    return lengths;
+    pathLengths_ = std::move(lengths);
+    return pathLengths_;
 }
 
 bool TFeTree::ComputePathLengths(std::vector<std::int32_t>& length) const {
@@ -188,7 +195,8 @@ bool TFeTree::ComputePathLengths(std::vector<std::int32_t>& length) const {
 }
 
 void TFeTree::Finish() {
-    Finish(PathLengths());
+    std::vector<std::int32_t> lengths = PathLengths();
+    Finish(std::move(lengths));
 }
 
 void TFeTree::Finish(std::vector<std::int32_t> depth) {
@@ -235,6 +243,7 @@ void TFeTree::Finish(std::vector<std::int32_t> depth) {
     for (std::size_t x = 0; x < count; ++x)
         if (nodes_[x].Link >= 0)
             nodes_[x].Occurrences += leaves[x];
+    pathLengths_ = std::move(depth);
 }
 
 std::unique_ptr<TFeStringObject> TFeTree::NodeString(int i, int symbols) const {
@@ -282,33 +291,32 @@ void TFeTreeWalker::CollectLeaves(const TFeTree& tree, int i, std::vector<std::i
     // Each pass replaces every internal entry by its first child and appends
     // its other children; entries appended in a pass wait for the next one.
     // Only the positions that still hold internal nodes are visited, so the
-    // walk is linear in the size of the subtree.
+    // walk is linear in the size of the subtree. The next pass visits the
+    // entries that stayed internal, in order, then the internal ones among
+    // those just appended, which all lie behind them.
     const auto internal = [&tree](int x) {
         const TFeTreeNode& node = tree.Node(x);
         return node.Link >= 0 && node.FirstChild != -1;
     };
     leaves.push_back(i);
-    std::vector<std::size_t> pending;
-    if (internal(i))
-        pending.push_back(leaves.size() - 1);
-    std::vector<std::size_t> next;
-    std::vector<std::size_t> appended;
+    if (!internal(i))
+        return;
+    std::vector<std::size_t> pending{leaves.size() - 1};
     while (!pending.empty()) {
-        next.clear();
-        appended.clear();
+        const std::size_t appendedFrom = leaves.size();
+        std::size_t kept = 0;
         for (std::size_t position : pending) {
             const int first = tree.Node(leaves[position]).FirstChild;
             leaves[position] = first;
             if (internal(first))
-                next.push_back(position);
-            for (int c = tree.Node(first).NextSibling; c != -1; c = tree.Node(c).NextSibling) {
+                pending[kept++] = position;
+            for (int c = tree.Node(first).NextSibling; c != -1; c = tree.Node(c).NextSibling)
                 leaves.push_back(c);
-                if (internal(c))
-                    appended.push_back(leaves.size() - 1);
-            }
         }
-        next.insert(next.end(), appended.begin(), appended.end());
-        pending.swap(next);
+        pending.resize(kept);
+        for (std::size_t position = appendedFrom; position < leaves.size(); ++position)
+            if (internal(leaves[position]))
+                pending.push_back(position);
     }
 }
 

@@ -110,6 +110,7 @@ void TFeTree::ReadNodes(std::istream& stream) {
     read.Finish();
     read.LinkChildrenInOrder(FirstOccurrences(read));
     nodes_.Swap(read.nodes_);
+    pathLengths_ = std::move(read.pathLengths_);
     currentEnd_ = currentEnd;
 }
 

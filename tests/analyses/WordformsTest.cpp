@@ -1,3 +1,5 @@
+#include "Wordforms.h"
+
 #include "Dispersion.h"
 #include "FeUtils.h"
 #include "RecordingHost.h"
@@ -51,6 +53,13 @@ TEST(Wordforms, CaseMode) {
               std::vector<std::string>{"Wordform frequencies list is empty."});
 }
 
+TEST(Wordforms, FullWordsOfTheCurrentRow) {
+    Analysis analysis("testing tested tester");
+    analysis.Run(TAnalysisPage::Wordforms);
+    analysis.state.mteWordForms.First();
+    EXPECT_EQ(GetReportFullWords(analysis.state), (std::vector<std::string>{"tested", "tester"}));
+}
+
 TEST(Wordforms, InsideWordsWithoutPrefixesOnly) {
     const auto anywhere = [](TAnalysisOptions& o) {
         o.cbPrefOnly = false;
@@ -73,9 +82,8 @@ TEST(Wordforms, PositionsAreTheSameWithAndWithoutPrefixesOnly) {
             if (table.Text(row, table.FieldIndex("word")) != "teste")
                 continue;
             found = true;
-            auto positions =
-                WordformNodePositions(*analysis.state.wordformTree,
-                                      table.Integer(row, table.FieldIndex("nodeid")), prefixes);
+            auto positions = NodePositions(
+                analysis.state, table.Integer(row, table.FieldIndex("nodeid")), TTreeKind::Wordform);
             std::sort(positions.begin(), positions.end());
             EXPECT_EQ(positions, (std::vector<std::int32_t>{3, 11})) << prefixes;
         }

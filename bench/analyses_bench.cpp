@@ -1,0 +1,51 @@
+// Times each Calculate on a text with default options, a first run and a
+// second run on the cached tree, with the peak memory of each.
+//
+//   analyses_bench [FILE]     (default: ../shared/corpora/kjv.txt)
+#include "BenchSupport.h"
+#include "Calculation.h"
+#include "FeWordWdList.h"
+#include "TextLoading.h"
+#include "WholeFile.h"
+
+#include <cstdio>
+
+using namespace lexorin;
+
+int main(int argc, char** argv) {
+    const std::string path = argc > 1 ? argv[1] : LEXORIN_DEFAULT_CORPUS;
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        std::fprintf(stderr, "Cannot open file \"%s\"\n", path.c_str());
+        return 1;
+    }
+    StoreWordPositions = true;
+    TAnalysisState state;
+    state.viewText = LoadedText(bytes);
+    bytes.clear();
+    TQuietHost host;
+    TCalculation calculation(state, host);
+    std::printf("%s: %zu characters\n", path.c_str(), state.viewText.size());
+    const struct {
+        const char* name;
+        TAnalysisPage page;
+        const TMemTable* table;
+    } tasks[] = {{"phrases", TAnalysisPage::Phrases, &state.mteRes},
+                 {"wordforms", TAnalysisPage::Wordforms, &state.mteWordForms},
+                 {"concordance", TAnalysisPage::Concordance, &state.mteConcordance},
+                 {"summary", TAnalysisPage::Summary, nullptr}};
+    for (const auto& task : tasks) {
+        for (const char* run : {"first run", "second run"}) {
+            bench::ResetPeak();
+            const auto start = bench::Now();
+            calculation.Calculate(task.page);
+            const double seconds = bench::SecondsSince(start);
+            std::printf("  %-12s %-11s %7.3f s  peak %7.1f MiB", task.name, run, seconds,
+                        bench::PeakMiB());
+            if (task.table != nullptr)
+                std::printf("  %d rows", task.table->RecordCount());
+            std::printf("\n");
+        }
+    }
+    return 0;
+}

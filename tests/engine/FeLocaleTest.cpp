@@ -80,6 +80,9 @@ TEST(Cp1251Tables, MatchTheUnicodeClassificationOfEveryByte) {
         const std::optional<unsigned char> lower =
             oracle.Encode(static_cast<char32_t>(std::towlower(w)));
         EXPECT_EQ(LowerCaseTable[byte], lower.value_or(byte));
+        const std::optional<unsigned char> upper =
+            oracle.Encode(static_cast<char32_t>(std::towupper(w)));
+        EXPECT_EQ(UpperCaseTable[byte], upper.value_or(byte));
         letters += (flags & kCharAlpha) ? 1 : 0;
     }
     EXPECT_EQ(letters, 52 + 94 + 1) << "Latin, Cyrillic and the micro sign";

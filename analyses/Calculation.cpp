@@ -192,6 +192,22 @@ void TCalculation::FillTable(TMemTable& table, const std::function<void()>& fill
         host_.Inform(emptyMessage);
 }
 
+void TCalculation::RunTreeAnalysis(TTree which, TMemTable& table,
+                                   const std::function<bool()>& buildTree,
+                                   const std::function<void()>& fill,
+                                   std::string_view emptyMessage) {
+    if (!PrepareRun())
+        return;
+    ResetTable(table);
+    host_.SetCancelEnabled(true);
+    if (!buildTree()) {
+        const bool phrases = which == TTree::Phrases;
+        ClearResults(phrases, !phrases, false, false);
+        return;
+    }
+    FillTable(table, fill, emptyMessage);
+}
+
 void TCalculation::ReportAdded(std::string_view label, int added) {
     if (added % 100 == 0)
         host_.SetStatusText(std::string(label) + " : " + std::to_string(added));

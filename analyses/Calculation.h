@@ -44,6 +44,12 @@ public:
     // grid's markers (also when filling fails) and tells when it stays empty.
     void FillTable(TMemTable& table, const std::function<void()>& fill,
                    std::string_view emptyMessage);
+    // The whole run of a tree analysis: prepare the text, reset the table,
+    // build or reuse the tree with Cancel possible, then fill the table. A
+    // cancelled build clears this analysis's results (and its tree).
+    enum class TTree { Phrases, Wordforms };
+    void RunTreeAnalysis(TTree which, TMemTable& table, const std::function<bool()>& buildTree,
+                         const std::function<void()>& fill, std::string_view emptyMessage);
     // "<format> %d" every 100 added rows (0 included).
     void ReportAdded(std::string_view label, int added);
 

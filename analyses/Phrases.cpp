@@ -124,17 +124,10 @@ TCharSet MakeCharSet(std::string_view text) {
 }
 
 void CalcPhrases(TCalculation& calculation) {
-    TAnalysisState& state = calculation.State();
-    if (!calculation.PrepareRun())
-        return;
-    calculation.ResetTable(state.mteRes);
-    calculation.Host().SetCancelEnabled(true);
-    if (!BuildWordTree(calculation)) {
-        calculation.ClearResults(true, false, false, false);
-        return;
-    }
-    calculation.FillTable(
-        state.mteRes, [&] { FillPhrases(calculation); }, "Phrase frequencies list is empty.");
+    calculation.RunTreeAnalysis(
+        TCalculation::TTree::Phrases, calculation.State().mteRes,
+        [&] { return BuildWordTree(calculation); }, [&] { FillPhrases(calculation); },
+        "Phrase frequencies list is empty.");
 }
 
 std::string GetPhraseAsWritten(const TAnalysisState& state) {

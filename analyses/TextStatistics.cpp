@@ -26,15 +26,6 @@ std::string TwoDecimals(double value) {
     return text;
 }
 
-std::string TrimControls(const std::string& s) {
-    std::size_t first = 0, last = s.size();
-    while (first < last && static_cast<unsigned char>(s[first]) <= ' ')
-        ++first;
-    while (last > first && static_cast<unsigned char>(s[last - 1]) <= ' ')
-        --last;
-    return s.substr(first, last - first);
-}
-
 } // namespace
 
 TTextStatistics ComputeTextStatistics(std::string_view source) {
@@ -127,9 +118,9 @@ std::vector<TSummaryField> SummaryFields(const TTextStatistics& st) {
          count(static_cast<std::int32_t>(st.LongestWord.size()), " char.)")},
         {"edShortestWord", "Shortest word", st.ShortestWord, "lbShortestWordChars",
          count(static_cast<std::int32_t>(st.ShortestWord.size()), " char.)")},
-        {"mLongestSentence", "Longest sentence", TrimControls(st.LongestSentence),
+        {"mLongestSentence", "Longest sentence", std::string(TrimControls(st.LongestSentence)),
          "lbLongestPhraseWords", count(st.MaxSentenceWords, " words)")},
-        {"mShortestSentence", "Shortest sentence", TrimControls(st.ShortestSentence),
+        {"mShortestSentence", "Shortest sentence", std::string(TrimControls(st.ShortestSentence)),
          "lbShortestPhraseWords", count(st.MinSentenceWords, " words)")},
         {"edReadability", "Readability (the higher, the harder to read)",
          TwoDecimals(st.Readability)},

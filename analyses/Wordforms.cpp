@@ -85,17 +85,9 @@ std::vector<std::string> GetReportFullWords(const TAnalysisState& state) {
 }
 
 void CalcWordforms(TCalculation& calculation) {
-    TAnalysisState& state = calculation.State();
-    if (!calculation.PrepareRun())
-        return;
-    calculation.ResetTable(state.mteWordForms);
-    calculation.Host().SetCancelEnabled(true);
-    if (!BuildCharTree(calculation)) {
-        calculation.ClearResults(false, true, false, false);
-        return;
-    }
-    calculation.FillTable(
-        state.mteWordForms, [&] { FillWordforms(calculation); },
+    calculation.RunTreeAnalysis(
+        TCalculation::TTree::Wordforms, calculation.State().mteWordForms,
+        [&] { return BuildCharTree(calculation); }, [&] { FillWordforms(calculation); },
         "Wordform frequencies list is empty.");
 }
 

@@ -4,18 +4,6 @@
 #include "WholeFile.h"
 
 namespace lexorin {
-namespace {
-
-std::string Trim(const std::string& s) {
-    std::size_t first = 0, last = s.size();
-    while (first < last && static_cast<unsigned char>(s[first]) <= ' ')
-        ++first;
-    while (last > first && static_cast<unsigned char>(s[last - 1]) <= ' ')
-        --last;
-    return s.substr(first, last - first);
-}
-
-} // namespace
 
 bool ReadIniSection(const std::string& path, const std::string& section, TIniEntries& entries) {
     entries.clear();
@@ -28,17 +16,19 @@ bool ReadIniSection(const std::string& path, const std::string& section, TIniEnt
         std::size_t end = bytes.find_first_of("\r\n", from);
         if (end == std::string::npos)
             end = bytes.size();
-        const std::string line = Trim(bytes.substr(from, end - from));
+        const std::string line(TrimControls(std::string_view(bytes).substr(from, end - from)));
         from = end + 1;
         if (line.empty() || line[0] == ';')
             continue;
         if (line.front() == '[' && line.back() == ']') {
-            inSection = SameTextIgnoreCase(Trim(line.substr(1, line.size() - 2)), section);
+            inSection = SameTextIgnoreCase(
+                TrimControls(std::string_view(line).substr(1, line.size() - 2)), section);
             continue;
         }
         const std::size_t equals = line.find('=');
         if (inSection && equals != std::string::npos)
-            entries.emplace_back(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)));
+            entries.emplace_back(TrimControls(std::string_view(line).substr(0, equals)),
+                                 TrimControls(std::string_view(line).substr(equals + 1)));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "MemTable.h"
 
 #include "FeLocale.h"
+#include "FeUtils.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -9,14 +10,6 @@ namespace lexorin {
 namespace {
 
 const std::string kEmptyText;
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
 
 } // namespace
 
@@ -239,16 +232,16 @@ void TMemTable::Sort(std::string_view specification) {
         bool descending;
     };
     std::vector<TKey> keys;
-    for (std::string_view rest = specification; !Trim(rest).empty();) {
+    for (std::string_view rest = specification; !TrimControls(rest).empty();) {
         const std::size_t comma = rest.find(',');
-        std::string_view item = Trim(rest.substr(0, comma));
+        std::string_view item = TrimControls(rest.substr(0, comma));
         rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
         if (item.empty())
             continue;
         bool descending = false;
         const std::size_t blank = item.find(' ');
         if (blank != std::string_view::npos) {
-            const std::string_view direction = Trim(item.substr(blank + 1));
+            const std::string_view direction = TrimControls(item.substr(blank + 1));
             Require(direction == "asc" || direction == "desc", "a direction is asc or desc");
             descending = direction == "desc";
             item = item.substr(0, blank);

@@ -34,6 +34,14 @@ bool SameTextIgnoreCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string_view TrimControls(std::string_view s) {
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
 namespace {
 
 // A scan leaves a word when the previous character was a word character and

@@ -94,6 +94,9 @@ std::string BlanksToSpaces(std::string_view s);
 
 bool SameTextIgnoreCase(std::string_view a, std::string_view b);
 
+// S without the blanks and control characters (bytes up to 32) at its ends.
+std::string_view TrimControls(std::string_view s);
+
 // Cuts the context of one occurrence of a word out of Text.
 //   word    in: only its length counts; out: the occurrence as written.
 //   maxWords the number of whole words to take on each side.

@@ -3,6 +3,7 @@
 #include "FeUtils.h"
 #include "FeWordWdList.h"
 #include "RecordingHost.h"
+#include "TempFile.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -58,10 +59,7 @@ TEST_F(Phrases, TextComesFromTheFirstOccurrenceAndCaseDecides) {
 }
 
 TEST_F(Phrases, IgnoredWordsDropOnlyWholeRowTexts) {
-    const std::string list = ::testing::TempDir() + "phrases.tiw";
-    FILE* file = std::fopen(list.c_str(), "wb");
-    std::fputs("CAT\r\n", file);
-    std::fclose(file);
+    const std::string list = WriteTempFile("phrases.tiw", "CAT\r\n");
     Analysis analysis("the cat sat. the cat sat. cat");
     analysis.state.ignoredListPath = list;
     analysis.state.options.cbIncludeSubstrings = true;

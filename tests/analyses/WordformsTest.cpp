@@ -82,8 +82,9 @@ TEST(Wordforms, PositionsAreTheSameWithAndWithoutPrefixesOnly) {
             if (table.Text(row, table.FieldIndex("word")) != "teste")
                 continue;
             found = true;
-            auto positions = NodePositions(
-                analysis.state, table.Integer(row, table.FieldIndex("nodeid")), TTreeKind::Wordform);
+            auto positions =
+                NodePositions(analysis.state, table.Integer(row, table.FieldIndex("nodeid")),
+                              TTreeKind::Wordform);
             std::sort(positions.begin(), positions.end());
             EXPECT_EQ(positions, (std::vector<std::int32_t>{3, 11})) << prefixes;
         }

@@ -1,4 +1,5 @@
 #include "CliRun.h"
+#include "TempFile.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -7,11 +8,7 @@
 namespace lexorin {
 namespace {
 
-std::string WriteFile(const std::string& name, const std::string& bytes) {
-    const std::string path = ::testing::TempDir() + name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
+using test::WriteTempFile;
 
 struct Result {
     int status;
@@ -25,7 +22,7 @@ Result Cli(const std::vector<std::string>& args) {
 }
 
 TEST(Cli, PhrasesAsCsvInListOrder) {
-    const std::string text = WriteFile("p.txt", "The cat sat. The cat sat. the dog\r\n");
+    const std::string text = WriteTempFile("p.txt", "The cat sat. The cat sat. the dog\r\n");
     const Result r = Cli({"phrases", text});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "\"The cat sat\",2,3,6.5\r\n\"The\",3,1,10.6\r\n")
@@ -34,7 +31,7 @@ TEST(Cli, PhrasesAsCsvInListOrder) {
 }
 
 TEST(Cli, OptionsByTheirSettingsKeys) {
-    const std::string text = WriteFile("o.txt", "a \"b c. a \"b c.");
+    const std::string text = WriteTempFile("o.txt", "a \"b c. a \"b c.");
     const Result exact = Cli({"phrases", "--option", "rbExactWords_Checked=True", "--option",
                               "rseWords_Value=1.6", "--option", "edDecimalSeparator_Text=,",
                               "--option", "cbShowTitles_Checked=true", text});
@@ -51,9 +48,9 @@ TEST(Cli, OptionsByTheirSettingsKeys) {
 }
 
 TEST(Cli, SettingsFileIsReadFirst) {
-    const std::string text = WriteFile("s.txt", "x y. x y. x y.");
-    const std::string ini = WriteFile("s.ini", "[Layout]\r\nrseCases_Value=9\r\n[Options]\r\n"
-                                               "FormVersion=0\r\n rseCases_Value = 3 \r\n");
+    const std::string text = WriteTempFile("s.txt", "x y. x y. x y.");
+    const std::string ini = WriteTempFile("s.ini", "[Layout]\r\nrseCases_Value=9\r\n[Options]\r\n"
+                                                   "FormVersion=0\r\n rseCases_Value = 3 \r\n");
     EXPECT_EQ(Cli({"phrases", "--settings", ini, text}).out, "\"x y\",3,2,4.08248290463863\r\n")
         << "up to 10, the shortest form that reads back the same";
     EXPECT_EQ(Cli({"phrases", "--settings", ini, "--option", "rseCases_Value=4", text}).out, "");
@@ -61,7 +58,7 @@ TEST(Cli, SettingsFileIsReadFirst) {
 }
 
 TEST(Cli, WordformsAndConcordanceLayouts) {
-    const std::string text = WriteFile("w.txt", "testing tested tester. Tested!");
+    const std::string text = WriteTempFile("w.txt", "testing tested tester. Tested!");
     EXPECT_EQ(Cli({"wordforms", text}).out,
               "\"teste\",3,5,6.128258770283412\r\n\"tested\",2,6,7.5\r\n");
     EXPECT_EQ(Cli({"concordance", text}).out, "\"Tested\",2\r\n\"Tester\",1\r\n\"Testing\",1\r\n");
@@ -74,7 +71,7 @@ TEST(Cli, WordformsAndConcordanceLayouts) {
 }
 
 TEST(Cli, SummaryOneFigurePerLine) {
-    const Result r = Cli({"summary", WriteFile("y.txt", "hello world")});
+    const Result r = Cli({"summary", WriteTempFile("y.txt", "hello world")});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("Number of words\t2\n"), std::string::npos);
     EXPECT_NE(r.out.find("Longest word\thello (5 char.)\n"), std::string::npos);
@@ -83,18 +80,18 @@ TEST(Cli, SummaryOneFigurePerLine) {
 }
 
 TEST(Cli, TextIsCp1251AndOutputUtf8) {
-    const std::string text = WriteFile("c.txt", "\xC6\xE8\xE2\xE5 \xE6\xE8\xE2\xE5");
+    const std::string text = WriteTempFile("c.txt", "\xC6\xE8\xE2\xE5 \xE6\xE8\xE2\xE5");
     EXPECT_EQ(Cli({"concordance", text}).out, "\"\xD0\x96\xD0\xB8\xD0\xB2\xD0\xB5\",2\r\n");
 }
 
 TEST(Cli, NulBytesBecomeBlanksAndNothingIsLost) {
-    const std::string text = WriteFile("n.txt", std::string("one\0two\0two", 11));
+    const std::string text = WriteTempFile("n.txt", std::string("one\0two\0two", 11));
     EXPECT_EQ(Cli({"concordance", "--option", "cbConcCapitalize_Checked=False", text}).out,
               "\"one\",1\r\n\"two\",2\r\n");
 }
 
 TEST(Cli, EmptyResultsAndBadInput) {
-    const std::string text = WriteFile("e.txt", "one two three");
+    const std::string text = WriteTempFile("e.txt", "one two three");
     const Result empty = Cli({"phrases", text});
     EXPECT_EQ(empty.status, 0);
     EXPECT_EQ(empty.out, "");
@@ -117,8 +114,8 @@ TEST(Cli, EmptyResultsAndBadInput) {
 }
 
 TEST(Cli, IgnoredWordsAndOutputFile) {
-    const std::string text = WriteFile("i.txt", "the cat. the cat. the");
-    const std::string list = WriteFile("i.tiw", "THE\r\n");
+    const std::string text = WriteTempFile("i.txt", "the cat. the cat. the");
+    const std::string list = WriteTempFile("i.tiw", "THE\r\n");
     const std::string output = ::testing::TempDir() + "out.csv";
     EXPECT_EQ(Cli({"concordance", "--ignored", list, "--output", output, text}).status, 0);
     std::ifstream file(output, std::ios::binary);

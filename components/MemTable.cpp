@@ -212,18 +212,29 @@ const std::string& TMemTable::CurrentText(std::string_view field) const {
 }
 
 int TMemTable::Compare(int a, int b, int field) const {
-    const bool nullA = IsNull(a, field), nullB = IsNull(b, field);
-    if (IsText(field)) {
-        const std::string& x = Text(a, field);
-        const std::string& y = Text(b, field);
+    const TColumn& column = columns_[static_cast<std::size_t>(field)];
+    const auto ia = static_cast<std::size_t>(a), ib = static_cast<std::size_t>(b);
+    const auto ordered = [](auto x, auto y) { return x < y ? -1 : (x > y ? 1 : 0); };
+    switch (fields_[static_cast<std::size_t>(field)].type) {
+    case TFieldType::Memo:
+    case TFieldType::String: {
+        const std::string& x = column.texts[ia];
+        const std::string& y = column.texts[ib];
         if (x.empty() || y.empty())
             return int(!x.empty()) - int(!y.empty());
         return CompareTextCaseSensitive(x, y);
     }
-    if (nullA || nullB)
-        return int(!nullA) - int(!nullB);
-    const double x = Double(a, field), y = Double(b, field);
-    return x < y ? -1 : (x > y ? 1 : 0);
+    case TFieldType::Double:
+        if (column.set[ia] == 0 || column.set[ib] == 0)
+            return int(column.set[ia]) - int(column.set[ib]);
+        return ordered(column.doubles[ia], column.doubles[ib]);
+    case TFieldType::Integer:
+    case TFieldType::AutoInc:
+        break;
+    }
+    if (column.set[ia] == 0 || column.set[ib] == 0)
+        return int(column.set[ia]) - int(column.set[ib]);
+    return ordered(column.integers[ia], column.integers[ib]);
 }
 
 void TMemTable::Sort(std::string_view specification) {

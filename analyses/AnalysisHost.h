@@ -35,8 +35,8 @@ public:
     virtual void ResumeGrid(const TMemTable& table) = 0;
     // The in-cell buttons of the grids that show a table.
     virtual void UpdateGridButtons(const TMemTable& table) = 0;
-    // The sort specification of the markers of the grid that shows a table.
-    virtual std::string SortSpecification(const TMemTable& table) = 0;
+    // The sort keys of the markers of the grid that shows a table.
+    virtual std::string SortKeys(const TMemTable& table) = 0;
 };
 
 // A host without a window: every hook does nothing, and tables sort by the
@@ -55,7 +55,7 @@ public:
     void SuspendGrid(const TMemTable&) override {}
     void ResumeGrid(const TMemTable&) override {}
     void UpdateGridButtons(const TMemTable&) override {}
-    std::string SortSpecification(const TMemTable& table) override;
+    std::string SortKeys(const TMemTable& table) override;
 };
 
 } // namespace lexorin

@@ -175,7 +175,7 @@ void TCalculation::FillTable(TMemTable& table, const std::function<void()>& fill
     const auto finish = [&] {
         host_.HideProgress();
         host_.SetStatusText("Sorting...");
-        table.Sort(host_.SortSpecification(table));
+        table.Sort(host_.SortKeys(table));
         host_.SetStatusText("");
         if (table.RecordCount() > 0)
             table.First();

@@ -38,7 +38,7 @@ TMemTable MakeConcordanceDetailTable() {
                                               {"display", TFieldType::String, 512}});
 }
 
-std::string InitialSortSpecification(const TMemTable& table) {
+std::string InitialSortKeys(const TMemTable& table) {
     if (table.Name() == "mteRes")
         return "words desc,cases desc,text asc";
     if (table.Name() == "mteWordForms")
@@ -48,8 +48,8 @@ std::string InitialSortSpecification(const TMemTable& table) {
     return "";
 }
 
-std::string TQuietHost::SortSpecification(const TMemTable& table) {
-    return InitialSortSpecification(table);
+std::string TQuietHost::SortKeys(const TMemTable& table) {
+    return InitialSortKeys(table);
 }
 
 } // namespace lexorin

@@ -15,6 +15,6 @@ TMemTable MakeConcordanceDetailTable(); // mteConcordanceDetail
 
 // "words desc,cases desc,text asc" and the like; empty for a table whose
 // list is not sorted by title.
-std::string InitialSortSpecification(const TMemTable& table);
+std::string InitialSortKeys(const TMemTable& table);
 
 } // namespace lexorin

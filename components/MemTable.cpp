@@ -237,13 +237,13 @@ int TMemTable::Compare(int a, int b, int field) const {
     return ordered(column.integers[ia], column.integers[ib]);
 }
 
-void TMemTable::Sort(std::string_view specification) {
+void TMemTable::Sort(std::string_view sortKeys) {
     struct TKey {
         int field;
         bool descending;
     };
     std::vector<TKey> keys;
-    for (std::string_view rest = specification; !TrimControls(rest).empty();) {
+    for (std::string_view rest = sortKeys; !TrimControls(rest).empty();) {
         const std::size_t comma = rest.find(',');
         std::string_view item = TrimControls(rest.substr(0, comma));
         rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);

@@ -1,5 +1,5 @@
 // A small in-memory table: typed fields, rows stored column by column, a
-// cursor, appending with post and cancel, sorting by a field specification,
+// cursor, appending with post and cancel, sorting by a list of sort keys,
 // a record filter and change notifications.
 //
 // Rows are addressed in two ways: a record number is a 0-based place in the
@@ -73,11 +73,11 @@ public:
     double CurrentDouble(std::string_view field) const;
     const std::string& CurrentText(std::string_view field) const;
 
-    // Sorts by a specification such as "words desc,cases desc,text asc".
+    // Sorts by keys such as "words desc,cases desc,text asc".
     // Numbers compare numerically, text alphabetically (case decides only
     // between otherwise equal texts); an empty value comes before any other.
-    // The sort is stable; an empty specification leaves the order as it is.
-    void Sort(std::string_view specification);
+    // The sort is stable; no keys leave the order as it is.
+    void Sort(std::string_view sortKeys);
 
     void SetFilter(TRowFilter filter) { filter_ = std::move(filter); }
     bool Filtered() const { return filtered_; }

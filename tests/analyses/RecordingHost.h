@@ -46,8 +46,8 @@ public:
     void SuspendGrid(const TMemTable&) override {}
     void ResumeGrid(const TMemTable&) override {}
     void UpdateGridButtons(const TMemTable&) override {}
-    std::string SortSpecification(const TMemTable& table) override {
-        return InitialSortSpecification(table);
+    std::string SortKeys(const TMemTable& table) override {
+        return InitialSortKeys(table);
     }
 };
 

@@ -30,7 +30,7 @@ std::string Order(const TMemTable& table) {
     return order;
 }
 
-TEST(MemTable, SortsBySpecificationStablyWithEmptyValuesFirst) {
+TEST(MemTable, SortsByKeysStablyWithEmptyValuesFirst) {
     TMemTable table = Table();
     Add(table, "b", 2, 0.5);
     Add(table, "a", 2, 1.5);
@@ -46,7 +46,7 @@ TEST(MemTable, SortsBySpecificationStablyWithEmptyValuesFirst) {
     table.Sort("text desc , n asc");
     EXPECT_EQ(Order(table), "c;B;b;a;;");
     table.Sort("");
-    EXPECT_EQ(Order(table), "c;B;b;a;;") << "an empty specification keeps the order";
+    EXPECT_EQ(Order(table), "c;B;b;a;;") << "no keys keep the order";
     EXPECT_THROW(table.Sort("nothing asc"), std::invalid_argument);
     EXPECT_THROW(table.Sort("n sideways"), std::logic_error);
 }

@@ -33,8 +33,10 @@ void FillWords(TCalculation& calculation) {
     TFeWordsString words(state.analysedText, static_cast<int>(state.analysedText.size()),
                          MakeCharSet(options.edBreakChars), true);
     words.SetCaseSensitive(options.cbCaseSens);
-    words.SortWords(false);
+    // The ids tell where one word's items end, without reading the texts.
+    words.SortWords(true);
     TMemTable& table = state.mteConcordance;
+    const std::vector<std::int32_t>& sorted = words.SortedItems();
     const int count = words.Length();
     int added = 0;
     for (int k = 0; k < count;) {
@@ -45,14 +47,16 @@ void FillWords(TCalculation& calculation) {
             ++k;
             continue;
         }
+        const std::int32_t id = words.Item(sorted[k] + 1).Id;
         std::string positions;
         int n = 0;
-        do {
-            positions += std::to_string(words.Item(words.SortedItems()[k] + 1).Start);
+        char digits[16];
+        for (; k < count && words.Item(sorted[k] + 1).Id == id; ++k, ++n) {
+            const auto end =
+                std::to_chars(digits, digits + sizeof digits, words.Item(sorted[k] + 1).Start).ptr;
+            positions.append(digits, end);
             positions += ';';
-            ++n;
-            ++k;
-        } while (k < count && words.SameWord(words.SortedWordText(k), word));
+        }
         if (n < options.rseConcMinFreq)
             continue;
         table.Append();

@@ -175,19 +175,22 @@ void TFeWordsString::SortWords(bool assignIds) {
         sortedItems_[static_cast<std::size_t>(firstSlot[r]++)] = static_cast<std::int32_t>(s);
     }
     if (assignIds)
-        AssignIds();
+        AssignIds(classes, rank);
 }
 
-void TFeWordsString::AssignIds() {
-    std::int32_t id = 1;
-    std::string_view previous;
-    for (std::size_t k = 0; k < sortedItems_.size(); ++k) {
-        TFeWordItem& item = items_[static_cast<std::size_t>(sortedItems_[k])];
-        const std::string_view text = wordList_[static_cast<std::size_t>(sortedItems_[k])];
-        if (k > 0 && !(item.Len > 0 && SameWord(text, previous)))
-            ++id;
-        item.Id = id;
-        previous = text;
+// Walking the sorted items, the id grows at every break and the terminator
+// and at the first item of every word; so the breaks, which come first in
+// symbol order, get 1, 2, ..., B, and the words of rank r get B + r. That
+// is computed here in symbol order, without reading the texts again.
+void TFeWordsString::AssignIds(const std::vector<std::int32_t>& classes,
+                               const std::vector<std::int32_t>& rank) {
+    std::int32_t breaks = 0;
+    for (std::size_t s = 0; s < classes.size(); ++s)
+        breaks += classes[s] == 0 ? 1 : 0;
+    std::int32_t breakId = 0;
+    for (std::size_t s = 0; s < classes.size(); ++s) {
+        const std::int32_t c = classes[s];
+        items_[s].Id = c == 0 ? ++breakId : breaks + rank[static_cast<std::size_t>(c)];
     }
     idsAssigned_ = true;
 }

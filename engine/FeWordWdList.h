@@ -53,9 +53,9 @@ public:
     // of symbol First + Words - 1, as written. Needs stored positions.
     std::string GetFragment(int first, int words) const;
     // Puts the items in word order (stable: equal words keep text order; breaks
-    // and the terminator first) and, when asked, gives equal words one Id.
+    // and the terminator first) and, when asked, gives equal words one Id,
+    // ascending in that order, and every break and the terminator one of its own.
     void SortWords(bool assignIds);
-    void AssignIds();
     bool SameWord(std::string_view a, std::string_view b) const;
     void FreeItems();
 
@@ -80,6 +80,7 @@ private:
     // the same number, 1, 2, ... in order of first appearance; breaks and the
     // terminator get 0.
     std::vector<std::int32_t> WordClasses(std::int32_t& classCount) const;
+    void AssignIds(const std::vector<std::int32_t>& classes, const std::vector<std::int32_t>& rank);
 
     std::shared_ptr<const std::string> sourceText_;
     bool addTerminator_ = false;

@@ -19,6 +19,11 @@ namespace lexorin {
 enum class TAnalysisPage { Phrases, Wordforms, Concordance, Summary, Options };
 
 struct TAnalysisState {
+    // Moving to another concordance word rebuilds its contexts.
+    TAnalysisState();
+    TAnalysisState(const TAnalysisState&) = delete;
+    TAnalysisState& operator=(const TAnalysisState&) = delete;
+
     // The text as the text view holds it, line breaks as CR LF.
     std::string viewText;
     // The view's text with every LF removed and every CR made a blank, so that

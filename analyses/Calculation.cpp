@@ -4,15 +4,6 @@
 
 namespace lexorin {
 
-std::string PrepareText(std::string_view viewText) {
-    std::string text;
-    text.reserve(viewText.size());
-    for (char c : viewText)
-        if (c != '\n')
-            text.push_back(c == '\r' ? ' ' : c);
-    return text;
-}
-
 void TCalculation::Calculate(TAnalysisPage page) {
     if (state_.busy)
         return;

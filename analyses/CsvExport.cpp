@@ -119,8 +119,9 @@ void ExportOccurrences(TAnalysisState& state, const TCsvFormat& format, std::ost
         }
     }
     if (current >= 0)
-        words.MoveTo(current);
-    ConcordanceAfterScroll(state);
+        words.MoveTo(current); // which rebuilds the contexts of that word
+    else
+        ConcordanceAfterScroll(state);
 }
 
 } // namespace

@@ -115,14 +115,6 @@ void FillPhrases(TCalculation& calculation) {
 
 } // namespace
 
-TCharSet MakeCharSet(std::string_view text) {
-    TCharSet set;
-    for (char c : text)
-        if (c != ' ')
-            set.Include(c);
-    return set;
-}
-
 void CalcPhrases(TCalculation& calculation) {
     calculation.RunTreeAnalysis(
         TCalculation::TTree::Phrases, calculation.State().mteRes,

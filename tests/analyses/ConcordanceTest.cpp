@@ -45,8 +45,11 @@ TEST(Concordance, ContextsOfTheCurrentWord) {
     Analysis analysis("The cat saw the dog. The end.");
     Words(analysis);
     TAnalysisState& state = analysis.state;
+    EXPECT_EQ(Rows(state.mteConcordanceDetail, {"pos"}), std::vector<std::string>{"5"})
+        << "after the run, the contexts of the first word, cat";
+    state.mteConcordance.MoveTo(4); // The
+    EXPECT_EQ(state.mteConcordanceDetail.RecordCount(), 3) << "moving rebuilds the contexts";
     state.mteConcordance.MoveTo(1); // dog
-    ConcordanceAfterScroll(state);
     const auto contexts = Rows(state.mteConcordanceDetail,
                                {"word", "pos", "before", "after", "internalpos", "display"});
     EXPECT_EQ(contexts, std::vector<std::string>{"dog|17|cat saw the ||13|cat saw the dog"});

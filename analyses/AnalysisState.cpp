@@ -1,0 +1,28 @@
+#include "AnalysisState.h"
+
+#include "Concordance.h"
+
+namespace lexorin {
+
+TAnalysisState::TAnalysisState() {
+    mteConcordance.OnAfterScroll([this] { ConcordanceAfterScroll(*this); });
+}
+
+std::string PrepareText(std::string_view viewText) {
+    std::string text;
+    text.reserve(viewText.size());
+    for (char c : viewText)
+        if (c != '\n')
+            text.push_back(c == '\r' ? ' ' : c);
+    return text;
+}
+
+TCharSet MakeCharSet(std::string_view text) {
+    TCharSet set;
+    for (char c : text)
+        if (c != ' ')
+            set.Include(c);
+    return set;
+}
+
+} // namespace lexorin

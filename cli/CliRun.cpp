@@ -165,9 +165,10 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
         TIniEntries entries;
         if (!ReadIniSection(*command.settings, "Options", entries))
             throw TCannotOpen{*command.settings};
+        // The section also holds window keys; they, and values that cannot be
+        // read, are passed by as the program passes them by.
         for (const auto& [key, value] : entries)
-            ApplyOption(state.options, key,
-                        value); // window keys and unreadable values are passed by
+            ApplyOption(state.options, key, value);
     }
     for (const auto& [key, value] : command.options) {
         const TOptionResult result = ApplyOption(state.options, key, value);
@@ -178,7 +179,7 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
                 << "\" cannot be read; the option keeps its value\n";
     }
     if (command.ignored) {
-        ReadFile(*command.ignored);
+        ReadFile(*command.ignored); // a list asked for must be readable
         state.ignoredListPath = *command.ignored;
     }
     state.viewText = LoadedText(ReadFile(command.file));

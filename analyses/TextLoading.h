@@ -5,9 +5,16 @@
 
 namespace lexorin {
 
-// The bytes of a file as the text to analyse: every NUL byte becomes a
-// blank, so that no text is lost and the end of the text stays unique, and
-// every line break (CR LF, lone LF, lone CR) becomes CR LF.
-std::string LoadedText(const std::string& bytes);
+struct TLoadedText {
+    std::string text;      // cp1251
+    bool fromUtf8 = false; // the file was UTF-8 and has been converted
+};
+
+// The bytes of a file as the text to analyse. Bytes that are well-formed
+// UTF-8 and not plain ASCII are decoded and mapped to cp1251 (characters it
+// lacks become '?'); any other bytes are cp1251 already. Then every NUL
+// becomes a blank, so that no text is lost and the end of the text stays
+// unique, and every line break (CR LF, lone LF, lone CR) becomes CR LF.
+TLoadedText LoadText(const std::string& bytes);
 
 } // namespace lexorin

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     }
     StoreWordPositions = true;
     TAnalysisState state;
-    state.viewText = LoadedText(bytes);
+    state.viewText = LoadText(bytes).text;
     bytes.clear();
     TQuietHost host;
     TCalculation calculation(state, host);

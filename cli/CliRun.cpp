@@ -182,7 +182,10 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
         ReadFile(*command.ignored); // a list asked for must be readable
         state.ignoredListPath = *command.ignored;
     }
-    state.viewText = LoadedText(ReadFile(command.file));
+    TLoadedText loaded = LoadText(ReadFile(command.file));
+    if (loaded.fromUtf8)
+        err << "Text converted from UTF-8\n";
+    state.viewText = std::move(loaded.text);
 
     StoreWordPositions = true;
     TCliHost host(err, errIsTerminal);

@@ -1,5 +1,6 @@
 #include "Cp1251.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace lexorin {
@@ -20,7 +21,85 @@ constexpr char16_t kHigh[128] = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
+// The bytes 0x80..0xFF ordered by their code points, for the way back.
+struct TReverse {
+    char16_t code[128];
+    unsigned char byte[128];
+};
+
+constexpr TReverse MakeReverse() {
+    TReverse r{};
+    for (int k = 0; k < 128; ++k) {
+        r.code[k] = kHigh[k];
+        r.byte[k] = static_cast<unsigned char>(0x80 + k);
+    }
+    for (int a = 1; a < 128; ++a) // insertion sort, at compile time
+        for (int b = a; b > 0 && r.code[b - 1] > r.code[b]; --b) {
+            const char16_t c = r.code[b];
+            r.code[b] = r.code[b - 1];
+            r.code[b - 1] = c;
+            const unsigned char y = r.byte[b];
+            r.byte[b] = r.byte[b - 1];
+            r.byte[b - 1] = y;
+        }
+    return r;
+}
+
+constexpr TReverse kReverse = MakeReverse();
+
 } // namespace
+
+char UnicodeToCp1251(char32_t c) {
+    if (c < 0x80)
+        return static_cast<char>(c);
+    const char16_t* end = kReverse.code + 128;
+    const char16_t* at = std::lower_bound(kReverse.code, end, c);
+    if (at == end || *at != c)
+        return '?';
+    return static_cast<char>(kReverse.byte[at - kReverse.code]);
+}
+
+bool Utf8ToCp1251(std::string_view utf8, std::string& text) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
+        i = 3;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            out.push_back(static_cast<char>(lead));
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        char32_t c = 0;
+        char32_t least = 0;
+        if ((lead & 0xE0) == 0xC0) {
+            extra = 1, c = lead & 0x1F, least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            extra = 2, c = lead & 0x0F, least = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            extra = 3, c = lead & 0x07, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + static_cast<std::size_t>(extra) >= utf8.size())
+            return false; // the sequence is cut off
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        out.push_back(UnicodeToCp1251(c));
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    text = std::move(out);
+    return true;
+}
 
 char32_t Cp1251ToUnicode(unsigned char byte) {
     return byte < 0x80 ? byte : kHigh[byte - 0x80];

@@ -14,4 +14,13 @@ char32_t Cp1251ToUnicode(unsigned char byte);
 // A cp1251 text as UTF-8.
 std::string Cp1251ToUtf8(std::string_view text);
 
+// The cp1251 byte of a Unicode character; '?' for a character cp1251 lacks.
+char UnicodeToCp1251(char32_t c);
+
+// Decodes UTF-8 into cp1251 (a byte-order mark at the start is dropped,
+// characters cp1251 lacks become '?'). False, and `text` untouched, when the
+// bytes are not well-formed UTF-8: overlong forms, surrogates, code points
+// beyond U+10FFFF and cut sequences are rejected.
+bool Utf8ToCp1251(std::string_view utf8, std::string& text);
+
 } // namespace lexorin

@@ -82,6 +82,12 @@ TEST(Cli, SummaryOneFigurePerLine) {
 TEST(Cli, TextIsCp1251AndOutputUtf8) {
     const std::string text = WriteTempFile("c.txt", "\xC6\xE8\xE2\xE5 \xE6\xE8\xE2\xE5");
     EXPECT_EQ(Cli({"concordance", text}).out, "\"\xD0\x96\xD0\xB8\xD0\xB2\xD0\xB5\",2\r\n");
+    const std::string utf8 =
+        WriteTempFile("u.txt", "\xD0\x96\xD0\xB8\xD0\xB2\xD0\xB5 \xD0\xB6\xD0\xB8\xD0\xB2\xD0\xB5");
+    const Result converted = Cli({"concordance", utf8});
+    EXPECT_EQ(converted.out, "\"\xD0\x96\xD0\xB8\xD0\xB2\xD0\xB5\",2\r\n")
+        << "a UTF-8 file reads alike";
+    EXPECT_NE(converted.err.find("Text converted from UTF-8"), std::string::npos);
 }
 
 TEST(Cli, NulBytesBecomeBlanksAndNothingIsLost) {

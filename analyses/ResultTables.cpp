@@ -38,14 +38,25 @@ TMemTable MakeConcordanceDetailTable() {
                                               {"display", TFieldType::String, 512}});
 }
 
-std::string InitialSortKeys(const TMemTable& table) {
+TSortMarkers InitialSortMarkers(const TMemTable& table) {
+    using M = TSortMarker;
     if (table.Name() == "mteRes")
-        return "words desc,cases desc,text asc";
+        return TSortMarkers({{"text", M::Ascending, 3},
+                             {"cases", M::Descending, 2},
+                             {"words", M::Descending, 1},
+                             {"dispersion"}});
     if (table.Name() == "mteWordForms")
-        return "word asc,length desc,cases desc";
+        return TSortMarkers({{"word", M::Ascending, 1},
+                             {"cases", M::Descending, 3},
+                             {"length", M::Descending, 2},
+                             {"dispersion"}});
     if (table.Name() == "mteConcordance")
-        return "word asc";
-    return "";
+        return TSortMarkers({{"word", M::Ascending, 1}, {"count"}});
+    return TSortMarkers({});
+}
+
+std::string InitialSortKeys(const TMemTable& table) {
+    return InitialSortMarkers(table).Keys();
 }
 
 std::string TQuietHost::SortKeys(const TMemTable& table) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MemTable.h"
+#include "SortMarkers.h"
 
 #include <string>
 
@@ -13,8 +14,11 @@ TMemTable MakeWordformTable();          // mteWordForms
 TMemTable MakeConcordanceTable();       // mteConcordance
 TMemTable MakeConcordanceDetailTable(); // mteConcordanceDetail
 
-// "words desc,cases desc,text asc" and the like; empty for a table whose
-// list is not sorted by title.
+// The sort markers a table's list starts with; none for a list that is not
+// sorted by title.
+TSortMarkers InitialSortMarkers(const TMemTable& table);
+
+// The keys of those markers: "words desc,cases desc,text asc" and the like.
 std::string InitialSortKeys(const TMemTable& table);
 
 } // namespace lexorin

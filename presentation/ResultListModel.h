@@ -1,0 +1,58 @@
+// A result table as a Qt item model: the list's columns with their titles
+// and formats, sorted by the list's markers when a title is clicked.
+#pragma once
+
+#include "MemTable.h"
+#include "SortMarkers.h"
+
+#include <QAbstractTableModel>
+#include <string>
+#include <vector>
+
+namespace lexorin {
+
+enum class TNumberFormat {
+    General,           // up to 15 significant digits
+    UpToThreeDecimals, // "#.###": no forced digits, so 0 shows nothing
+};
+
+struct TResultColumn {
+    std::string field;
+    QString title;
+    int width = 64;
+    int minWidth = 0;
+    bool sortable = true;
+    TNumberFormat format = TNumberFormat::General;
+};
+
+class TResultListModel : public QAbstractTableModel {
+public:
+    TResultListModel(TMemTable& table, std::vector<TResultColumn> columns, TSortMarkers markers,
+                     QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    const std::vector<TResultColumn>& Columns() const { return columns_; }
+    const TSortMarkers& Markers() const { return markers_; }
+    // A click on a sortable column's title: the markers change and the
+    // table is sorted by them.
+    void TitleClick(int column, bool ctrl);
+    // Sorts the table by the current markers (after a calculation).
+    void ApplySort();
+    // The table's rows changed: views read them again.
+    void Reload();
+
+private:
+    TMemTable& table_;
+    std::vector<TResultColumn> columns_;
+    std::vector<int> fields_;
+    TSortMarkers markers_;
+};
+
+// A number as the list shows it, with the locale's decimal separator.
+QString FormatNumber(double value, TNumberFormat format);
+
+} // namespace lexorin

@@ -41,17 +41,20 @@ void FillWords(TCalculation& calculation) {
     int added = 0;
     for (int k = 0; k < count;) {
         const std::string_view word = words.SortedWordText(k);
+        const std::int32_t id = words.Item(sorted[k] + 1).Id;
+        const auto sameWord = [&] { return k < count && words.Item(sorted[k] + 1).Id == id; };
         if (word.empty() ||
             (options.cbConcordanceUseIgnored && state.ignoredWordSet.Contains(word)) ||
             (options.cbConcExcludeNumbers && IsNumberText(word))) {
-            ++k;
+            do // the word's other occurrences go with it
+                ++k;
+            while (sameWord());
             continue;
         }
-        const std::int32_t id = words.Item(sorted[k] + 1).Id;
         std::string positions;
         int n = 0;
         char digits[16];
-        for (; k < count && words.Item(sorted[k] + 1).Id == id; ++k, ++n) {
+        for (; sameWord(); ++k, ++n) {
             const auto end =
                 std::to_chars(digits, digits + sizeof digits, words.Item(sorted[k] + 1).Start).ptr;
             positions.append(digits, end);

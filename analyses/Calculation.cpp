@@ -35,8 +35,12 @@ void TCalculation::Calculate(TAnalysisPage page) {
     }
     host_.SetCalculating(false);
     state_.busy = false;
-    host_.SetStatusText(TotalResultsText(page));
+    ShowTotalResults(page);
     UpdateButtons(page);
+}
+
+void TCalculation::ShowTotalResults(TAnalysisPage page) {
+    host_.SetStatusText(TotalResultsText(page));
 }
 
 void TCalculation::UpdateButtons(TAnalysisPage page) {

@@ -30,6 +30,8 @@ public:
     // "Total results:%d", "Summary", "Options", or "Ready" for a page whose
     // table was never opened.
     std::string TotalResultsText(TAnalysisPage page) const;
+    // That text in the status line: after a run, and when the page changes.
+    void ShowTotalResults(TAnalysisPage page);
 
     // The frame of the table-producing runs.
     // "Preprocessing...", then the analysed text; false (and "Empty text")

@@ -21,7 +21,7 @@ std::uint64_t Mix(std::int32_t parent, std::int32_t key) {
 
 } // namespace
 
-TFeChildIndex::TFeChildIndex(std::size_t expected) {
+TFeChildIndex::TFeChildIndex(const TFeTree& tree, std::size_t expected) : tree_(tree) {
     Resize(std::max<std::size_t>(64, static_cast<std::size_t>(double(expected) / kMaxLoad) + 1));
 }
 
@@ -36,14 +36,14 @@ std::size_t TFeChildIndex::Probe(std::int32_t parent, std::int32_t key) const {
     std::size_t slot = Home(parent, key);
     for (;;) {
         const Entry& entry = table_[slot];
-        if (entry.child == -1 || (entry.parent == parent && entry.key == key))
+        if (entry.child == -1 || (entry.key == key && tree_.Node(entry.child).Parent == parent))
             return slot;
         if (++slot == table_.size())
             slot = 0;
     }
 }
 
-void TFeChildIndex::Assign(std::int32_t parent, std::int32_t key, std::int32_t child) {
+void TFeChildIndex::Add(std::int32_t parent, std::int32_t key, std::int32_t child) {
     if (parent == 0) {
         if (root_.size() <= static_cast<std::size_t>(key))
             root_.resize(std::max<std::size_t>(2 * root_.size(), static_cast<std::size_t>(key) + 1),
@@ -56,16 +56,27 @@ void TFeChildIndex::Assign(std::int32_t parent, std::int32_t key, std::int32_t c
     Entry& entry = table_[Probe(parent, key)];
     if (entry.child == -1)
         ++used_;
-    entry = {parent, key, child};
+    entry = {key, child};
+}
+
+TFeChildIndex::TPlace TFeChildIndex::PlaceOf(std::int32_t parent, std::int32_t key) const {
+    return {parent, key, parent == 0 ? 0 : Probe(parent, key)};
+}
+
+void TFeChildIndex::Replace(const TPlace& place, std::int32_t child) {
+    if (place.parent == 0)
+        root_[static_cast<std::size_t>(place.key)] = child;
+    else
+        table_[place.slot].child = child;
 }
 
 void TFeChildIndex::Resize(std::size_t slots) {
-    std::vector<Entry> old(slots, Entry{0, 0, -1});
+    std::vector<Entry> old(slots, Entry{0, -1});
     old.swap(table_);
     used_ = 0;
     for (const Entry& entry : old)
         if (entry.child != -1) {
-            table_[Probe(entry.parent, entry.key)] = entry;
+            table_[Probe(tree_.Node(entry.child).Parent, entry.key)] = entry;
             ++used_;
         }
 }

@@ -23,7 +23,7 @@ public:
     TUkkGrowth(TUkkTreeBuilder& builder, TFeTree& tree, std::vector<Key> keys)
         : builder_(builder), tree_(tree), keys_(std::move(keys)),
           // Natural text makes about 1.6 nodes per symbol; the index grows if needed.
-          index_((keys_.size() - 1) * 8 / 5) {}
+          index_(tree, (keys_.size() - 1) * 8 / 5) {}
 
     // Adds the symbols and returns every node's path length.
     std::vector<std::int32_t> Run();
@@ -41,7 +41,7 @@ private:
     int FindChild(int node, Key key) const { return index_.Find(node, key); }
     void IndexChild(int child) {
         const TFeTreeNode& c = Node(child);
-        index_.Assign(c.Parent, keys_[c.EdgeStart], child);
+        index_.Add(c.Parent, keys_[c.EdgeStart], child);
     }
     int FullLink(int x) const { return Node(x).FirstChild; }
     void SetFullLink(int x, int target) { tree_.Node(x).FirstChild = target; }
@@ -221,13 +221,15 @@ template <typename Key> std::vector<std::int32_t> TUkkGrowth<Key>::Run() {
                     done = j - 1;
                     break;
                 }
+                // The new node takes over the split node's entry (same parent,
+                // same first symbol); the split node hangs below it then.
+                const auto place =
+                    index_.PlaceOf(Node(at.node).Parent, keys_[Node(at.node).EdgeStart]);
                 leaf = tree.SplitEdge(at.node, at.rest);
                 target = tree.Count() - 2;
                 Record(target, i - j + 1);
                 Record(leaf, j);
-                // The new node takes over the split node's entry (same parent,
-                // same first symbol); the split node hangs below it now.
-                IndexChild(target);
+                index_.Replace(place, target);
                 IndexChild(at.node);
                 if (awaiting != kNone)
                     SetFullLink(awaiting, target);

@@ -10,11 +10,10 @@ namespace lexorin {
 
 QString FormatNumber(double value, TNumberFormat format) {
     char buffer[64];
-    if (format == TNumberFormat::General) {
-        std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%.3f", value);
-        std::string text = buffer;
+    std::snprintf(buffer, sizeof buffer, format == TNumberFormat::General ? "%.15g" : "%.3f",
+                  value);
+    std::string text = buffer;
+    if (format == TNumberFormat::UpToThreeDecimals) {
         while (!text.empty() && text.back() == '0')
             text.pop_back();
         if (!text.empty() && text.back() == '.')
@@ -25,9 +24,8 @@ QString FormatNumber(double value, TNumberFormat format) {
             text.erase(1, 1);
         if (text == "0" || text == "-0")
             text.clear();
-        std::snprintf(buffer, sizeof buffer, "%s", text.c_str());
     }
-    QString shown = QString::fromLatin1(buffer);
+    QString shown = QString::fromStdString(text);
     shown.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
     return shown;
 }

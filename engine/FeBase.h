@@ -137,7 +137,8 @@ public:
     int CurrentEnd() const { return currentEnd_; }
     void SetCurrentEnd(int end) { currentEnd_ = end; }
     std::size_t MemoryBytes() const {
-        return nodes_.Capacity() * sizeof(TFeTreeNode) + pathLengths_.capacity() * sizeof(std::int32_t);
+        return nodes_.Capacity() * sizeof(TFeTreeNode) +
+               pathLengths_.capacity() * sizeof(std::int32_t);
     }
 
     const TFeTreeNode& Node(int i) const { return nodes_[i]; }
@@ -201,10 +202,11 @@ public:
     void LinkDeferredChildren();
 
 private:
-    // Links every node to its parent, children in ascending order of `key`
-    // (values 0..Count() - 1).
-    void LinkChildrenInOrder(const std::vector<std::int32_t>& key);
-    static std::vector<std::int32_t> FirstOccurrences(const TFeTree& tree);
+    // Linking children in first-occurrence order: every non-root node's
+    // NextSibling holds its first leaf, and the leaves are taken in order.
+    std::vector<std::int32_t> ResetChildLinks();
+    void LinkInFirstOccurrenceOrder();
+    void LinkFirstLeafChain(int leaf, std::vector<std::int32_t>& last);
     // Path lengths of all nodes; false when the parents run in a circle.
     bool ComputePathLengths(std::vector<std::int32_t>& length) const;
 

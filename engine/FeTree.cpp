@@ -122,39 +122,40 @@ void TFeTree::LinkDeferredChildren() {
     if (!deferLinks_)
         return;
     deferLinks_ = false;
-    std::vector<std::int32_t> firstLeaf(nodes_.Size());
-    for (std::size_t i = 0; i < nodes_.Size(); ++i)
-        firstLeaf[i] = nodes_[i].NextSibling;
-    LinkChildrenInOrder(firstLeaf);
+    // Leaves are made in the order of their suffix starts, so index order
+    // is first-occurrence order; while the tree grows, leaves are open.
+    std::vector<std::int32_t> last = ResetChildLinks();
+    for (int x = 1; x < Count(); ++x)
+        if (nodes_[x].EdgeEnd == -1)
+            LinkFirstLeafChain(x, last);
 }
 
-// Children are attached in ascending order of the first leaf made below
-// them: a child's place is taken by the node that splits its edge, and that
-// node keeps the child's first leaf.
-void TFeTree::LinkChildrenInOrder(const std::vector<std::int32_t>& key) {
-    const std::size_t count = nodes_.Size();
-    std::vector<std::int32_t> byKey(count > 0 ? count - 1 : 0);
-    {
-        std::vector<std::int32_t> slot(count + 1, 0);
-        for (std::size_t i = 1; i < count; ++i)
-            ++slot[static_cast<std::size_t>(key[i]) + 1];
-        for (std::size_t k = 1; k <= count; ++k)
-            slot[k] += slot[k - 1];
-        for (std::size_t i = 1; i < count; ++i)
-            byKey[static_cast<std::size_t>(slot[static_cast<std::size_t>(key[i])]++)] =
-                static_cast<std::int32_t>(i);
-    }
-    std::vector<std::int32_t> last(count, -1);
-    for (std::size_t i = 0; i < count; ++i)
+std::vector<std::int32_t> TFeTree::ResetChildLinks() {
+    for (std::size_t i = 0; i < nodes_.Size(); ++i)
         nodes_[i].FirstChild = -1;
-    for (std::int32_t x : byKey) {
+    return std::vector<std::int32_t>(nodes_.Size(), -1);
+}
+
+// Children are attached in the order of the first leaf made below them: a
+// child's place is taken by the node that splits its edge, and that node
+// keeps the child's first leaf. So, leaf by leaf in that order, the leaf and
+// every ancestor whose first leaf it is are appended to their parents'
+// lists. Each node is appended once, and only a node's last child is ever
+// looked up.
+void TFeTree::LinkFirstLeafChain(int leaf, std::vector<std::int32_t>& last) {
+    for (int x = leaf;;) {
         const int parent = nodes_[x].Parent;
-        if (last[parent] == -1)
+        if (last[static_cast<std::size_t>(parent)] == -1)
             nodes_[parent].FirstChild = x;
         else
-            nodes_[last[parent]].NextSibling = x;
+            nodes_[last[static_cast<std::size_t>(parent)]].NextSibling = x;
         nodes_[x].NextSibling = -1;
-        last[parent] = x;
+        last[static_cast<std::size_t>(parent)] = x;
+        // A parent's NextSibling still holds its first leaf until the parent
+        // itself is appended; once appended it holds -1 or another node.
+        if (parent == 0 || nodes_[parent].NextSibling != leaf)
+            return;
+        x = parent;
     }
 }
 

@@ -108,7 +108,7 @@ void TFeTree::ReadNodes(std::istream& stream) {
     Check(count <= 1 || children[0] > 0, "the root has no children");
 
     read.Finish();
-    read.LinkChildrenInOrder(FirstOccurrences(read));
+    read.LinkInFirstOccurrenceOrder();
     nodes_.Swap(read.nodes_);
     pathLengths_ = std::move(read.pathLengths_);
     currentEnd_ = currentEnd;
@@ -116,29 +116,24 @@ void TFeTree::ReadNodes(std::istream& stream) {
 
 // The stream does not record the order in which children were attached. The
 // builder attaches them in ascending order of their first occurrence, which
-// FirstLeaf relies on, so that order is restored: each node is keyed by the
-// smallest suffix start below it.
-std::vector<std::int32_t> TFeTree::FirstOccurrences(const TFeTree& tree) {
-    const std::size_t count = tree.nodes_.Size();
+// FirstLeaf relies on, so that order is restored from the leaves' starts.
+void TFeTree::LinkInFirstOccurrenceOrder() {
     std::vector<std::pair<std::int32_t, std::int32_t>> leaves; // (start, node)
-    for (std::size_t x = 0; x < count; ++x)
-        if (tree.nodes_[x].Link < 0)
-            leaves.emplace_back(-tree.nodes_[x].Link, static_cast<std::int32_t>(x));
+    for (int x = 0; x < Count(); ++x)
+        if (nodes_[x].Link < 0)
+            leaves.emplace_back(-nodes_[x].Link, x);
     std::sort(leaves.begin(), leaves.end());
     // Walking up from the leaves in ascending start, each node is first
-    // reached from its first occurrence.
-    std::vector<std::int32_t> first(count, 0);
-    std::vector<bool> reached(count, false);
-    std::int32_t rank = 0;
-    for (const auto& [start, leaf] : leaves) {
-        for (int x = leaf; x > 0 && !reached[static_cast<std::size_t>(x)];
-             x = tree.nodes_[x].Parent) {
+    // reached from its first leaf.
+    std::vector<bool> reached(nodes_.Size(), false);
+    for (const auto& [start, leaf] : leaves)
+        for (int x = leaf; x > 0 && !reached[static_cast<std::size_t>(x)]; x = nodes_[x].Parent) {
             reached[static_cast<std::size_t>(x)] = true;
-            first[static_cast<std::size_t>(x)] = rank;
+            nodes_[x].NextSibling = leaf;
         }
-        ++rank;
-    }
-    return first;
+    std::vector<std::int32_t> last = ResetChildLinks();
+    for (const auto& [start, leaf] : leaves)
+        LinkFirstLeafChain(leaf, last);
 }
 
 void TFeTree::WriteString(std::ostream& stream) const {

@@ -1,6 +1,7 @@
 #include "TextLoading.h"
 
 #include "Cp1251.h"
+#include "FeUtils.h"
 
 #include <algorithm>
 
@@ -12,19 +13,9 @@ TLoadedText LoadText(const std::string& bytes) {
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     std::string decoded;
     loaded.fromUtf8 = !ascii && Utf8ToCp1251(bytes, decoded);
-    const std::string& source = loaded.fromUtf8 ? decoded : bytes;
-    std::string& text = loaded.text;
-    text.reserve(source.size() + source.size() / 32);
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        const char c = source[i];
-        if (c == '\r' || c == '\n') {
-            text += "\r\n";
-            if (c == '\r' && i + 1 < source.size() && source[i + 1] == '\n')
-                ++i;
-        } else {
-            text.push_back(c == '\0' ? ' ' : c);
-        }
-    }
+    std::string source = loaded.fromUtf8 ? std::move(decoded) : bytes;
+    std::replace(source.begin(), source.end(), '\0', ' ');
+    loaded.text = CrLfLineBreaks(source);
     return loaded;
 }
 

@@ -34,6 +34,22 @@ bool SameTextIgnoreCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string CrLfLineBreaks(std::string_view s) {
+    std::string text;
+    text.reserve(s.size() + s.size() / 32);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c != '\r' && c != '\n') {
+            text.push_back(c);
+            continue;
+        }
+        text += "\r\n";
+        if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n')
+            ++i;
+    }
+    return text;
+}
+
 std::string_view TrimControls(std::string_view s) {
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
         s.remove_prefix(1);

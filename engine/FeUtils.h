@@ -94,6 +94,9 @@ std::string BlanksToSpaces(std::string_view s);
 
 bool SameTextIgnoreCase(std::string_view a, std::string_view b);
 
+// S with every line break (CR LF, lone LF, lone CR) written as CR LF.
+std::string CrLfLineBreaks(std::string_view s);
+
 // S without the blanks and control characters (bytes up to 32) at its ends.
 std::string_view TrimControls(std::string_view s);
 

@@ -1,5 +1,7 @@
 #include "ExceptionLog.h"
 
+#include "FeUtils.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -61,17 +63,7 @@ std::string SeparatorLine() {
 }
 
 std::string ReportMessage(std::string_view message) {
-    std::string text;
-    for (std::size_t i = 0; i < message.size(); ++i) {
-        const char c = message[i];
-        if (c == '\r' || c == '\n') {
-            text += "\r\n";
-            if (c == '\r' && i + 1 < message.size() && message[i + 1] == '\n')
-                ++i;
-        } else {
-            text.push_back(c);
-        }
-    }
+    std::string text = CrLfLineBreaks(message);
     if (text.empty() || text.back() != '.')
         text.push_back('.');
     return text;

@@ -124,10 +124,7 @@ TEST(Cli, IgnoredWordsAndOutputFile) {
     const std::string list = WriteTempFile("i.tiw", "THE\r\n");
     const std::string output = ::testing::TempDir() + "out.csv";
     EXPECT_EQ(Cli({"concordance", "--ignored", list, "--output", output, text}).status, 0);
-    std::ifstream file(output, std::ios::binary);
-    const std::string written((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
-    EXPECT_EQ(written, "\"Cat\",2\r\n");
+    EXPECT_EQ(test::ReadFileBytes(output), "\"Cat\",2\r\n");
 }
 
 } // namespace

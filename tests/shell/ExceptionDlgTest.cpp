@@ -1,6 +1,7 @@
 #include "ExceptionDlg.h"
 
 #include "ExceptionLog.h"
+#include "TempFile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,10 +15,7 @@
 namespace lexorin {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
+using test::ReadFileBytes;
 
 TEST(ExceptionDialog, ShowsTheMessageAndCompletesTheDetails) {
     const std::string log = ::testing::TempDir() + "dialog_Err.log";
@@ -50,7 +48,7 @@ TEST(ExceptionDialog, ShowsTheMessageAndCompletesTheDetails) {
         EXPECT_GT(next, at) << heading.toStdString();
         at = next;
     }
-    const std::string logged = ReadAll(log);
+    const std::string logged = ReadFileBytes(log);
     EXPECT_NE(logged.find("Cannot open file \"x.txt\".\r\nException class: std::runtime_error\r\n"),
               std::string::npos);
     EXPECT_NE(logged.find("List of loaded modules:\r\n"), std::string::npos);
@@ -81,7 +79,7 @@ TEST(ExceptionDialog, ASecondErrorGetsAPlainMessageBox) {
     });
     ReportException(std::runtime_error("first"), log);
     EXPECT_EQ(plain, std::vector<QString>{"second"});
-    const std::string logged = ReadAll(log);
+    const std::string logged = ReadFileBytes(log);
     EXPECT_NE(logged.find("first."), std::string::npos);
     EXPECT_EQ(logged.find("second"), std::string::npos) << "the second error is not logged";
 }

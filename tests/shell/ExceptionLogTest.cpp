@@ -10,10 +10,7 @@
 namespace lexorin {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
+using test::ReadFileBytes;
 
 TEST(ExceptionReport, MessageAndHeader) {
     EXPECT_EQ(ReportMessage("Cannot open file \"x\""), "Cannot open file \"x\".");
@@ -56,7 +53,8 @@ TEST(ExceptionReport, LogIsAppendedWithABannerPerReport) {
     stamp.resize(98, ' ');
     stamp += " =";
     const std::string banner = rule + "\r\n" + stamp + "\r\n" + rule + "\r\n";
-    EXPECT_EQ(ReadAll(path), banner + "First.\r\ndetails\r\nmore\r\n\r\n" + banner + "Second.\r\n");
+    EXPECT_EQ(ReadFileBytes(path),
+              banner + "First.\r\ndetails\r\nmore\r\n\r\n" + banner + "Second.\r\n");
     EXPECT_FALSE(AppendToLog(::testing::TempDir() + "no/such/folder/x_Err.log", "m", "d", when));
 }
 

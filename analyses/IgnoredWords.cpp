@@ -1,6 +1,7 @@
 #include "IgnoredWords.h"
 
 #include "FeLocale.h"
+#include "FeUtils.h"
 #include "WholeFile.h"
 
 namespace lexorin {
@@ -18,20 +19,8 @@ bool ReadListLines(const std::string& path, std::vector<std::string>& lines) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
         return false;
-    std::string line;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n') {
-            line.push_back(c);
-            continue;
-        }
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        lines.push_back(std::move(line));
-        line.clear();
-    }
-    if (!line.empty())
-        lines.push_back(std::move(line));
+    for (std::string_view line : SplitLines(bytes))
+        lines.emplace_back(line);
     return true;
 }
 

@@ -2,10 +2,12 @@
 // normalised character tree, with nodes per symbol and peak memory.
 //
 //   engine_bench [--repeat N] [FILE...]   (default: ../shared/corpora/kjv.txt, 3 runs)
+#include "AnalysisState.h"
 #include "BenchSupport.h"
 #include "FeBase.h"
 #include "FeSTU.h"
 #include "FeWordWdList.h"
+#include "TextLoading.h"
 
 #include <algorithm>
 #include <chrono>
@@ -26,17 +28,6 @@ using bench::ResetPeak;
 
 double Seconds(std::chrono::steady_clock::time_point since) {
     return bench::SecondsSince(since);
-}
-
-// The analysed form of a loaded text: line feeds dropped, carriage returns
-// made blanks.
-std::string AnalysedText(const std::string& bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (char c : bytes)
-        if (c != '\n')
-            text.push_back(c == '\r' ? ' ' : c == '\0' ? ' ' : c);
-    return text;
 }
 
 struct Figures {
@@ -80,7 +71,8 @@ int Run(const std::string& path, int repeats) {
     }
     const std::string bytes((std::istreambuf_iterator<char>(file)),
                             std::istreambuf_iterator<char>());
-    const std::string text = AnalysedText(bytes);
+    // The text as the analyses see it, loaded as the program loads it.
+    const std::string text = PrepareText(LoadText(bytes).text);
     StoreWordPositions = true;
     Figures words, wordTree, together, chars;
     int wordSymbols = 0;

@@ -11,13 +11,8 @@ bool ReadIniSection(const std::string& path, const std::string& section, TIniEnt
     if (!ReadWholeFile(path, bytes))
         return false;
     bool inSection = false;
-    std::size_t from = 0;
-    while (from < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", from);
-        if (end == std::string::npos)
-            end = bytes.size();
-        const std::string line(TrimControls(std::string_view(bytes).substr(from, end - from)));
-        from = end + 1;
+    for (std::string_view raw : SplitLines(bytes)) {
+        const std::string line(TrimControls(raw));
         if (line.empty() || line[0] == ';')
             continue;
         if (line.front() == '[' && line.back() == ']') {

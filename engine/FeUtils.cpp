@@ -34,19 +34,32 @@ bool SameTextIgnoreCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::vector<std::string_view> SplitLines(std::string_view s) {
+    std::vector<std::string_view> lines;
+    std::size_t from = 0;
+    while (from < s.size()) {
+        std::size_t end = s.find_first_of("\r\n", from);
+        if (end == std::string_view::npos)
+            end = s.size();
+        lines.push_back(s.substr(from, end - from));
+        from = end + 1;
+        if (end + 1 < s.size() && s[end] == '\r' && s[end + 1] == '\n')
+            ++from;
+    }
+    return lines;
+}
+
 std::string CrLfLineBreaks(std::string_view s) {
     std::string text;
     text.reserve(s.size() + s.size() / 32);
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c != '\r' && c != '\n') {
-            text.push_back(c);
-            continue;
-        }
-        text += "\r\n";
-        if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n')
-            ++i;
+    const std::vector<std::string_view> lines = SplitLines(s);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        if (k > 0)
+            text += "\r\n";
+        text.append(lines[k]);
     }
+    if (!s.empty() && (s.back() == '\r' || s.back() == '\n'))
+        text += "\r\n";
     return text;
 }
 

@@ -94,6 +94,10 @@ std::string BlanksToSpaces(std::string_view s);
 
 bool SameTextIgnoreCase(std::string_view a, std::string_view b);
 
+// The lines of S, each line break being CR LF, a lone LF or a lone CR; a
+// break at the very end adds no empty line.
+std::vector<std::string_view> SplitLines(std::string_view s);
+
 // S with every line break (CR LF, lone LF, lone CR) written as CR LF.
 std::string CrLfLineBreaks(std::string_view s);
 

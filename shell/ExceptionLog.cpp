@@ -171,21 +171,11 @@ bool AppendToLog(const std::string& path, std::string_view message, std::string_
     text += rule + "\r\n" + Format("= %-*s =", kReportWidth - 4, DateTimeText(when).c_str()) +
             "\r\n" + rule + "\r\n";
     const auto addLines = [&text](std::string_view block) {
-        std::size_t from = 0;
-        while (from < block.size()) {
-            std::size_t end = block.find_first_of("\r\n", from);
-            if (end == std::string_view::npos)
-                end = block.size();
-            std::string_view line = block.substr(from, end - from);
+        for (std::string_view line : SplitLines(block)) {
             while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
                 line.remove_suffix(1);
             text.append(line);
             text += "\r\n";
-            from = end;
-            if (from < block.size() && block[from] == '\r')
-                ++from;
-            if (from < block.size() && block[from] == '\n')
-                ++from;
         }
     };
     addLines(message);

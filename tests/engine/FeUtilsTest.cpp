@@ -69,6 +69,20 @@ TEST(TextHelpers, NumbersLeadingWordsBlanksAndCase) {
     EXPECT_FALSE(SameTextIgnoreCase("ab", "abc"));
 }
 
+TEST(TextHelpers, LinesEndInAnyBreak) {
+    using Lines = std::vector<std::string_view>;
+    const std::vector<std::pair<std::string, Lines>> cases = {
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"x\r\n", {"x"}},
+        {"\n\n", {"", ""}},
+        {"", {}},
+        {"a\n\rb", {"a", "", "b"}},
+    };
+    for (const auto& [text, lines] : cases)
+        EXPECT_EQ(SplitLines(text), lines) << text;
+    EXPECT_EQ(CrLfLineBreaks("a\nb\rc\r\n"), "a\r\nb\r\nc\r\n");
+}
+
 struct ContextCase {
     std::string text;
     std::string stop;

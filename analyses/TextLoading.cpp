@@ -13,10 +13,13 @@ TLoadedText LoadText(const std::string& bytes) {
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     std::string decoded;
     loaded.fromUtf8 = !ascii && Utf8ToCp1251(bytes, decoded);
-    std::string source = loaded.fromUtf8 ? std::move(decoded) : bytes;
-    std::replace(source.begin(), source.end(), '\0', ' ');
-    loaded.text = CrLfLineBreaks(source);
+    loaded.text = CleanText(loaded.fromUtf8 ? std::move(decoded) : bytes);
     return loaded;
+}
+
+std::string CleanText(std::string text) {
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    return CrLfLineBreaks(text);
 }
 
 } // namespace lexorin

@@ -17,4 +17,8 @@ struct TLoadedText {
 // unique, and every line break (CR LF, lone LF, lone CR) becomes CR LF.
 TLoadedText LoadText(const std::string& bytes);
 
+// A cp1251 text as the program holds it: every NUL a blank, every line
+// break CR LF.
+std::string CleanText(std::string text);
+
 } // namespace lexorin

@@ -1,0 +1,47 @@
+#include "CommandRules.h"
+
+namespace lexorin {
+
+namespace {
+
+const TMemTable* PageTable(TAnalysisPage page, const TAnalysisState& state) {
+    switch (page) {
+    case TAnalysisPage::Phrases:
+        return &state.mteRes;
+    case TAnalysisPage::Wordforms:
+        return &state.mteWordForms;
+    case TAnalysisPage::Concordance:
+        return &state.mteConcordance;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+TCommandStates EvaluateCommands(const TCommandInputs& in, const TAnalysisState& state) {
+    TCommandStates s;
+    const bool idle = !in.busy;
+    s.aSearch = in.page != TAnalysisPage::Options && idle && in.viewHasText;
+    s.aCancel =
+        in.busy && (in.page == TAnalysisPage::Phrases || in.page == TAnalysisPage::Wordforms);
+    s.aPasteText = in.editPasteEnabled && idle;
+    s.aPasteFile = idle;
+    s.aReload = idle && in.fileLoaded;
+    s.aFind = idle && in.viewHasText && in.viewHasFocus;
+    const TMemTable* table = PageTable(in.page, state);
+    s.results = idle && table != nullptr && table->Active() && table->RecordCount() > 0;
+    s.tbWordWrap = idle && in.viewHasText;
+    s.aClearSelection = idle && in.highlightActive;
+    s.edConcLocator = state.mteConcordance.Active();
+    s.edWordFormLocator = state.mteWordForms.Active();
+    const TMemTable& res = state.mteRes;
+    s.edPhraseFilter = res.Active() && (res.Filtered() || res.RecordCount() > 0);
+    s.sbFilterPhrases = s.edPhraseFilter && !in.phraseFilterEmpty;
+    s.sbNoFilterPhrases = res.Active() && res.Filtered();
+    s.aNextOcc = in.occurrenceCount > 0 && in.occurrenceIndex < in.occurrenceCount - 1;
+    s.aPrevOcc = in.occurrenceCount > 0 && in.occurrenceIndex > 0;
+    return s;
+}
+
+} // namespace lexorin

@@ -1,0 +1,128 @@
+#include "HintWindows.h"
+
+#include "QtCp1251.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace lexorin {
+namespace {
+
+void UseTooltipColours(QWidget* widget) {
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+    colours.setColor(QPalette::Base, colours.color(QPalette::ToolTipBase));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
+    colours.setColor(QPalette::Text, colours.color(QPalette::ToolTipText));
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
+}
+
+bool ClosesHints(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::Wheel:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+THintWindow::THintWindow(QWidget* parent) : QLabel(parent, Qt::ToolTip | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("phraseHintWindow"));
+    setWordWrap(true);
+    setFrameShape(QFrame::Box);
+    setMargin(2);
+    UseTooltipColours(this);
+}
+
+QRect THintWindow::Measure(const QString& text, int maxWidth) const {
+    const QRect box =
+        fontMetrics().boundingRect(QRect(0, 0, maxWidth, 100000), Qt::TextWordWrap, text);
+    const int extra = 2 * (margin() + frameWidth());
+    return {0, 0, box.width() + extra, box.height() + extra};
+}
+
+TWordFormsHintFrame::TWordFormsHintFrame(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("WDFormsFrame"));
+    setFrameShape(QFrame::Box);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("pnMain"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panel);
+    auto* inner = new QVBoxLayout(panel);
+    inner->setContentsMargins(0, 0, 0, 0);
+    words_ = new QTextEdit(panel);
+    words_->setObjectName(QStringLiteral("rxeWords"));
+    words_->setFrameShape(QFrame::NoFrame);
+    words_->setReadOnly(true);
+    words_->setLineWrapMode(QTextEdit::NoWrap);
+    words_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    words_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    UseTooltipColours(words_);
+    inner->addWidget(words_);
+    hide();
+}
+
+QFont TWordFormsHintFrame::TextFont() const {
+    return words_->font();
+}
+
+void TWordFormsHintFrame::ShowWords(const std::vector<std::string>& words, int length,
+                                    const std::string& wordform) {
+    words_->clear();
+    QTextCursor cursor(words_->document());
+    QTextCharFormat normal;
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    bool first = true;
+    for (const std::string& word : words) {
+        std::string s(word);
+        s.erase(0, s.find_first_not_of(' '));
+        s.erase(s.find_last_not_of(' ') + 1);
+        if (!first)
+            cursor.insertBlock();
+        first = false;
+        const std::size_t p = s.find(wordform);
+        if (p != std::string::npos && p > 0) {
+            cursor.insertText(FromCp1251(s.substr(0, p)), normal);
+            s.erase(0, p);
+        }
+        const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(length), s.size());
+        cursor.insertText(FromCp1251(s.substr(0, n)), bold);
+        cursor.insertText(FromCp1251(s.substr(n)), normal);
+    }
+}
+
+QString TWordFormsHintFrame::GetWordsText() const {
+    return words_->toPlainText();
+}
+
+THintCloser::THintCloser(THintWindow* phraseHint, TWordFormsHintFrame* wordsFrame, QObject* parent)
+    : QObject(parent), phraseHint_(phraseHint), wordsFrame_(wordsFrame) {
+    qApp->installEventFilter(this);
+}
+
+bool THintCloser::eventFilter(QObject* watched, QEvent* event) {
+    if (!ClosesHints(event->type()))
+        return QObject::eventFilter(watched, event);
+    if (phraseHint_->isVisible()) {
+        phraseHint_->hide();
+        return true;
+    }
+    if (wordsFrame_->isVisible()) {
+        wordsFrame_->hide();
+        return true;
+    }
+    return false;
+}
+
+} // namespace lexorin

@@ -1,0 +1,50 @@
+// The floating hints of the result lists: the phrase as written, and the
+// frame of full words holding a wordform. The next key press or mouse click
+// anywhere in the program hides whichever is showing and is consumed.
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <string>
+#include <vector>
+
+class QTextEdit;
+
+namespace lexorin {
+
+// A plain hint window in the tooltip colours.
+class THintWindow : public QLabel {
+public:
+    explicit THintWindow(QWidget* parent = nullptr);
+    // The rectangle the text takes when lines wrap between words at
+    // `maxWidth`; a longer word widens it.
+    QRect Measure(const QString& text, int maxWidth) const;
+};
+
+// The words that hold a wordform, one per line, the wordform's own
+// characters in bold.
+class TWordFormsHintFrame : public QFrame {
+public:
+    explicit TWordFormsHintFrame(QWidget* parent = nullptr);
+    void ShowWords(const std::vector<std::string>& words, int length, const std::string& wordform);
+    QString GetWordsText() const;
+    QFont TextFont() const;
+
+private:
+    QTextEdit* words_;
+};
+
+// Watches every event of the program while a hint shows.
+class THintCloser : public QObject {
+public:
+    THintCloser(THintWindow* phraseHint, TWordFormsHintFrame* wordsFrame, QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    THintWindow* phraseHint_;
+    TWordFormsHintFrame* wordsFrame_;
+};
+
+} // namespace lexorin

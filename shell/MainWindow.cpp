@@ -1,0 +1,338 @@
+#include "MainWindow.h"
+
+#include "FeWordWdList.h"
+#include "FindDialog.h"
+#include "HintWindows.h"
+#include "OptionsPage.h"
+#include "ResultGrid.h"
+#include "ResultTabs.h"
+#include "SummaryPage.h"
+#include "UserDialogs.h"
+#include "WelcomePanel.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace lexorin {
+namespace {
+
+const QColor kTeal(0, 128, 128);
+
+QVBoxLayout* Column(QWidget* widget) {
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    return layout;
+}
+
+QToolButton* SpeedButton(QWidget* parent, const char* name, const char* hint,
+                         QStyle::StandardPixmap image) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QString::fromLatin1(hint));
+    button->setIcon(parent->style()->standardIcon(image));
+    button->setAutoRaise(true);
+    return button;
+}
+
+QLineEdit* Locator(QWidget* parent, const char* name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setClearButtonEnabled(false);
+    return box;
+}
+
+} // namespace
+
+TfmLexorin::TfmLexorin(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("fmLexorin"));
+    setWindowTitle(QStringLiteral("Lexorin"));
+    StoreWordPositions = true;
+    state_.ignoredListPath =
+        (QApplication::applicationDirPath() + QStringLiteral("/lexorin.tiw")).toStdString();
+
+    actions_ = CreateMainActions(this);
+    CreateStatusBar();
+
+    spMain_ = new QSplitter(Qt::Horizontal, this);
+    spMain_->setObjectName(QStringLiteral("spMain"));
+    spMain_->setChildrenCollapsible(false);
+    spMain_->addWidget(CreateLeftPane());
+    spMain_->addWidget(CreateRightPane());
+    spMain_->setStretchFactor(1, 1);
+    spMain_->setSizes({398, 394});
+    setCentralWidget(spMain_);
+
+    phraseHintWindow_ = new THintWindow(this);
+    wdFormsFrame_ = new TWordFormsHintFrame(this);
+    new THintCloser(phraseHintWindow_, wdFormsFrame_, this);
+    fdFind_ = new TFindDialog(this);
+    pmPositions_ = new QMenu(this);
+    pmPositions_->setObjectName(QStringLiteral("pmPositions"));
+
+    setAcceptDrops(true);
+    ConnectCommands();
+    qApp->installEventFilter(this);
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &TfmLexorin::UpdateActions);
+    resize(792, 554);
+    setMinimumSize(790, 575);
+    UpdateActions();
+}
+
+TfmLexorin::~TfmLexorin() {
+    qApp->removeEventFilter(this);
+}
+
+void TfmLexorin::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbMain"));
+    bar->setSizeGripEnabled(true);
+    const char* texts[] = {"Ready", "", "Text is not loaded"};
+    const int widths[] = {328, 150, 0};
+    for (int k = 0; k < 3; ++k) {
+        auto* panel = new QLabel(QString::fromLatin1(texts[k]), bar);
+        panel->setObjectName(QStringLiteral("sbMainPanel%1").arg(k));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        if (widths[k] > 0)
+            panel->setFixedWidth(widths[k]);
+        bar->addWidget(panel, widths[k] > 0 ? 0 : 1);
+        statusPanels_[k] = panel;
+    }
+}
+
+QWidget* TfmLexorin::CreateLeftPane() {
+    pnSearch_ = new QWidget(this);
+    pnSearch_->setObjectName(QStringLiteral("pnSearch"));
+    pnSearch_->setMinimumWidth(320);
+    QVBoxLayout* column = Column(pnSearch_);
+
+    pcOp_ = new QTabWidget(pnSearch_);
+    pcOp_->setObjectName(QStringLiteral("pcOp"));
+    const auto page = [this](QWidget* content, const char* name, const char* caption) {
+        content->setObjectName(QString::fromLatin1(name));
+        pcOp_->addTab(content, QString::fromLatin1(caption));
+    };
+    page(CreatePhrasePage(), "tsPhraseSearch", "Phrase frequency");
+    page(CreateConcordancePage(), "tsConcordance", "Concordance  ");
+    page(CreateWordformPage(), "tsWordSearch", "Wordforms  ");
+    summaryPage_ = new TSummaryPage;
+    page(summaryPage_, "tsSummary", "Summary     ");
+    page(CreateOptionsPage(), "tsOpts", "Options       ");
+    column->addWidget(pcOp_, 1);
+
+    auto* pnBot = new QWidget(pnSearch_);
+    pnBot->setObjectName(QStringLiteral("pnBot"));
+    auto* strip = new QHBoxLayout(pnBot);
+    strip->setContentsMargins(0, 0, 0, 0);
+    pbProgr_ = new QProgressBar(pnBot);
+    pbProgr_->setObjectName(QStringLiteral("pbProgr"));
+    pbProgr_->setRange(0, 100);
+    pbProgr_->setTextVisible(false);
+    pbProgr_->hide();
+    strip->addWidget(pbProgr_, 1);
+    strip->addStretch();
+    pnGo_ = new QWidget(pnBot);
+    pnGo_->setObjectName(QStringLiteral("pnGo"));
+    pnGo_->setAutoFillBackground(true);
+    auto* go = new QHBoxLayout(pnGo_);
+    go->setContentsMargins(3, 3, 3, 3);
+    btSearch_ = new QToolButton(pnGo_);
+    btSearch_->setObjectName(QStringLiteral("btSearch"));
+    btSearch_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    btSearch_->setDefaultAction(actions_.aSearch);
+    btSearch_->setMinimumWidth(110);
+    go->addWidget(btSearch_);
+    strip->addWidget(pnGo_);
+    column->addWidget(pnBot);
+    SetCalculating(false);
+    return pnSearch_;
+}
+
+QWidget* TfmLexorin::CreatePhrasePage() {
+    auto* content = new QWidget;
+    QVBoxLayout* column = Column(content);
+    auto* bar = new QHBoxLayout;
+    edPhraseFilter_ = Locator(content, "edPhraseFilter");
+    edPhraseFilter_->setPlaceholderText(QStringLiteral("filter"));
+    sbFilterPhrases_ =
+        SpeedButton(content, "sbFilterPhrases", "Apply filter", QStyle::SP_DialogApplyButton);
+    sbNoFilterPhrases_ =
+        SpeedButton(content, "sbNoFilterPhrases", "Reset filter", QStyle::SP_DialogResetButton);
+    bar->addWidget(edPhraseFilter_, 1);
+    bar->addWidget(sbFilterPhrases_);
+    bar->addWidget(sbNoFilterPhrases_);
+    column->addLayout(bar);
+    dbgRes_ = MakeGrid(state_.mteRes, "dbgRes");
+    column->addWidget(dbgRes_, 1);
+    return content;
+}
+
+QWidget* TfmLexorin::CreateConcordancePage() {
+    auto* content = new QWidget;
+    QVBoxLayout* column = Column(content);
+    edConcLocator_ = Locator(content, "edConcLocator");
+    column->addWidget(edConcLocator_);
+    auto* split = new QSplitter(Qt::Vertical, content);
+    split->setObjectName(QStringLiteral("rxsConcordance"));
+    split->setChildrenCollapsible(false);
+    dbgConcordanceTop_ = MakeGrid(state_.mteConcordance, "dbgConcordanceTop");
+    dbgConcordanceDetail_ = MakeGrid(state_.mteConcordanceDetail, "dbgConcordanceDetail");
+    dbgConcordanceTop_->setMinimumHeight(80);
+    dbgConcordanceDetail_->setMinimumHeight(80);
+    split->addWidget(dbgConcordanceTop_);
+    split->addWidget(dbgConcordanceDetail_);
+    column->addWidget(split, 1);
+    return content;
+}
+
+QWidget* TfmLexorin::CreateWordformPage() {
+    auto* content = new QWidget;
+    QVBoxLayout* column = Column(content);
+    edWordFormLocator_ = Locator(content, "edWordFormLocator");
+    column->addWidget(edWordFormLocator_);
+    dbgWordforms_ = MakeGrid(state_.mteWordForms, "dbgWordforms");
+    column->addWidget(dbgWordforms_, 1);
+    return content;
+}
+
+QWidget* TfmLexorin::CreateOptionsPage() {
+    auto* pcOpts = new QTabWidget;
+    pcOpts->setObjectName(QStringLiteral("pcOpts"));
+    optionsPage_ = new TOptionsPage(actions_.aSaveOpts, actions_.aRestoreDefaulf);
+    optionsPage_->setObjectName(QStringLiteral("tsSettings"));
+    pcOpts->addTab(optionsPage_, QStringLiteral("Settings"));
+    auto* ignored = new QWidget;
+    ignored->setObjectName(QStringLiteral("tsIgnoredWords"));
+    pcOpts->addTab(ignored, QStringLiteral("Ignored words"));
+    connect(optionsPage_, &TOptionsPage::IgnoredWordsLinkActivated, pcOpts,
+            [pcOpts, ignored] { pcOpts->setCurrentWidget(ignored); });
+    return pcOpts;
+}
+
+QWidget* TfmLexorin::CreateRightPane() {
+    auto* pnText = new QWidget(this);
+    pnText->setObjectName(QStringLiteral("pnText"));
+    pnText->setMinimumWidth(200);
+    QVBoxLayout* column = Column(pnText);
+    pcText_ = new QTabWidget(pnText);
+    pcText_->setObjectName(QStringLiteral("pcText"));
+    auto* tsText = new QStackedWidget;
+    tsText->setObjectName(QStringLiteral("tsText"));
+    reText_ = new TTextView(tsText);
+    reText_->setContextMenuPolicy(Qt::CustomContextMenu);
+    pnWelcome_ = new TWelcomePanel(tsText);
+    tsText->addWidget(reText_);
+    tsText->addWidget(pnWelcome_);
+    tsText->setCurrentWidget(pnWelcome_);
+    pcText_->addTab(tsText, QStringLiteral(" Text      "));
+    column->addWidget(pcText_);
+    tabs_ = new TResultTabs(pcText_);
+    return pnText;
+}
+
+TAnalysisPage TfmLexorin::ActivePage() const {
+    return static_cast<TAnalysisPage>(pcOp_->currentIndex());
+}
+
+void TfmLexorin::ShowPage(TAnalysisPage page) {
+    if (pcOp_->isEnabled())
+        pcOp_->setCurrentIndex(static_cast<int>(page));
+}
+
+void TfmLexorin::pcOpChange() {
+    calculation_.ShowTotalResults(ActivePage());
+}
+
+void TfmLexorin::UpdateActions() {
+    TCommandInputs in;
+    in.page = ActivePage();
+    in.busy = state_.busy;
+    in.viewHasText = reText_->HasText();
+    QWidget* focus = QApplication::focusWidget();
+    in.viewHasFocus = focus == reText_;
+    const bool textControl = qobject_cast<QLineEdit*>(focus) != nullptr ||
+                             qobject_cast<QPlainTextEdit*>(focus) != nullptr;
+    in.editPasteEnabled = textControl && QApplication::clipboard()->mimeData() != nullptr &&
+                          QApplication::clipboard()->mimeData()->hasText();
+    in.fileLoaded = fileLoaded_;
+    in.highlightActive = highlightActive_;
+    in.occurrenceCount = static_cast<int>(occurrenceList_.size());
+    in.occurrenceIndex = occurrenceIndex_;
+    in.phraseFilterEmpty = edPhraseFilter_->text().isEmpty();
+    const TCommandStates s = EvaluateCommands(in, state_);
+    const TMainActions& a = actions_;
+    a.aSearch->setEnabled(s.aSearch);
+    a.aCancel->setEnabled(s.aCancel && cancelEnabled_);
+    a.EditPaste->setEnabled(in.editPasteEnabled);
+    a.aPasteText->setEnabled(s.aPasteText);
+    for (QAction* action : {a.aPasteFile, a.aPhrases, a.aWords, a.aOpts, a.aAbout})
+        action->setEnabled(s.aPasteFile);
+    a.aReload->setEnabled(s.aReload);
+    a.aFind->setEnabled(s.aFind);
+    for (QAction* action : {a.aExport, a.aLFChart, a.aDispersionChart, a.aMultiLFChart, a.aPrint})
+        action->setEnabled(s.results);
+    a.tbWordWrap->setEnabled(s.tbWordWrap);
+    a.aClearSelection->setEnabled(s.aClearSelection);
+    edConcLocator_->setEnabled(s.edConcLocator);
+    edWordFormLocator_->setEnabled(s.edWordFormLocator);
+    edPhraseFilter_->setEnabled(s.edPhraseFilter);
+    sbFilterPhrases_->setEnabled(s.sbFilterPhrases);
+    sbNoFilterPhrases_->setEnabled(s.sbNoFilterPhrases);
+    a.aNextOcc->setEnabled(s.aNextOcc);
+    a.aPrevOcc->setEnabled(s.aPrevOcc);
+    a.EditCopy->setEnabled(CanCopy(focus));
+}
+
+bool TfmLexorin::CanCopy(QWidget* focus) {
+    if (auto* edit = qobject_cast<QLineEdit*>(focus))
+        return edit->hasSelectedText();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(focus))
+        return plain->textCursor().hasSelection();
+    if (auto* grid = qobject_cast<QAbstractItemView*>(focus))
+        return grid->currentIndex().isValid();
+    return false;
+}
+
+bool TfmLexorin::eventFilter(QObject* watched, QEvent* event) {
+    // The window's commands take their keys also from edit boxes, which
+    // would otherwise keep Ctrl+X, Ctrl+V, Ctrl+A and the like for
+    // themselves.
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (QAction* action : actions_.windowShortcuts)
+            if (action->isEnabled() && action->shortcut() == pressed)
+                return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfmLexorin::closeEvent(QCloseEvent* event) {
+    if (!UserDialogs().Confirm(this, QStringLiteral("Close Lexorin ? "))) {
+        event->ignore();
+        return;
+    }
+    tabs_->RemoveChartTabs();
+    tabs_->RemoveReportTabs();
+    event->accept();
+}
+
+} // namespace lexorin

@@ -1,0 +1,175 @@
+// The main window: the text, the task pages with their lists, the options
+// and the commands. It owns the widgets and the analysis state and hands
+// the work to the parts that do it: the calculation, the text view, the
+// result lists, the result tabs.
+#pragma once
+
+#include "AnalysisHost.h"
+#include "AnalysisState.h"
+#include "Calculation.h"
+#include "CommandRules.h"
+#include "MainActions.h"
+#include "TextView.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QSplitter;
+class QTabWidget;
+class QToolButton;
+class QWidget;
+
+namespace lexorin {
+
+class TFindDialog;
+class THintWindow;
+class TOptionsPage;
+class TResultGrid;
+class TResultListModel;
+class TResultTabs;
+class TSummaryPage;
+class TWelcomePanel;
+class TWordFormsHintFrame;
+
+class TfmLexorin : public QMainWindow, private TAnalysisHost {
+    Q_OBJECT
+public:
+    explicit TfmLexorin(QWidget* parent = nullptr);
+    ~TfmLexorin() override;
+
+    TAnalysisState& State() { return state_; }
+    TTextView* TextView() const { return reText_; }
+    TResultTabs* Tabs() const { return tabs_; }
+    const TMainActions& Actions() const { return actions_; }
+    TAnalysisPage ActivePage() const;
+    const std::vector<TOccurrence>& OccurrenceList() const { return occurrenceList_; }
+    int OccurrenceIndex() const { return occurrenceIndex_; }
+    bool HighlightActive() const { return highlightActive_; }
+    bool FileLoaded() const { return fileLoaded_; }
+    const QString& SourceName() const { return sourceName_; }
+
+    // The idle-time update of every command's state.
+    void UpdateActions();
+    // Loads a file as the new text (open dialog, reload, a dropped file).
+    void LoadTextFile(const QString& path);
+    // What dropping these files on the window does.
+    void DropFiles(const QStringList& paths);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The window's parts.
+    void CreateStatusBar();
+    QWidget* CreateLeftPane();
+    QWidget* CreateRightPane();
+    QWidget* CreatePhrasePage();
+    QWidget* CreateConcordancePage();
+    QWidget* CreateWordformPage();
+    QWidget* CreateOptionsPage();
+    void ConnectCommands();
+    TResultGrid* MakeGrid(TMemTable& table, const char* name);
+
+    // The analysis host.
+    void SetStatusText(std::string_view text) override;
+    void ShowProgress(int maximum) override;
+    void SetProgress(int position) override;
+    void HideProgress() override;
+    void ProcessMessages() override;
+    void Inform(std::string_view message) override;
+    bool Confirm(std::string_view question) override;
+    void SetCalculating(bool calculating) override;
+    void SetCancelEnabled(bool enabled) override;
+    void SuspendGrid(const TMemTable& table) override;
+    void ResumeGrid(const TMemTable& table) override;
+    void UpdateGridButtons(const TMemTable& table) override;
+    std::string SortKeys(const TMemTable& table) override;
+    TResultGrid* GridOf(const TMemTable& table) const;
+
+    // Commands.
+    void aSearchExecute();
+    void aPasteTextExecute();
+    void aPasteFileExecute();
+    void aReloadExecute();
+    void aFindExecute();
+    void aHelpExecute();
+    void EditCopyExecute();
+    void ShowPage(TAnalysisPage page);
+    void pcOpChange();
+
+    // Loading.
+    bool BeginLoad();
+    void PutText(std::string text, const QString& panelSource);
+
+    // Occurrences in the text.
+    void HighlightOccurrences(bool on);
+    void MoveToOccurrence(bool next);
+    std::vector<TOccurrence> CurrentOccurrences(TAnalysisPage page) const;
+    void ShowPositionsMenu(TResultGrid* grid);
+    void GridButtonClicked(TResultGrid* grid, int column, int button);
+    void GridDoubleClick(TResultGrid* grid);
+    void ShowOriginalPhrase();
+    void ShowFullWords();
+    void LocateContext();
+    void FindInText(const QString& what, bool matchCase, bool wholeWord);
+    void pmGridPopup(TResultGrid* grid, const QPoint& pos);
+
+    // Lists.
+    void ApplyPhraseFilter(bool on);
+    void LocatorChanged(QLineEdit* box, TMemTable& table, TResultGrid* grid);
+    void ConcordanceRowChanged();
+    void ConnectLists();
+    // Where a hint goes: below the current row, from the list's left edge to
+    // at least the first column's right edge, in window coordinates.
+    QRect HintPlace(TResultGrid* grid, const QRect& measured) const;
+    static bool CanCopy(QWidget* focus);
+
+    TAnalysisState state_;
+    TCalculation calculation_{state_, *this};
+    TMainActions actions_;
+
+    TTextView* reText_ = nullptr;
+    QTabWidget* pcOp_ = nullptr;
+    QTabWidget* pcText_ = nullptr;
+    QWidget* pnSearch_ = nullptr;
+    QWidget* pnGo_ = nullptr;
+    QToolButton* btSearch_ = nullptr;
+    QSplitter* spMain_ = nullptr;
+    QProgressBar* pbProgr_ = nullptr;
+    QLabel* statusPanels_[3] = {};
+    TWelcomePanel* pnWelcome_ = nullptr;
+    TSummaryPage* summaryPage_ = nullptr;
+    TOptionsPage* optionsPage_ = nullptr;
+    TResultTabs* tabs_ = nullptr;
+    TFindDialog* fdFind_ = nullptr;
+    THintWindow* phraseHintWindow_ = nullptr;
+    TWordFormsHintFrame* wdFormsFrame_ = nullptr;
+    QMenu* pmPositions_ = nullptr;
+
+    QLineEdit* edPhraseFilter_ = nullptr;
+    QToolButton* sbFilterPhrases_ = nullptr;
+    QToolButton* sbNoFilterPhrases_ = nullptr;
+    QLineEdit* edConcLocator_ = nullptr;
+    QLineEdit* edWordFormLocator_ = nullptr;
+    TResultGrid* dbgRes_ = nullptr;
+    TResultGrid* dbgWordforms_ = nullptr;
+    TResultGrid* dbgConcordanceTop_ = nullptr;
+    TResultGrid* dbgConcordanceDetail_ = nullptr;
+    bool rewritingLocator_ = false;
+
+    bool fileLoaded_ = false;
+    QString sourceName_;
+    QString openDialogDirectory_;
+    bool highlightActive_ = false;
+    std::vector<TOccurrence> occurrenceList_;
+    int occurrenceIndex_ = 0;
+    bool cancelEnabled_ = false;
+};
+
+} // namespace lexorin

@@ -1,0 +1,146 @@
+// The commands of the main window and the analysis host it is to the
+// calculation.
+#include "AboutBox.h"
+#include "FindDialog.h"
+#include "MainWindow.h"
+#include "OptionsPage.h"
+#include "QtCp1251.h"
+#include "ResultGrid.h"
+#include "SummaryPage.h"
+#include "UserDialogs.h"
+#include "WaitCursor.h"
+#include "WelcomePanel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+
+namespace lexorin {
+
+void TfmLexorin::ConnectCommands() {
+    const TMainActions& a = actions_;
+    connect(a.aSearch, &QAction::triggered, this, &TfmLexorin::aSearchExecute);
+    connect(a.aCancel, &QAction::triggered, this, [this] { calculation_.RequestCancel(); });
+    connect(a.aPasteText, &QAction::triggered, this, &TfmLexorin::aPasteTextExecute);
+    connect(a.aPasteFile, &QAction::triggered, this, &TfmLexorin::aPasteFileExecute);
+    connect(a.aReload, &QAction::triggered, this, &TfmLexorin::aReloadExecute);
+    connect(a.aFind, &QAction::triggered, this, &TfmLexorin::aFindExecute);
+    connect(a.aClose, &QAction::triggered, this, &QWidget::close);
+    connect(a.aHelp, &QAction::triggered, this, &TfmLexorin::aHelpExecute);
+    connect(a.aAbout, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    connect(a.EditCopy, &QAction::triggered, this, &TfmLexorin::EditCopyExecute);
+    connect(a.aRestoreDefaulf, &QAction::triggered, optionsPage_, &TOptionsPage::RestoreDefaults);
+    connect(a.aClearSelection, &QAction::triggered, this, [this] { HighlightOccurrences(false); });
+    connect(a.aNextOcc, &QAction::triggered, this, [this] { MoveToOccurrence(true); });
+    connect(a.aPrevOcc, &QAction::triggered, this, [this] { MoveToOccurrence(false); });
+    connect(a.aPhrases, &QAction::triggered, this, [this] { ShowPage(TAnalysisPage::Phrases); });
+    connect(a.miConcordance, &QAction::triggered, this,
+            [this] { ShowPage(TAnalysisPage::Concordance); });
+    connect(a.aWords, &QAction::triggered, this, [this] { ShowPage(TAnalysisPage::Wordforms); });
+    connect(a.Summary, &QAction::triggered, this, [this] { ShowPage(TAnalysisPage::Summary); });
+    connect(a.aOpts, &QAction::triggered, this, [this] { ShowPage(TAnalysisPage::Options); });
+    connect(pcOp_, &QTabWidget::currentChanged, this, &TfmLexorin::pcOpChange);
+    connect(a.tbWordWrap, &QToolButton::toggled, reText_, &TTextView::SetWordWrap);
+    connect(reText_, &TTextView::CaretMoved, this, [this] {
+        pcText_->setCurrentIndex(0);
+        statusPanels_[1]->setText(reText_->CaretText());
+    });
+    connect(reText_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { actions_.pmText->popup(reText_->mapToGlobal(pos)); });
+    connect(pnWelcome_, &TWelcomePanel::PageLinkClicked, this,
+            [this](int page) { pcOp_->setCurrentIndex(page); });
+    connect(fdFind_, &TFindDialog::FindNext, this, &TfmLexorin::FindInText);
+    ConnectLists();
+}
+
+void TfmLexorin::aSearchExecute() {
+    if (state_.busy)
+        return;
+    const TAnalysisPage page = ActivePage();
+    state_.options = optionsPage_->Options();
+    {
+        const TWaitCursor wait(page == TAnalysisPage::Summary ? Qt::WaitCursor : Qt::BusyCursor);
+        calculation_.Calculate(page);
+    }
+    if (page == TAnalysisPage::Summary && !state_.summaryFields.empty())
+        summaryPage_->Show(state_.summaryFields);
+}
+
+void TfmLexorin::aHelpExecute() {
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QApplication::applicationDirPath() + QStringLiteral("/Lexorin.chm")));
+}
+
+void TfmLexorin::EditCopyExecute() {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* edit = qobject_cast<QLineEdit*>(focus))
+        edit->copy();
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus))
+        plain->copy();
+    else if (auto* grid = qobject_cast<QAbstractItemView*>(focus)) {
+        const QVariant cell = grid->currentIndex().data(Qt::DisplayRole);
+        if (cell.isValid())
+            QApplication::clipboard()->setText(cell.toString());
+    }
+}
+
+void TfmLexorin::SetStatusText(std::string_view text) {
+    statusPanels_[0]->setText(FromCp1251(std::string(text)));
+    statusPanels_[0]->repaint();
+}
+
+void TfmLexorin::ShowProgress(int maximum) {
+    pbProgr_->setRange(0, std::max(maximum, 1));
+    pbProgr_->setValue(0);
+    pbProgr_->show();
+}
+
+void TfmLexorin::SetProgress(int position) {
+    pbProgr_->setValue(position);
+}
+
+void TfmLexorin::HideProgress() {
+    pbProgr_->hide();
+}
+
+void TfmLexorin::ProcessMessages() {
+    QApplication::processEvents();
+}
+
+void TfmLexorin::Inform(std::string_view message) {
+    UserDialogs().Inform(this, FromCp1251(std::string(message)));
+}
+
+bool TfmLexorin::Confirm(std::string_view question) {
+    return UserDialogs().Confirm(this, FromCp1251(std::string(question)));
+}
+
+void TfmLexorin::SetCalculating(bool calculating) {
+    QAction* command = calculating ? actions_.aCancel : actions_.aSearch;
+    btSearch_->setDefaultAction(command);
+    actions_.tbSearch->setDefaultAction(command);
+    pcOp_->setEnabled(!calculating);
+    for (QMenu* menu : {actions_.miTools, actions_.miText, actions_.miHelp})
+        menu->menuAction()->setEnabled(!calculating);
+    QPalette colours = pnGo_->palette();
+    colours.setColor(QPalette::Window, calculating ? QColor(255, 106, 106) : QColor(0, 128, 128));
+    pnGo_->setPalette(colours);
+    if (!calculating)
+        cancelEnabled_ = false;
+    UpdateActions();
+}
+
+void TfmLexorin::SetCancelEnabled(bool enabled) {
+    cancelEnabled_ = enabled;
+    UpdateActions();
+}
+
+} // namespace lexorin

@@ -1,0 +1,196 @@
+#include "OptionsPage.h"
+
+#include "QtCp1251.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <tuple>
+
+namespace lexorin {
+namespace {
+
+using TOptions = TAnalysisOptions;
+
+struct TPageBuilder {
+    TOptionsPage* page;
+    std::vector<std::function<void(TOptions&)>>& readers;
+    std::vector<std::function<void(const TOptions&)>>& writers;
+    QFormLayout* form = nullptr;
+
+    void Group(const QString& title, QVBoxLayout* column) {
+        auto* box = new QGroupBox(title, page);
+        form = new QFormLayout(box);
+        column->addWidget(box);
+    }
+
+    QCheckBox* Check(const char* name, const QString& caption, bool TOptions::*member) {
+        auto* box = new QCheckBox(caption, page);
+        box->setObjectName(QString::fromLatin1(name));
+        readers.push_back([box, member](TOptions& o) { o.*member = box->isChecked(); });
+        writers.push_back([box, member](const TOptions& o) { box->setChecked(o.*member); });
+        return box;
+    }
+
+    void AddCheck(const char* name, const QString& caption, bool TOptions::*member) {
+        form->addRow(Check(name, caption, member));
+    }
+
+    // "Exclude" and the link to the ignored-words list.
+    void AddExclude(const char* name, bool TOptions::*member) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(Check(name, QStringLiteral("Exclude"), member));
+        auto* link = new QLabel(QStringLiteral("<a href=\"#\">ignored words</a>"), page);
+        QObject::connect(link, &QLabel::linkActivated, page,
+                         &TOptionsPage::IgnoredWordsLinkActivated);
+        row->addWidget(link);
+        row->addStretch();
+        form->addRow(row);
+    }
+
+    // Spin boxes change by their arrows only.
+    void AddSpin(const char* name, const QString& caption, int TOptions::*member, int minimum,
+                 int maximum, int step = 1) {
+        auto* spin = new QSpinBox(page);
+        spin->setObjectName(QString::fromLatin1(name));
+        spin->setRange(minimum, maximum);
+        spin->setSingleStep(step);
+        spin->findChild<QLineEdit*>()->setReadOnly(true);
+        readers.push_back([spin, member](TOptions& o) { o.*member = spin->value(); });
+        writers.push_back([spin, member](const TOptions& o) { spin->setValue(o.*member); });
+        form->addRow(caption, spin);
+    }
+
+    void AddRadioPair(const char* minName, bool TOptions::*minMember, const char* exactName,
+                      bool TOptions::*exactMember) {
+        auto* row = new QHBoxLayout;
+        auto* group = new QWidget(page);
+        group->setLayout(row);
+        for (auto [name, caption, member] :
+             {std::tuple{minName, "minimal", minMember}, {exactName, "exact", exactMember}}) {
+            auto* radio = new QRadioButton(QString::fromLatin1(caption), group);
+            radio->setObjectName(QString::fromLatin1(name));
+            row->addWidget(radio);
+            readers.push_back([radio, m = member](TOptions& o) { o.*m = radio->isChecked(); });
+            writers.push_back([radio, m = member](const TOptions& o) {
+                if (o.*m)
+                    radio->setChecked(true);
+            });
+        }
+        row->setContentsMargins(0, 0, 0, 0);
+        form->addRow(group);
+    }
+
+    void AddText(const char* name, const QString& caption, std::string TOptions::*member,
+                 int maxLength = 0) {
+        auto* edit = new QLineEdit(page);
+        edit->setObjectName(QString::fromLatin1(name));
+        if (maxLength > 0)
+            edit->setMaxLength(maxLength);
+        readers.push_back([edit, member](TOptions& o) { o.*member = ToCp1251(edit->text()); });
+        writers.push_back(
+            [edit, member](const TOptions& o) { edit->setText(FromCp1251(o.*member)); });
+        form->addRow(caption, edit);
+    }
+};
+
+} // namespace
+
+TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidget* parent)
+    : QWidget(parent) {
+    auto* page = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    page->addLayout(columns);
+
+    TPageBuilder b{this, readers_, writers_};
+    b.Group(QStringLiteral("General"), left);
+    b.AddCheck("cbCaseSens", QStringLiteral("Case sensitive"), &TOptions::cbCaseSens);
+    b.AddSpin("rxseSize", QStringLiteral("Font size"), &TOptions::rxseSize, 8, 18, 2);
+    b.AddCheck("cbLayout", QStringLiteral("Auto-save layout"), &TOptions::cbLayout);
+
+    b.Group(QStringLiteral("Phrase frequency"), left);
+    b.AddSpin("rseWords", QStringLiteral("Words in phrase"), &TOptions::rseWords, 1, 99);
+    b.AddRadioPair("rbMinWords", &TOptions::rbMinWords, "rbExactWords", &TOptions::rbExactWords);
+    b.AddText("edBreakChars", QStringLiteral("Phrase stop chars"), &TOptions::edBreakChars);
+    b.AddCheck("cbIncludeSubstrings", QStringLiteral("Include substrings"),
+               &TOptions::cbIncludeSubstrings);
+    b.AddExclude("cbWordsUseIgnored", &TOptions::cbWordsUseIgnored);
+    b.AddSpin("rseCases", QStringLiteral("Min.frequency"), &TOptions::rseCases, 2, 99);
+    b.AddCheck("cbAutoPhraseHeight", QStringLiteral("Adjust row height"),
+               &TOptions::cbAutoPhraseHeight);
+
+    b.Group(QStringLiteral("Concordance"), left);
+    b.AddSpin("rseConcMinFreq", QStringLiteral("Min.frequency"), &TOptions::rseConcMinFreq, 1, 99);
+    b.AddExclude("cbConcordanceUseIgnored", &TOptions::cbConcordanceUseIgnored);
+    b.AddSpin("rseConLength", QStringLiteral("Context length(left/right)"), &TOptions::rseConLength,
+              1, 99);
+    b.AddCheck("cbConcExcludeNumbers", QStringLiteral("Exclude numbers"),
+               &TOptions::cbConcExcludeNumbers);
+    b.AddText("edContextBreakChars", QStringLiteral("Context stop chars"),
+              &TOptions::edContextBreakChars);
+    b.AddCheck("cbConcCapitalize", QStringLiteral("Capitalize words in CSV"),
+               &TOptions::cbConcCapitalize);
+
+    b.Group(QStringLiteral("Wordforms"), right);
+    b.AddSpin("rseChars", QStringLiteral("Length (characters)"), &TOptions::rseChars, 1, 99);
+    b.AddRadioPair("rbMin", &TOptions::rbMin, "rbExact", &TOptions::rbExact);
+    b.AddSpin("rseWordCases", QStringLiteral("Min.frequency"), &TOptions::rseWordCases, 2, 99);
+    b.AddCheck("cbPrefOnly", QStringLiteral("Prefixes only"), &TOptions::cbPrefOnly);
+
+    b.Group(QStringLiteral("CSV export"), right);
+    b.AddText("edSeparator", QStringLiteral("Field separator"), &TOptions::edSeparator, 1);
+    b.AddText("edQuote", QStringLiteral("Quote character"), &TOptions::edQuote, 1);
+    b.AddText("edDecimalSeparator", QStringLiteral("Decimal separator"),
+              &TOptions::edDecimalSeparator, 1);
+    b.AddCheck("cbShowTitles", QStringLiteral("Export column titles"), &TOptions::cbShowTitles);
+    b.AddCheck("cbDupQuotes", QStringLiteral("Duplicate quotes in text"), &TOptions::cbDupQuotes);
+    right->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    for (auto [action, caption] :
+         {std::pair{saveOptions, "Save settings"}, std::pair{restoreDefaults, "Restore default"}}) {
+        auto* button = new QPushButton(QString::fromLatin1(caption), this);
+        button->setToolTip(action->toolTip());
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    page->addLayout(buttons);
+    page->addStretch();
+    SetOptions(TAnalysisOptions{});
+}
+
+TAnalysisOptions TOptionsPage::Options() const {
+    TAnalysisOptions options;
+    for (const auto& read : readers_)
+        read(options);
+    return options;
+}
+
+void TOptionsPage::SetOptions(const TAnalysisOptions& options) {
+    for (const auto& write : writers_)
+        write(options);
+}
+
+void TOptionsPage::RestoreDefaults() {
+    const TAnalysisOptions current = Options();
+    TAnalysisOptions defaults;
+    defaults.cbLayout = current.cbLayout;
+    defaults.cbConcExcludeNumbers = current.cbConcExcludeNumbers;
+    SetOptions(defaults);
+}
+
+} // namespace lexorin

@@ -1,0 +1,36 @@
+// The Settings sub-tab of the Options page: one control per option, named
+// after its member of TAnalysisOptions, in the groups the page shows.
+#pragma once
+
+#include "AnalysisOptions.h"
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class QAction;
+
+namespace lexorin {
+
+class TOptionsPage : public QWidget {
+    Q_OBJECT
+public:
+    // The two buttons at the foot carry the save and restore commands.
+    TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidget* parent = nullptr);
+
+    TAnalysisOptions Options() const;
+    void SetOptions(const TAnalysisOptions& options);
+    // The defaults, except for the options that keep their state.
+    void RestoreDefaults();
+
+signals:
+    // One of the "ignored words" links was clicked.
+    void IgnoredWordsLinkActivated();
+
+private:
+    // How each control reads into and writes from the options.
+    std::vector<std::function<void(TAnalysisOptions&)>> readers_;
+    std::vector<std::function<void(const TAnalysisOptions&)>> writers_;
+};
+
+} // namespace lexorin

@@ -1,0 +1,43 @@
+#include "UserDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace lexorin {
+namespace {
+
+class TDesktopDialogs : public TUserDialogs {
+public:
+    void Inform(QWidget* parent, const QString& message) override {
+        QMessageBox::information(parent, QApplication::applicationDisplayName(), message);
+    }
+    void Warn(QWidget* parent, const QString& message) override {
+        QMessageBox::warning(parent, QApplication::applicationDisplayName(), message);
+    }
+    bool Confirm(QWidget* parent, const QString& question) override {
+        return QMessageBox::question(parent, QStringLiteral("Confirm"), question,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
+    }
+    QString OpenFileName(QWidget* parent, const QString& directory,
+                         const QStringList& filters) override {
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), directory,
+                                            filters.join(QStringLiteral(";;")));
+    }
+};
+
+TUserDialogs* current = nullptr;
+
+} // namespace
+
+TUserDialogs& UserDialogs() {
+    static TDesktopDialogs desktop;
+    return current != nullptr ? *current : desktop;
+}
+
+void SetUserDialogs(TUserDialogs* dialogs) {
+    current = dialogs;
+}
+
+} // namespace lexorin

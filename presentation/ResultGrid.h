@@ -19,9 +19,9 @@
 namespace lexorin {
 
 struct TCellButton {
-    QString hint;          // "Original phrase", "Positions", ...
-    QKeySequence shortcut; // pressed from the list, e.g. Ctrl+Down; empty for none
-    bool dropDown = false; // drawn as a drop-down arrow, else as an ellipsis
+    QString hint;            // "Original phrase", "Positions", ...
+    QKeySequence shortcut{}; // pressed from the list, e.g. Ctrl+Down; empty for none
+    bool dropDown = false;   // drawn as a drop-down arrow, else as an ellipsis
 };
 
 struct TGridOptions {
@@ -108,7 +108,6 @@ private:
     void CurrentChanged(const QModelIndex& current);
     void ColumnResized(int column, int size);
     void ShareWidth();
-    void ForgetRowHeights();
     void MeasureVisibleRows();
     int MeasureRow(int recNo) const;
 
@@ -117,10 +116,9 @@ private:
     bool autoRowHeight_ = false;
     int lineHeight_ = 0;
     int currentColumn_ = 0;
-    bool syncing_ = false;   // the view follows the table: no move back
-    bool measuring_ = false; // resizing rows scrolls, which measures again
-    bool buttonDown_ = false;
-    bool sharing_ = false; // the grid, not the user, sets the widths
+    bool measuring_ = false;        // resizing rows scrolls, which measures again
+    bool buttonDown_ = false;       // the mouse went down on a button: no drag, no selection
+    bool sharing_ = false;          // the grid, not the user, sets the widths
     std::vector<long long> shares_; // stretched columns: their parts of the width
     std::vector<std::vector<TButtonState>> buttons_; // per column
     int contextColumn_ = -1;

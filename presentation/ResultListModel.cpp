@@ -47,7 +47,11 @@ int TResultListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TResultListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::ToolTipRole && columns_[static_cast<std::size_t>(index.column())].wholeTextTip)
+        return data(index, Qt::DisplayRole);
+    if (role != Qt::DisplayRole)
         return {};
     const int row = table_.RowOf(index.row());
     const int field = fields_[static_cast<std::size_t>(index.column())];
@@ -66,25 +70,37 @@ QVariant TResultListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= columnCount())
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
-    return columns_[static_cast<std::size_t>(section)].title;
+    const TResultColumn& column = columns_[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole)
+        return column.title;
+    if (role == Qt::ToolTipRole && !column.hint.isEmpty())
+        return column.hint;
+    return {};
 }
 
-void TResultListModel::TitleClick(int column, bool ctrl) {
-    if (!columns_.at(static_cast<std::size_t>(column)).sortable)
-        return;
-    const std::size_t markerColumn = [&] {
-        for (std::size_t k = 0; k < markers_.Columns().size(); ++k)
-            if (markers_.Columns()[k].field == columns_[static_cast<std::size_t>(column)].field)
-                return k;
-        return markers_.Columns().size();
-    }();
-    if (markerColumn == markers_.Columns().size())
-        return;
-    markers_.TitleClick(static_cast<int>(markerColumn), ctrl);
+int TResultListModel::MarkerColumn(int column) const {
+    const std::string& field = columns_.at(static_cast<std::size_t>(column)).field;
+    for (std::size_t k = 0; k < markers_.Columns().size(); ++k)
+        if (markers_.Columns()[k].field == field)
+            return static_cast<int>(k);
+    return -1;
+}
+
+TSortMarkers::TColumn TResultListModel::MarkerOf(int column) const {
+    const int marker = MarkerColumn(column);
+    return marker < 0 ? TSortMarkers::TColumn{}
+                      : markers_.Columns()[static_cast<std::size_t>(marker)];
+}
+
+bool TResultListModel::TitleClick(int column, bool ctrl) {
+    const int marker = MarkerColumn(column);
+    if (!columns_[static_cast<std::size_t>(column)].sortable || marker < 0)
+        return false;
+    markers_.TitleClick(marker, ctrl);
     ApplySort();
+    return true;
 }
 
 void TResultListModel::ApplySort() {

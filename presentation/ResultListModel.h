@@ -1,5 +1,6 @@
-// A result table as a Qt item model: the list's columns with their titles
-// and formats, sorted by the list's markers when a title is clicked.
+// A result table as a Qt item model: the list's columns with their titles,
+// title hints and formats, sorted by the list's markers when a title is
+// clicked.
 #pragma once
 
 #include "MemTable.h"
@@ -23,6 +24,8 @@ struct TResultColumn {
     int minWidth = 0;
     bool sortable = true;
     TNumberFormat format = TNumberFormat::General;
+    QString hint{};            // the title's tooltip; empty for none
+    bool wholeTextTip = false; // a cell's tooltip is its whole text
 };
 
 class TResultListModel : public QAbstractTableModel {
@@ -35,17 +38,23 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    TMemTable& Table() const { return table_; }
     const std::vector<TResultColumn>& Columns() const { return columns_; }
     const TSortMarkers& Markers() const { return markers_; }
+    // The marker of a list column; none for a column the markers lack.
+    TSortMarkers::TColumn MarkerOf(int column) const;
     // A click on a sortable column's title: the markers change and the
-    // table is sorted by them.
-    void TitleClick(int column, bool ctrl);
+    // table is sorted by them. False when the column does not sort.
+    bool TitleClick(int column, bool ctrl);
     // Sorts the table by the current markers (after a calculation).
     void ApplySort();
     // The table's rows changed: views read them again.
     void Reload();
 
 private:
+    // The column's place among the markers; -1 when it has none.
+    int MarkerColumn(int column) const;
+
     TMemTable& table_;
     std::vector<TResultColumn> columns_;
     std::vector<int> fields_;

@@ -27,6 +27,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
 namespace lexorin {
 namespace {
@@ -92,7 +94,7 @@ TfmLexorin::TfmLexorin(QWidget* parent) : QMainWindow(parent) {
             &TfmLexorin::UpdateActions);
     resize(792, 554);
     setMinimumSize(790, 575);
-    UpdateActions();
+    SetCalculating(false);
 }
 
 TfmLexorin::~TfmLexorin() {
@@ -161,7 +163,6 @@ QWidget* TfmLexorin::CreateLeftPane() {
     go->addWidget(btSearch_);
     strip->addWidget(pnGo_);
     column->addWidget(pnBot);
-    SetCalculating(false);
     return pnSearch_;
 }
 
@@ -213,7 +214,9 @@ QWidget* TfmLexorin::CreateWordformPage() {
 }
 
 QWidget* TfmLexorin::CreateOptionsPage() {
-    auto* pcOpts = new QTabWidget;
+    auto* content = new QWidget;
+    auto* pcOpts = new QTabWidget(content);
+    Column(content)->addWidget(pcOpts);
     pcOpts->setObjectName(QStringLiteral("pcOpts"));
     optionsPage_ = new TOptionsPage(actions_.aSaveOpts, actions_.aRestoreDefaulf);
     optionsPage_->setObjectName(QStringLiteral("tsSettings"));
@@ -223,7 +226,7 @@ QWidget* TfmLexorin::CreateOptionsPage() {
     pcOpts->addTab(ignored, QStringLiteral("Ignored words"));
     connect(optionsPage_, &TOptionsPage::IgnoredWordsLinkActivated, pcOpts,
             [pcOpts, ignored] { pcOpts->setCurrentWidget(ignored); });
-    return pcOpts;
+    return content;
 }
 
 QWidget* TfmLexorin::CreateRightPane() {
@@ -247,13 +250,26 @@ QWidget* TfmLexorin::CreateRightPane() {
     return pnText;
 }
 
+namespace {
+// The task tabs in their order on the page control.
+constexpr TAnalysisPage kTabPages[] = {TAnalysisPage::Phrases, TAnalysisPage::Concordance,
+                                       TAnalysisPage::Wordforms, TAnalysisPage::Summary,
+                                       TAnalysisPage::Options};
+} // namespace
+
+int TfmLexorin::TabIndexOf(TAnalysisPage page) {
+    return static_cast<int>(std::find(std::begin(kTabPages), std::end(kTabPages), page) -
+                            std::begin(kTabPages));
+}
+
 TAnalysisPage TfmLexorin::ActivePage() const {
-    return static_cast<TAnalysisPage>(pcOp_->currentIndex());
+    const int index = pcOp_->currentIndex();
+    return index >= 0 && index < 5 ? kTabPages[index] : TAnalysisPage::Options;
 }
 
 void TfmLexorin::ShowPage(TAnalysisPage page) {
     if (pcOp_->isEnabled())
-        pcOp_->setCurrentIndex(static_cast<int>(page));
+        pcOp_->setCurrentIndex(TabIndexOf(page));
 }
 
 void TfmLexorin::pcOpChange() {

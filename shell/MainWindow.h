@@ -11,6 +11,7 @@
 #include "MainActions.h"
 #include "TextView.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 
@@ -45,6 +46,8 @@ public:
     TResultTabs* Tabs() const { return tabs_; }
     const TMainActions& Actions() const { return actions_; }
     TAnalysisPage ActivePage() const;
+    // The place of a task page among the tabs of pcOp.
+    static int TabIndexOf(TAnalysisPage page);
     const std::vector<TOccurrence>& OccurrenceList() const { return occurrenceList_; }
     int OccurrenceIndex() const { return occurrenceIndex_; }
     bool HighlightActive() const { return highlightActive_; }
@@ -170,6 +173,7 @@ private:
     std::vector<TOccurrence> occurrenceList_;
     int occurrenceIndex_ = 0;
     bool cancelEnabled_ = false;
+    QElapsedTimer messageClock_;
 };
 
 } // namespace lexorin

@@ -1,0 +1,114 @@
+// Times what a user waits for in the real window, driven offscreen: the
+// text into the view, the phrase list shown, re-sorted and scrolled, every
+// occurrence of a word highlighted, and the view scrolled afterwards.
+//
+//   gui_bench [FILE] [WORD]     (default: the benchmark corpus, "the")
+#include "BenchSupport.h"
+#include "LexorinApplication.h"
+#include "MainWindow.h"
+#include "ResultGrid.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+
+using namespace lexorin;
+using lexorin::bench::Now;
+using lexorin::bench::SecondsSince;
+
+namespace {
+
+// Seconds per step of scrolling a view through its whole height and
+// painting it at each of `steps` places.
+double ScrollAndPaint(QAbstractScrollArea* view, int steps) {
+    QScrollBar* bar = view->verticalScrollBar();
+    const auto start = Now();
+    for (int k = 0; k < steps; ++k) {
+        bar->setValue(bar->minimum() + (bar->maximum() - bar->minimum()) * k / (steps - 1));
+        view->viewport()->repaint();
+    }
+    return SecondsSince(start) / steps;
+}
+
+void Report(const char* what, double seconds) {
+    std::printf("%-44s %8.3f s\n", what, seconds);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TLexorinApplication application(argc, argv);
+    const QString file =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LEXORIN_DEFAULT_CORPUS);
+    const QString word = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("the");
+
+    TfmLexorin window;
+    window.resize(1280, 900);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("pcOp"));
+    auto* phrases = window.findChild<TResultGrid*>(QStringLiteral("dbgRes"));
+    TTextView* view = window.TextView();
+
+    auto start = Now();
+    window.LoadTextFile(file);
+    view->viewport()->repaint();
+    Report("text into the view", SecondsSince(start));
+    std::printf("%-44s %8d\n", "  characters", view->TextLength());
+
+    pages->setCurrentIndex(TfmLexorin::TabIndexOf(TAnalysisPage::Phrases));
+    start = Now();
+    window.UpdateActions();
+    window.Actions().aSearch->trigger();
+    Report("phrase frequency, Calculate as a whole", SecondsSince(start));
+    std::printf("%-44s %8d\n", "  rows", window.State().mteRes.RecordCount());
+    for (bool autoHeight : {true, false}) {
+        phrases->SetAutoRowHeight(autoHeight);
+        start = Now();
+        phrases->Reload();
+        phrases->viewport()->repaint();
+        Report(autoHeight ? "phrase list shown, rows adjusted" : "phrase list shown, one-line rows",
+               SecondsSince(start));
+        Report(autoHeight ? "  scroll and paint, rows adjusted"
+                          : "  scroll and paint, one-line rows",
+               ScrollAndPaint(phrases, 50));
+    }
+    QHeaderView* header = phrases->horizontalHeader();
+    for (int column : {1, 0, 3}) {
+        start = Now();
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, Qt::NoModifier,
+            QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+        phrases->viewport()->repaint();
+        char what[64];
+        std::snprintf(what, sizeof what, "re-sort on a title click (column %d)", column);
+        Report(what, SecondsSince(start));
+    }
+
+    pages->setCurrentIndex(TfmLexorin::TabIndexOf(TAnalysisPage::Concordance));
+    window.UpdateActions();
+    window.Actions().aSearch->trigger();
+    auto* locator = window.findChild<QLineEdit*>(QStringLiteral("edConcLocator"));
+    locator->setText(word);
+    emit locator->textEdited(word);
+    auto* words = window.findChild<TResultGrid*>(QStringLiteral("dbgConcordanceTop"));
+    start = Now();
+    words->PressButton(0, 0);
+    view->viewport()->repaint();
+    Report("highlight every occurrence", SecondsSince(start));
+    std::printf("%-44s %8zu\n", "  occurrences", window.OccurrenceList().size());
+    Report("  scroll and paint the view afterwards", ScrollAndPaint(view, 50));
+    start = Now();
+    window.Actions().aClearSelection->trigger();
+    Report("clear all selections", SecondsSince(start));
+    std::printf("%-44s %8.0f MiB\n", "peak memory", lexorin::bench::PeakMiB());
+    window.hide();
+    return 0;
+}

@@ -1,0 +1,36 @@
+// Message boxes and file dialogs that answer from a script and remember
+// exactly what they were asked.
+#pragma once
+
+#include "UserDialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace lexorin::test {
+
+class TScriptedDialogs : public TUserDialogs {
+public:
+    TScriptedDialogs() { SetUserDialogs(this); }
+    ~TScriptedDialogs() override { SetUserDialogs(nullptr); }
+
+    // "inform: ...", "warn: ...", "confirm: ...", "open: <directory>".
+    QStringList asked;
+    // Answers to the confirmations in turn; Yes once they run out.
+    QList<bool> answers;
+    // Files chosen in the open dialog in turn; cancelled once they run out.
+    QStringList files;
+
+    void Inform(QWidget*, const QString& message) override { asked << "inform: " + message; }
+    void Warn(QWidget*, const QString& message) override { asked << "warn: " + message; }
+    bool Confirm(QWidget*, const QString& question) override {
+        asked << "confirm: " + question;
+        return answers.isEmpty() ? true : answers.takeFirst();
+    }
+    QString OpenFileName(QWidget*, const QString& directory, const QStringList&) override {
+        asked << "open: " + directory;
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
+};
+
+} // namespace lexorin::test

@@ -1,0 +1,789 @@
+// The main window driven as a user drives it: commands, loading, the four
+// analyses, the lists, the text view, the result tabs and the error report.
+#include "CommandRules.h"
+#include "ExceptionDlg.h"
+#include "LexorinApplication.h"
+#include "MainWindow.h"
+#include "ResultGrid.h"
+#include "ResultTabs.h"
+#include "ScriptedDialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+#include <stdexcept>
+
+using namespace lexorin;
+using lexorin::test::TScriptedDialogs;
+
+Q_DECLARE_METATYPE(lexorin::TAnalysisPage)
+
+namespace {
+
+// A small text of our own: "the" four times, a phrase over a line break.
+const char* const kTale = "The keeper lit the lamp.\r\n"
+                          "The lamp burned all night and the keeper slept.\r\n"
+                          "At dawn the keeper lit the lamp again.";
+
+class TWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TScriptedDialogs> dialogs;
+    std::unique_ptr<TfmLexorin> window;
+    QTemporaryDir folder;
+
+    template <typename T> T* Child(const char* name) const {
+        T* child = window->findChild<T*>(QString::fromLatin1(name));
+        if (child == nullptr)
+            qFatal("no child %s", name);
+        return child;
+    }
+    QAction* Action(const char* name) const { return Child<QAction>(name); }
+    QString Panel(int k) const {
+        return Child<QLabel>(qPrintable(QStringLiteral("sbMainPanel%1").arg(k)))->text();
+    }
+    QString WriteFile(const QString& name, const QByteArray& bytes) const {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+    void SetPage(TAnalysisPage page) const {
+        Child<QTabWidget>("pcOp")->setCurrentIndex(TfmLexorin::TabIndexOf(page));
+    }
+    void Calculate(TAnalysisPage page) {
+        SetPage(page);
+        window->UpdateActions();
+        QVERIFY(Action("aSearch")->isEnabled());
+        Action("aSearch")->trigger();
+    }
+    QString LoadTale() {
+        const QString path = WriteFile(QStringLiteral("tale.txt"), kTale);
+        window->LoadTextFile(path);
+        return path;
+    }
+
+private slots:
+    void init() {
+        dialogs = std::make_unique<TScriptedDialogs>();
+        window = std::make_unique<TfmLexorin>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QGuiApplication::clipboard()->clear();
+    }
+    void cleanup() {
+        dialogs->answers = {true};
+        window.reset();
+        dialogs.reset();
+    }
+
+    void everyNamedPartIsThere() {
+        const char* const widgets[] = {"fmLexorin",
+                                       "mMain",
+                                       "tbMain",
+                                       "sbMain",
+                                       "pnSearch",
+                                       "pcOp",
+                                       "pnBot",
+                                       "btSearch",
+                                       "pnGo",
+                                       "spMain",
+                                       "pnText",
+                                       "pcText",
+                                       "tsText",
+                                       "reText",
+                                       "pnWelcome",
+                                       "pbProgr",
+                                       "WDFormsFrame",
+                                       "tsPhraseSearch",
+                                       "tsConcordance",
+                                       "tsWordSearch",
+                                       "tsSummary",
+                                       "tsOpts",
+                                       "dbgRes",
+                                       "dbgConcordanceTop",
+                                       "rxsConcordance",
+                                       "dbgConcordanceDetail",
+                                       "dbgWordforms",
+                                       "edPhraseFilter",
+                                       "sbFilterPhrases",
+                                       "sbNoFilterPhrases",
+                                       "edConcLocator",
+                                       "edWordFormLocator",
+                                       "pcOpts",
+                                       "tsSettings",
+                                       "tsIgnoredWords",
+                                       "tbSearch",
+                                       "tbChart",
+                                       "tbWordWrap",
+                                       "tbNext",
+                                       "tbPrev",
+                                       "tbClear",
+                                       "lbPage1",
+                                       "lbPage4",
+                                       "cbDontShowGuide",
+                                       "edWordsTotal",
+                                       "mLongestSentence",
+                                       "lbShortestPhraseWords",
+                                       "edReadability",
+                                       "cbCaseSens",
+                                       "rxseSize",
+                                       "rseWords",
+                                       "rbExactWords",
+                                       "edBreakChars",
+                                       "rseConLength",
+                                       "cbPrefOnly",
+                                       "edDecimalSeparator",
+                                       "miText",
+                                       "miTools",
+                                       "miHelp",
+                                       "pmText",
+                                       "pmGrid",
+                                       "pmChart",
+                                       "pmTabs"};
+        for (const char* name : widgets)
+            QVERIFY2(window->objectName() == name ||
+                         window->findChild<QObject*>(QString::fromLatin1(name)) != nullptr,
+                     name);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Lexorin"));
+        QCOMPARE(Panel(0), QStringLiteral("Ready"));
+        QCOMPARE(Panel(2), QStringLiteral("Text is not loaded"));
+        QVERIFY(window->minimumWidth() >= 790 && window->minimumHeight() >= 575);
+        QCOMPARE(Child<QTabWidget>("pcText")->tabText(0), QStringLiteral(" Text      "));
+        const QStringList captions = {"Phrase frequency", "Concordance  ", "Wordforms  ",
+                                      "Summary     ", "Options       "};
+        for (int k = 0; k < captions.size(); ++k)
+            QCOMPARE(Child<QTabWidget>("pcOp")->tabText(k), captions[k]);
+    }
+
+    void commandsCarryTheirCaptionsHintsAndKeys_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("aSearch") << "aSearch"
+                                 << "Calculate"
+                                 << "Start calculation"
+                                 << "Ctrl+S";
+        QTest::newRow("aCancel") << "aCancel"
+                                 << "C&ancel"
+                                 << "Cancel the calculation"
+                                 << "Ctrl+A";
+        QTest::newRow("aPasteText") << "aPasteText"
+                                    << "Paste from clipboard"
+                                    << "Paste text from clipboard"
+                                    << "Ctrl+V";
+        QTest::newRow("aClose") << "aClose"
+                                << "E&xit"
+                                << "Close Lexorin"
+                                << "Ctrl+X";
+        QTest::newRow("aHelp") << "aHelp"
+                               << "Lexorin Help"
+                               << "Lexorin Help "
+                               << "F1";
+        QTest::newRow("aAbout") << "aAbout"
+                                << "About"
+                                << "About this version"
+                                << "Shift+F1";
+        QTest::newRow("aLFChart") << "aLFChart"
+                                  << "Quantities by frequencies "
+                                  << "Frequencies chart"
+                                  << "";
+        QTest::newRow("miConcordance") << "miConcordance"
+                                       << "Concor&dance"
+                                       << "Concordance : list of all unique words  with contexts"
+                                       << "Ctrl+D";
+    }
+    void commandsCarryTheirCaptionsHintsAndKeys() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, hint);
+        QFETCH(QString, keys);
+        QAction* action = Action(qPrintable(name));
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->toolTip(), hint);
+        QCOMPARE(action->shortcut(), QKeySequence(keys));
+    }
+
+    void enablingRules_data() {
+        QTest::addColumn<TAnalysisPage>("page");
+        QTest::addColumn<bool>("busy");
+        QTest::addColumn<bool>("text");
+        QTest::addColumn<bool>("rows");
+        QTest::addColumn<QString>("enabled");
+        // Each row lists the commands that are on; every other one is off.
+        QTest::newRow("nothing loaded")
+            << TAnalysisPage::Phrases << false << false << false << "pasteFile";
+        QTest::newRow("text on phrases")
+            << TAnalysisPage::Phrases << false << true << false << "search pasteFile wrap";
+        QTest::newRow("text on options")
+            << TAnalysisPage::Options << false << true << false << "pasteFile wrap";
+        QTest::newRow("phrase rows")
+            << TAnalysisPage::Phrases << false << true << true << "search pasteFile wrap results";
+        QTest::newRow("phrase rows, summary page")
+            << TAnalysisPage::Summary << false << true << true << "search pasteFile wrap";
+        QTest::newRow("busy on phrases")
+            << TAnalysisPage::Phrases << true << true << true << "cancel";
+        QTest::newRow("busy on wordforms")
+            << TAnalysisPage::Wordforms << true << true << false << "cancel";
+        QTest::newRow("busy on concordance")
+            << TAnalysisPage::Concordance << true << true << false << "";
+        QTest::newRow("busy on summary") << TAnalysisPage::Summary << true << true << false << "";
+    }
+    void enablingRules() {
+        QFETCH(TAnalysisPage, page);
+        QFETCH(bool, busy);
+        QFETCH(bool, text);
+        QFETCH(bool, rows);
+        QFETCH(QString, enabled);
+        TAnalysisState state;
+        if (rows) {
+            state.mteRes.Open();
+            state.mteRes.Append();
+            state.mteRes.Post();
+        }
+        TCommandInputs in;
+        in.page = page;
+        in.busy = busy;
+        in.viewHasText = text;
+        const TCommandStates s = EvaluateCommands(in, state);
+        const QStringList on = enabled.split(' ', Qt::SkipEmptyParts);
+        QCOMPARE(s.aSearch, on.contains("search"));
+        QCOMPARE(s.aCancel, on.contains("cancel"));
+        QCOMPARE(s.aPasteFile, on.contains("pasteFile"));
+        QCOMPARE(s.tbWordWrap, on.contains("wrap"));
+        QCOMPARE(s.results, on.contains("results"));
+        QCOMPARE(s.aReload || s.aFind || s.aClearSelection || s.aNextOcc || s.aPrevOcc, false);
+    }
+
+    void occurrenceAndFilterRules() {
+        TAnalysisState state;
+        TCommandInputs in;
+        in.occurrenceCount = 4;
+        in.occurrenceIndex = 0;
+        TCommandStates s = EvaluateCommands(in, state);
+        QVERIFY(s.aNextOcc && !s.aPrevOcc);
+        in.occurrenceIndex = 3;
+        s = EvaluateCommands(in, state);
+        QVERIFY(!s.aNextOcc && s.aPrevOcc);
+        // A phrase list filtered down to no rows keeps the filter boxes but
+        // has no results to export or chart.
+        state.mteRes.Open();
+        state.mteRes.SetFilter([](const TMemTable&, int) { return false; });
+        state.mteRes.Append();
+        state.mteRes.Post();
+        state.mteRes.SetFiltered(true);
+        in.phraseFilterEmpty = false;
+        s = EvaluateCommands(in, state);
+        QVERIFY(s.edPhraseFilter && s.sbFilterPhrases && s.sbNoFilterPhrases && !s.results);
+        in.fileLoaded = true;
+        in.viewHasText = true;
+        in.viewHasFocus = true;
+        in.highlightActive = true;
+        in.editPasteEnabled = true;
+        s = EvaluateCommands(in, state);
+        QVERIFY(s.aReload && s.aFind && s.aClearSelection && s.aPasteText);
+    }
+
+    void loadingAFileShowsItsSizeAndSource() {
+        QVERIFY(Child<QWidget>("pnWelcome")->isVisible());
+        const QString path = LoadTale();
+        QCOMPARE(window->TextView()->toPlainText().size(), 111);
+        QCOMPARE(Panel(2), QStringLiteral(" 111 bytes : ") + path);
+        QVERIFY(window->FileLoaded());
+        QCOMPARE(window->SourceName(), path);
+        QVERIFY(!Child<QWidget>("pnWelcome")->isVisible());
+        QCOMPARE(window->TextView()->textCursor().position(), 0);
+        window->UpdateActions();
+        QVERIFY(Action("aReload")->isEnabled());
+        QVERIFY(dialogs->asked.isEmpty());
+    }
+
+    void loadingKeepsEveryByteAndMendsNulsAndLoneBreaks() {
+        const QString path =
+            WriteFile(QStringLiteral("odd.txt"), QByteArray("one\0two\nthree\rfour\xC6", 19));
+        window->LoadTextFile(path);
+        QCOMPARE(window->TextView()->toPlainText(),
+                 QString::fromUtf8("one two\nthree\nfour\xD0\x96"));
+        QCOMPARE(Panel(2), QStringLiteral(" 19 bytes : ") + path);
+        const QString utf8 = WriteFile(QStringLiteral("utf8.txt"), "\xD0\x96\xD0\xB0 \xE4\xB8\xAD");
+        window->LoadTextFile(utf8);
+        QCOMPARE(window->TextView()->toPlainText(), QString::fromUtf8("\xD0\x96\xD0\xB0 ?"));
+        QVERIFY(Panel(2).endsWith(QStringLiteral("(converted from UTF-8)")));
+    }
+
+    void anEmptyFileLoadsAndCalculateStaysOff() {
+        window->LoadTextFile(WriteFile(QStringLiteral("empty.txt"), ""));
+        QCOMPARE(Panel(2).left(9), QStringLiteral(" 0 bytes "));
+        window->UpdateActions();
+        QVERIFY(!Action("aSearch")->isEnabled());
+    }
+
+    void aFileThatCannotBeReadLeavesTheTextAsItWas() {
+        const QString path = LoadTale();
+        const QString before = Panel(2);
+        const QString missing = folder.filePath(QStringLiteral("gone.txt"));
+        try {
+            window->LoadTextFile(missing);
+            QFAIL("no error");
+        } catch (const std::runtime_error& error) {
+            QCOMPARE(QString::fromLatin1(error.what()),
+                     QStringLiteral("Cannot open file \"") + missing + QStringLiteral("\""));
+        }
+        QCOMPARE(Panel(2), before);
+        QCOMPARE(window->SourceName(), path);
+        QVERIFY(window->TextView()->HasText());
+        try {
+            window->LoadTextFile(folder.path());
+            QFAIL("a folder loaded");
+        } catch (const std::runtime_error&) {
+        }
+    }
+
+    void clearingResultsAsksFirstAndNoKeepsEverything() {
+        const QString path = LoadTale();
+        Calculate(TAnalysisPage::Concordance);
+        const int rows = window->State().mteConcordance.RecordCount();
+        QVERIFY(rows > 0);
+        dialogs->answers = {false};
+        window->LoadTextFile(WriteFile(QStringLiteral("other.txt"), "other words"));
+        QCOMPARE(dialogs->asked.last(),
+                 QStringLiteral("confirm: Current calculation results will be cleared. "
+                                "Do you wish to continue ? "));
+        QCOMPARE(window->State().mteConcordance.RecordCount(), rows);
+        QCOMPARE(window->SourceName(), path);
+        window->LoadTextFile(folder.filePath(QStringLiteral("other.txt")));
+        QCOMPARE(window->State().mteConcordance.RecordCount(), 0);
+        QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("other words"));
+    }
+
+    void theOpenDialogAndReload() {
+        const QString path = WriteFile(QStringLiteral("chosen.txt"), "chosen text");
+        dialogs->files = {path};
+        Action("aPasteFile")->trigger();
+        QCOMPARE(dialogs->asked.first(),
+                 QStringLiteral("open: ") + QApplication::applicationDirPath());
+        QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("chosen text"));
+        WriteFile(QStringLiteral("chosen.txt"), "changed text");
+        window->UpdateActions();
+        Action("aReload")->trigger();
+        QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("changed text"));
+        Action("aPasteFile")->trigger(); // cancelled: nothing changes
+        QCOMPARE(dialogs->asked.last(), QStringLiteral("open: ") + folder.path());
+        QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("changed text"));
+    }
+
+    void droppingFiles() {
+        const QString one = WriteFile(QStringLiteral("one.txt"), "first");
+        const QString two = WriteFile(QStringLiteral("two.txt"), "second");
+        window->DropFiles({one, two});
+        QCOMPARE(dialogs->asked,
+                 QStringList{"warn: Multiple files are not accepted. Drag single file. "});
+        window->DropFiles({folder.path()});
+        QCOMPARE(dialogs->asked.size(), 1);
+        QVERIFY(!window->TextView()->HasText());
+        window->DropFiles({one});
+        QCOMPARE(dialogs->asked.size(), 1); // nothing shown yet: no question
+        QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("first"));
+        dialogs->answers = {false};
+        window->DropFiles({two});
+        QCOMPARE(dialogs->asked.last(), QStringLiteral("confirm: Open file ") + two + "?");
+        QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("first"));
+        window->DropFiles({two});
+        QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("second"));
+        // Reload after a drop loads the dropped file.
+        WriteFile(QStringLiteral("two.txt"), "second, changed");
+        window->UpdateActions();
+        Action("aReload")->trigger();
+        QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("second, changed"));
+    }
+
+    void pastingFromTheClipboard() {
+        auto* filter = Child<QLineEdit>("edBreakChars");
+        QGuiApplication::clipboard()->setText(
+            QString::fromUtf8("Paste \xD0\x96 here\n\xE4\xB8\xAD"));
+        SetPage(TAnalysisPage::Options);
+        filter->setFocus();
+        window->UpdateActions();
+        QVERIFY(Action("aPasteText")->isEnabled());
+        // Ctrl+V in an edit box is the window's paste, not the box's.
+        QTest::keyClick(filter, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(filter->text(), QStringLiteral(".?!"));
+        QCOMPARE(window->TextView()->toPlainText(), QString::fromUtf8("Paste \xD0\x96 here\n?"));
+        QCOMPARE(Panel(2), QStringLiteral(" 14 bytes : clipboard "));
+        QCOMPARE(window->SourceName(), QStringLiteral("Text pasted from clipboard "));
+        QVERIFY(!window->FileLoaded());
+        window->UpdateActions();
+        QVERIFY(!Action("aReload")->isEnabled());
+    }
+
+    void ctrlXInAnEditBoxAsksToClose() {
+        auto* locator = Child<QLineEdit>("edBreakChars");
+        SetPage(TAnalysisPage::Options);
+        locator->setFocus();
+        locator->selectAll();
+        dialogs->answers = {false};
+        QTest::keyClick(locator, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(dialogs->asked, QStringList{"confirm: Close Lexorin ? "});
+        QCOMPARE(locator->text(), QStringLiteral(".?!"));
+        QVERIFY(window->isVisible());
+    }
+
+    void aPhraseRunEndToEnd() {
+        LoadTale();
+        Child<QSpinBox>("rseWords")->setValue(2);
+        Calculate(TAnalysisPage::Phrases);
+        const TMemTable& table = window->State().mteRes;
+        QVERIFY(table.RecordCount() > 0);
+        QCOMPARE(Panel(0), QStringLiteral("Total results:%1").arg(table.RecordCount()));
+        auto* grid = Child<TResultGrid>("dbgRes");
+        QCOMPARE(grid->model()->rowCount(), table.RecordCount());
+        // Longest phrases first, then the most frequent.
+        const QAbstractItemModel* model = grid->model();
+        for (int row = 1; row < model->rowCount(); ++row) {
+            const int words = model->index(row, 2).data().toInt();
+            const int before = model->index(row - 1, 2).data().toInt();
+            QVERIFY(words <= before);
+        }
+        QVERIFY(!Child<QProgressBar>("pbProgr")->isVisible());
+        QCOMPARE(Child<QToolButton>("btSearch")->defaultAction(), Action("aSearch"));
+        window->UpdateActions();
+        QVERIFY(Action("aExport")->isEnabled());
+        // "Adjust row height" is on: a double click highlights nothing.
+        emit grid->DoubleClickAction();
+        QVERIFY(window->OccurrenceList().empty());
+    }
+
+    void anEmptyPhraseListSaysSo() {
+        window->LoadTextFile(WriteFile(QStringLiteral("plain.txt"), "no word twice"));
+        Calculate(TAnalysisPage::Phrases);
+        QCOMPARE(dialogs->asked, QStringList{"inform: Phrase frequencies list is empty."});
+        QCOMPARE(Panel(0), QStringLiteral("Total results:0"));
+    }
+
+    void cancelDuringTheTreeBuild() {
+        LoadTale();
+        dialogs->answers = {true};
+        QTimer::singleShot(0, window.get(), [this] {
+            QVERIFY(Action("aCancel")->isEnabled());
+            QCOMPARE(Child<QToolButton>("btSearch")->defaultAction(), Action("aCancel"));
+            QVERIFY(!Child<QTabWidget>("pcOp")->isEnabled());
+            Action("aCancel")->trigger();
+        });
+        Calculate(TAnalysisPage::Phrases);
+        QCOMPARE(dialogs->asked, QStringList{"confirm: Abort calculation ? "});
+        QVERIFY(window->State().phraseTree == nullptr);
+        QCOMPARE(window->State().mteRes.RecordCount(), 0);
+        QCOMPARE(Panel(0), QStringLiteral("Total results:0"));
+        QCOMPARE(Child<QToolButton>("btSearch")->defaultAction(), Action("aSearch"));
+        QVERIFY(Child<QTabWidget>("pcOp")->isEnabled());
+    }
+
+    void titleClicksSortAndMarkersSurviveARun() {
+        LoadTale();
+        Calculate(TAnalysisPage::Phrases);
+        auto* grid = Child<TResultGrid>("dbgRes");
+        QHeaderView* header = grid->horizontalHeader();
+        const auto click = [&](int column, Qt::KeyboardModifiers keys) {
+            const QPoint at(header->sectionViewportPosition(column) + 5, header->height() / 2);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, keys, at);
+        };
+        click(3, Qt::NoModifier); // dispersion alone, descending
+        QCOMPARE(grid->Model()->Markers().Keys(), std::string("dispersion desc"));
+        click(1, Qt::ControlModifier); // then frequency
+        QCOMPARE(grid->Model()->Markers().Keys(), std::string("dispersion desc,cases desc"));
+        Calculate(TAnalysisPage::Phrases);
+        const TMemTable& table = window->State().mteRes;
+        const int dispersion = table.FieldIndex("dispersion");
+        QVERIFY(table.RecordCount() > 2);
+        for (int row = 1; row < table.RecordCount(); ++row)
+            QVERIFY(table.Double(table.RowOf(row), dispersion) <=
+                    table.Double(table.RowOf(row - 1), dispersion));
+    }
+
+    void thePhraseFilter() {
+        window->LoadTextFile(WriteFile(QStringLiteral("filter.txt"),
+                                       "Out Of the way. Out Of the way. the end. the end."));
+        Calculate(TAnalysisPage::Phrases);
+        auto* filter = Child<QLineEdit>("edPhraseFilter");
+        filter->setText(QStringLiteral("of THE"));
+        window->UpdateActions();
+        QVERIFY(Child<QToolButton>("sbFilterPhrases")->isEnabled());
+        QTest::mouseClick(Child<QToolButton>("sbFilterPhrases"), Qt::LeftButton);
+        const QAbstractItemModel* model = Child<TResultGrid>("dbgRes")->model();
+        QVERIFY(model->rowCount() > 0);
+        for (int row = 0; row < model->rowCount(); ++row)
+            QVERIFY(model->index(row, 0).data().toString().toLower().contains("of the"));
+        QCOMPARE(Panel(0), QStringLiteral("Total results:%1").arg(model->rowCount()));
+        filter->setText(QStringLiteral("nowhere"));
+        QTest::mouseClick(Child<QToolButton>("sbFilterPhrases"), Qt::LeftButton);
+        QCOMPARE(model->rowCount(), 0);
+        window->UpdateActions();
+        QVERIFY(Child<QToolButton>("sbNoFilterPhrases")->isEnabled());
+        QVERIFY(!Action("aExport")->isEnabled());
+        QTest::mouseClick(Child<QToolButton>("sbNoFilterPhrases"), Qt::LeftButton);
+        QCOMPARE(model->rowCount(), window->State().mteRes.RowCount());
+    }
+
+    void theConcordanceFindBoxCompletes() {
+        window->LoadTextFile(WriteFile(QStringLiteral("find.txt"), "Abc abd abd Abc xyz"));
+        Child<QCheckBox>("cbCaseSens")->setChecked(true);
+        Calculate(TAnalysisPage::Concordance);
+        auto* box = Child<QLineEdit>("edConcLocator");
+        window->UpdateActions();
+        QVERIFY(box->isEnabled());
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("ab"));
+        QCOMPARE(box->text(), QStringLiteral("abd"));
+        QCOMPARE(box->selectedText(), QStringLiteral("d"));
+        QCOMPARE(window->State().mteConcordance.CurrentText("word"), std::string("abd"));
+        // The contexts follow the found word.
+        QCOMPARE(window->State().mteConcordanceDetail.RecordCount(), 2);
+        box->clear();
+        QTest::keyClicks(box, QStringLiteral("Ab"));
+        QCOMPARE(box->text(), QStringLiteral("Abc"));
+        QTest::keyClicks(box, QStringLiteral("q")); // no word begins so: nothing changes
+        QCOMPARE(window->State().mteConcordance.CurrentText("word"), std::string("Abc"));
+    }
+
+    void highlightingAndWalkingOccurrences() {
+        LoadTale();
+        Calculate(TAnalysisPage::Concordance);
+        auto* box = Child<QLineEdit>("edConcLocator");
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("Th"));
+        QCOMPARE(window->State().mteConcordance.CurrentText("word"), std::string("The"));
+        auto* words = Child<TResultGrid>("dbgConcordanceTop");
+        QVERIFY(words->PressButton(0, 0)); // "Select all positions..."
+        const std::vector<TOccurrence> expected = {{0, 3},  {15, 3}, {25, 3},
+                                                   {55, 3}, {81, 3}, {96, 3}};
+        QCOMPARE(window->OccurrenceList(), expected);
+        QVERIFY(window->HighlightActive());
+        QCOMPARE(window->TextView()->textCursor().position(), 0);
+        window->UpdateActions();
+        QVERIFY(!Action("aPrevOcc")->isEnabled());
+        for (int k = 1; k < 6; ++k) {
+            QVERIFY(Action("aNextOcc")->isEnabled());
+            Action("aNextOcc")->trigger();
+            QCOMPARE(window->TextView()->textCursor().position(), expected[k].start + 3);
+            window->UpdateActions();
+        }
+        QVERIFY(!Action("aNextOcc")->isEnabled());
+        Action("aPrevOcc")->trigger();
+        QCOMPARE(window->TextView()->textCursor().position(), expected[4].start);
+        // Clearing leaves the caret where it stood.
+        window->TextView()->SelectInText(40, 0);
+        window->UpdateActions();
+        Action("aClearSelection")->trigger();
+        QVERIFY(window->OccurrenceList().empty() && !window->HighlightActive());
+        QCOMPARE(window->TextView()->textCursor().position(), 40);
+        QVERIFY(window->TextView()->Highlights().empty());
+        // "Locate in text..." selects the current context's word.
+        QVERIFY(Child<TResultGrid>("dbgConcordanceDetail")->PressButton(1, 0));
+        QCOMPARE(window->TextView()->SelectionLength(), 3);
+        QCOMPARE(window->TextView()->textCursor().selectedText().toLower(), QStringLiteral("the"));
+    }
+
+    void aPhraseOverALineBreakIsHighlightedWhole() {
+        window->LoadTextFile(
+            WriteFile(QStringLiteral("break.txt"), "we saw the\r\nlight. we saw the\r\nlight."));
+        Child<QSpinBox>("rseWords")->setValue(4);
+        Child<QCheckBox>("cbAutoPhraseHeight")->setChecked(false);
+        Calculate(TAnalysisPage::Phrases);
+        QCOMPARE(window->State().mteRes.CurrentText("text"), std::string("we saw the light"));
+        emit Child<TResultGrid>("dbgRes")->DoubleClickAction();
+        const std::vector<TOccurrence> expected = {{0, 16}, {18, 16}};
+        QCOMPARE(window->OccurrenceList(), expected);
+    }
+
+    void wordformsAndThePositionsMenu() {
+        window->LoadTextFile(WriteFile(QStringLiteral("forms.txt"), "tested tester testy"));
+        Child<QSpinBox>("rseChars")->setValue(4);
+        Calculate(TAnalysisPage::Wordforms);
+        const TMemTable& table = window->State().mteWordForms;
+        QVERIFY(table.RecordCount() > 0);
+        QCOMPARE(table.CurrentText("word"), std::string("test"));
+        auto* grid = Child<TResultGrid>("dbgWordforms");
+        QVERIFY(grid->PressButton(0, 1)); // "Positions"
+        auto* menu = window->findChild<QMenu*>(QStringLiteral("pmPositions"));
+        QStringList items;
+        for (QAction* item : menu->actions())
+            items << item->text();
+        QCOMPARE(items, (QStringList{"Show position:", "highlight all", "0", "7", "14"}));
+        QVERIFY(!menu->actions().first()->isEnabled());
+        menu->actions()[3]->trigger();
+        QCOMPARE(window->TextView()->SelectionStart(), 7);
+        QCOMPARE(window->TextView()->SelectionLength(), 4);
+        menu->hide();
+        emit grid->DoubleClickAction();
+        QCOMPARE(window->OccurrenceList().size(), std::size_t(3));
+        QVERIFY(grid->PressButton(0, 0)); // "Full words"
+        auto* frame = Child<QWidget>("WDFormsFrame");
+        QVERIFY(frame->isVisible());
+        QCOMPARE(frame->findChild<QTextEdit*>(QStringLiteral("rxeWords"))->toPlainText(),
+                 QStringLiteral("tested\ntester\ntesty"));
+        QTest::mouseClick(window->TextView()->viewport(), Qt::LeftButton); // hides it
+        QVERIFY(!frame->isVisible());
+    }
+
+    void theSummaryPage() {
+        window->LoadTextFile(WriteFile(QStringLiteral("summary.txt"),
+                                       "The cat sat. The dog ran away!\r\n  Next para here"));
+        auto* note = Child<QLabel>("lbLongestWordChars");
+        QVERIFY(note->isHidden());
+        Calculate(TAnalysisPage::Summary);
+        QCOMPARE(Child<QLineEdit>("edWordsTotal")->text(), QStringLiteral("10"));
+        QCOMPARE(Child<QLineEdit>("edReadability")->text(), QStringLiteral("-3.75"));
+        QCOMPARE(Child<QPlainTextEdit>("mLongestSentence")->toPlainText(),
+                 QStringLiteral("The dog ran away!"));
+        QCOMPARE(note->text(), QStringLiteral("(4 char.)"));
+        QVERIFY(!note->isHidden());
+        QCOMPARE(Panel(0), QStringLiteral("Summary"));
+        window->LoadTextFile(folder.filePath(QStringLiteral("summary.txt")));
+        QCOMPARE(Child<QLineEdit>("edWordsTotal")->text(), QString());
+        QVERIFY(note->isHidden());
+    }
+
+    void theFindDialog() {
+        LoadTale();
+        auto* view = window->TextView();
+        view->setFocus();
+        view->SelectInText(view->TextLength(), 0);
+        window->UpdateActions();
+        QVERIFY(Action("aFind")->isEnabled());
+        Action("aFind")->trigger();
+        auto* find = window->findChild<QDialog*>(QStringLiteral("fdFind"));
+        QVERIFY(find->isVisible());
+        auto* what = find->findChild<QLineEdit*>(QStringLiteral("edFindText"));
+        QCOMPARE(what->text(), QString());
+        what->setText(QStringLiteral("lamp"));
+        auto* next = find->findChild<QPushButton*>(QStringLiteral("btFindNext"));
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(view->SelectionStart(), 19); // from the top, not from the caret
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(view->SelectionStart(), 29);
+        what->setText(QStringLiteral("lighthouse"));
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(dialogs->asked, QStringList{"inform: Text not found"});
+        QCOMPARE(view->SelectionStart(), 29);
+        // With a word selected, Find starts with it and puts it on the clipboard.
+        view->SelectInText(4, 6);
+        Action("aFind")->trigger();
+        QCOMPARE(what->text(), QStringLiteral("keeper"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("keeper"));
+    }
+
+    void resultTabsAreNumberedAndClosed() {
+        TResultTabs* tabs = window->Tabs();
+        auto* pages = Child<QTabWidget>("pcText");
+        for (int k = 0; k < 3; ++k)
+            tabs->AddTab(TTabKind::Chart, new QWidget);
+        QCOMPARE(pages->tabText(2), QStringLiteral(" Chart 2 "));
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("ChartFrame3")) != nullptr);
+        QCOMPARE(pages->currentIndex(), 3);
+        // The pop-up over the second chart; "Activate tab" is off on the active one.
+        QTabBar* bar = pages->tabBar();
+        QVERIFY(!tabs->ContextPopup(bar->tabRect(0).center()));
+        QVERIFY(tabs->ContextPopup(bar->tabRect(3).center()));
+        QVERIFY(!window->findChild<QAction*>(QStringLiteral("miActivateTab"))->isEnabled());
+        tabs->Menu()->hide();
+        QVERIFY(tabs->ContextPopup(bar->tabRect(2).center()));
+        tabs->Menu()->hide();
+        dialogs->answers = {false, true};
+        window->findChild<QAction*>(QStringLiteral("miCloseTab"))->trigger();
+        QCOMPARE(dialogs->asked.last(), QStringLiteral("confirm: Close  Chart 2  ?"));
+        QCOMPARE(pages->count(), 4);
+        window->findChild<QAction*>(QStringLiteral("miCloseTab"))->trigger();
+        QCOMPARE(pages->count(), 3);
+        QCOMPARE(tabs->AddTab(TTabKind::Chart, new QWidget), 4);
+        tabs->AddTab(TTabKind::Report, new QWidget);
+        QCOMPARE(pages->tabText(pages->count() - 1), QStringLiteral(" Report 1 "));
+        // A frame's own button asks for its tab to go once its click is over.
+        QWidget* last = pages->widget(pages->count() - 1);
+        tabs->PostCloseTab(last);
+        QCOMPARE(pages->count(), 5);
+        QCoreApplication::processEvents();
+        QCOMPARE(pages->count(), 4);
+        // A new text removes them all and numbering starts again.
+        LoadTale();
+        QCOMPARE(pages->count(), 1);
+        QCOMPARE(tabs->AddTab(TTabKind::Chart, new QWidget), 1);
+    }
+
+    void theQuickStartLinksChooseTheirPage() {
+        auto* link = Child<QLabel>("lbPage3");
+        emit link->linkActivated(QStringLiteral("#"));
+        QCOMPARE(Child<QTabWidget>("pcOp")->currentIndex(), 2);
+        QVERIFY(Child<QWidget>("pnWelcome")->isVisible());
+    }
+
+    void anErrorInAnEventHandlerIsReportedAndLogged() {
+        const QString log = QCoreApplication::applicationDirPath() + "/" +
+                            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
+                            "_Err.log";
+        QFile::remove(log);
+        QString shown;
+        QTimer::singleShot(200, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* report = dynamic_cast<TExceptionDialog*>(top);
+                    report && top->isVisible()) {
+                    shown = report->Message();
+                    report->accept();
+                }
+        });
+        // Reload of a file that has gone: the error leaves the command.
+        const QString path = WriteFile(QStringLiteral("vanishing.txt"), "here");
+        window->LoadTextFile(path);
+        QFile::remove(path);
+        window->UpdateActions();
+        QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(shown, QStringLiteral("Cannot open file \"") + path + "\".");
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray logged = file.readAll();
+        QVERIFY(logged.startsWith(QByteArray(100, '=') + "\r\n= "));
+        QVERIFY(logged.contains("Cannot open file"));
+        QVERIFY(window->isVisible());
+    }
+
+    void closingAsks() {
+        dialogs->answers = {false};
+        window->close();
+        QVERIFY(window->isVisible());
+        QCOMPARE(dialogs->asked, QStringList{"confirm: Close Lexorin ? "});
+        window->close();
+        QVERIFY(!window->isVisible());
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TLexorinApplication application(argc, argv);
+    TWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "WindowTest.moc"

@@ -1,0 +1,35 @@
+// Takes the README's picture of the window: a text loaded and its phrase
+// list calculated.
+//
+//   lexorin_screenshot TEXT PNG
+#include "LexorinApplication.h"
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: lexorin_screenshot TEXT PNG\n");
+        return 2;
+    }
+    lexorin::TLexorinApplication application(argc, argv);
+    lexorin::TfmLexorin window;
+    window.resize(1000, 640);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.LoadTextFile(QString::fromLocal8Bit(argv[1]));
+    window.findChild<QTabWidget*>(QStringLiteral("pcOp"))->setCurrentIndex(0);
+    window.UpdateActions();
+    window.Actions().aSearch->trigger();
+    QTest::qWait(300);
+    if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}

@@ -90,6 +90,14 @@ TfmLexorin::TfmLexorin(QWidget* parent) : QMainWindow(parent) {
     setAcceptDrops(true);
     ConnectCommands();
     qApp->installEventFilter(this);
+    // Asking the clipboard on every idle moment would ask its owner each
+    // time; it says when it changes.
+    const auto readClipboard = [this] {
+        const QMimeData* clip = QApplication::clipboard()->mimeData();
+        clipboardHasText_ = clip != nullptr && clip->hasText();
+    };
+    readClipboard();
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, readClipboard);
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TfmLexorin::UpdateActions);
     resize(792, 554);
@@ -285,8 +293,7 @@ void TfmLexorin::UpdateActions() {
     in.viewHasFocus = focus == reText_;
     const bool textControl = qobject_cast<QLineEdit*>(focus) != nullptr ||
                              qobject_cast<QPlainTextEdit*>(focus) != nullptr;
-    in.editPasteEnabled = textControl && QApplication::clipboard()->mimeData() != nullptr &&
-                          QApplication::clipboard()->mimeData()->hasText();
+    in.editPasteEnabled = textControl && clipboardHasText_;
     in.fileLoaded = fileLoaded_;
     in.highlightActive = highlightActive_;
     in.occurrenceCount = static_cast<int>(occurrenceList_.size());

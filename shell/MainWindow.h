@@ -173,6 +173,7 @@ private:
     std::vector<TOccurrence> occurrenceList_;
     int occurrenceIndex_ = 0;
     bool cancelEnabled_ = false;
+    bool clipboardHasText_ = false;
     QElapsedTimer messageClock_;
 };
 

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -49,6 +50,9 @@ void TfmLexorin::ConnectCommands() {
     connect(a.aOpts, &QAction::triggered, this, [this] { ShowPage(TAnalysisPage::Options); });
     connect(pcOp_, &QTabWidget::currentChanged, this, &TfmLexorin::pcOpChange);
     connect(a.tbWordWrap, &QToolButton::toggled, reText_, &TTextView::SetWordWrap);
+    connect(optionsPage_->findChild<QSpinBox*>(QStringLiteral("rxseSize")), &QSpinBox::valueChanged,
+            reText_, &TTextView::SetFontSize);
+    reText_->SetFontSize(optionsPage_->Options().rxseSize);
     connect(reText_, &TTextView::CaretMoved, this, [this] {
         pcText_->setCurrentIndex(0);
         statusPanels_[1]->setText(reText_->CaretText());

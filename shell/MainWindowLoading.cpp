@@ -22,6 +22,19 @@
 #include <stdexcept>
 
 namespace lexorin {
+namespace {
+
+// Above this the view alone takes seconds to fill and the character tree
+// gigabytes to build: such a text is refused before anything is cleared.
+constexpr qint64 kMaxTextBytes = 32 * 1024 * 1024;
+
+QString TooLarge(qint64 bytes) {
+    return QStringLiteral("The text is too large: %1 MB. Lexorin analyses texts of up to %2 MB.")
+        .arg((bytes + 1024 * 1024 - 1) / (1024 * 1024))
+        .arg(kMaxTextBytes / (1024 * 1024));
+}
+
+} // namespace
 
 bool TfmLexorin::BeginLoad() {
     if (!calculation_.ClearResults(true, true, true, true))
@@ -51,6 +64,10 @@ void TfmLexorin::PutText(std::string text, const QString& panelSource) {
 }
 
 void TfmLexorin::LoadTextFile(const QString& path) {
+    if (const QFileInfo file(path); file.isFile() && file.size() > kMaxTextBytes) {
+        UserDialogs().Warn(this, TooLarge(file.size()));
+        return;
+    }
     if (!BeginLoad())
         return;
     std::string bytes;
@@ -92,6 +109,10 @@ void TfmLexorin::aPasteTextExecute() {
     if (clip == nullptr || !clip->hasText())
         return;
     const QString text = clip->text();
+    if (text.size() > kMaxTextBytes) {
+        UserDialogs().Warn(this, TooLarge(text.size()));
+        return;
+    }
     if (!BeginLoad())
         return;
     PutText(CleanText(ToCp1251(text)), QStringLiteral("clipboard "));

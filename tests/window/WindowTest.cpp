@@ -360,6 +360,78 @@ private slots:
         }
     }
 
+    void aHugeFileIsRefusedAndRandomBytesLoad() {
+        const QString path = LoadTale();
+        Calculate(TAnalysisPage::Concordance);
+        const QString huge = folder.filePath(QStringLiteral("huge.txt"));
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(200LL * 1024 * 1024));
+        file.close();
+        window->LoadTextFile(huge);
+        QCOMPARE(dialogs->asked, QStringList{"warn: The text is too large: 200 MB. Lexorin "
+                                             "analyses texts of up to 32 MB."});
+        QCOMPARE(window->SourceName(), path);
+        QVERIFY(window->State().mteConcordance.RecordCount() > 0);
+        QFile::remove(huge);
+        // Random bytes are a text like any other: every byte one character.
+        QByteArray noise;
+        quint32 seed = 12345;
+        for (int k = 0; k < 5000; ++k) {
+            seed = seed * 1103515245 + 12345;
+            noise.append(static_cast<char>(seed >> 24));
+        }
+        dialogs->answers = {true};
+        window->LoadTextFile(WriteFile(QStringLiteral("noise.bin"), noise));
+        QVERIFY(window->TextView()->TextLength() > 4000);
+        for (TAnalysisPage page : {TAnalysisPage::Phrases, TAnalysisPage::Concordance,
+                                   TAnalysisPage::Wordforms, TAnalysisPage::Summary})
+            Calculate(page);
+        QVERIFY(Panel(0) == QStringLiteral("Summary"));
+    }
+
+    void ctrlSInAnEditBoxCalculates() {
+        LoadTale();
+        Calculate(TAnalysisPage::Concordance);
+        const int everyWord = window->State().mteConcordance.RecordCount();
+        Child<QSpinBox>("rseConcMinFreq")->setValue(2);
+        auto* box = Child<QLineEdit>("edConcLocator");
+        window->UpdateActions();
+        QVERIFY(box->isEnabled());
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(window->State().mteConcordance.RecordCount() < everyWord);
+        QCOMPARE(box->text(), QString());
+    }
+
+    void theFontSizeAndWordWrapReachTheView() {
+        Child<QSpinBox>("rxseSize")->stepUp();
+        QCOMPARE(window->TextView()->font().pointSize(), 10);
+        LoadTale();
+        window->UpdateActions();
+        auto* wrap = Child<QToolButton>("tbWordWrap");
+        QVERIFY(wrap->isEnabled());
+        QCOMPARE(window->TextView()->lineWrapMode(), QPlainTextEdit::NoWrap);
+        wrap->click();
+        QCOMPARE(window->TextView()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        window->TextView()->SelectInText(30, 0);
+        QCOMPARE(Panel(1), QStringLiteral("    2:6   "));
+    }
+
+    void theAboutBox() {
+        QStringList shown;
+        QTimer::singleShot(100, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->objectName() == "AboutBox" && top->isVisible()) {
+                    for (auto* label : top->findChildren<QLabel*>())
+                        shown << label->text();
+                    static_cast<QDialog*>(top)->accept();
+                }
+        });
+        window->UpdateActions();
+        Action("aAbout")->trigger();
+        QCOMPARE(shown, (QStringList{"Lexorin", "Text analyser", "Version 2.5.0.0"}));
+    }
+
     void clearingResultsAsksFirstAndNoKeepsEverything() {
         const QString path = LoadTale();
         Calculate(TAnalysisPage::Concordance);

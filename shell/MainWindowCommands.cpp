@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -71,6 +72,9 @@ void TfmLexorin::aSearchExecute() {
     const TAnalysisPage page = ActivePage();
     state_.options = optionsPage_->Options();
     {
+        // The commands return to their idle states once busy is clear, also
+        // when the run fails.
+        const auto idle = qScopeGuard([this] { UpdateActions(); });
         const TWaitCursor wait(page == TAnalysisPage::Summary ? Qt::WaitCursor : Qt::BusyCursor);
         calculation_.Calculate(page);
     }
@@ -135,8 +139,13 @@ bool TfmLexorin::Confirm(std::string_view question) {
 
 void TfmLexorin::SetCalculating(bool calculating) {
     QAction* command = calculating ? actions_.aCancel : actions_.aSearch;
-    btSearch_->setDefaultAction(command);
-    actions_.tbSearch->setDefaultAction(command);
+    for (QToolButton* button : {btSearch_, actions_.tbSearch}) {
+        // A tool button offers every action it holds beside its default one
+        // as a menu; it holds only the command it stands for.
+        for (QAction* held : button->actions())
+            button->removeAction(held);
+        button->setDefaultAction(command);
+    }
     pcOp_->setEnabled(!calculating);
     for (QMenu* menu : {actions_.miTools, actions_.miText, actions_.miHelp})
         menu->menuAction()->setEnabled(!calculating);

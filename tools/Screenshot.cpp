@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     window.LoadTextFile(QString::fromLocal8Bit(argv[1]));
+    window.UpdateActions();
+    window.findChild<QToolButton*>(QStringLiteral("tbWordWrap"))->click();
     window.findChild<QTabWidget*>(QStringLiteral("pcOp"))->setCurrentIndex(0);
     window.UpdateActions();
     window.Actions().aSearch->trigger();

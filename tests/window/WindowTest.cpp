@@ -539,6 +539,8 @@ private slots:
         }
         QVERIFY(!Child<QProgressBar>("pbProgr")->isVisible());
         QCOMPARE(Child<QToolButton>("btSearch")->defaultAction(), Action("aSearch"));
+        QVERIFY(Action("aSearch")->isEnabled()); // without waiting for an idle moment
+        QCOMPARE(Child<QWidget>("pnGo")->palette().color(QPalette::Window), QColor(0, 128, 128));
         window->UpdateActions();
         QVERIFY(Action("aExport")->isEnabled());
         // "Adjust row height" is on: a double click highlights nothing.
@@ -560,6 +562,8 @@ private slots:
             QVERIFY(Action("aCancel")->isEnabled());
             QCOMPARE(Child<QToolButton>("btSearch")->defaultAction(), Action("aCancel"));
             QVERIFY(!Child<QTabWidget>("pcOp")->isEnabled());
+            QCOMPARE(Child<QWidget>("pnGo")->palette().color(QPalette::Window),
+                     QColor(255, 106, 106));
             Action("aCancel")->trigger();
         });
         Calculate(TAnalysisPage::Phrases);

@@ -280,7 +280,7 @@ void TfmLexorin::LocatorChanged(QLineEdit* box, TMemTable& table, TResultGrid* g
                           typedLength - static_cast<int>(word.size()));
         rewritingLocator_ = false;
         table.MoveTo(recNo);
-        grid->Reload();
+        grid->ShowCurrentRecord();
         return;
     }
 }

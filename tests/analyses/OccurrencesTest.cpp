@@ -31,7 +31,7 @@ std::string RandomText(std::mt19937& random) {
 std::string Words(const std::string& text) {
     std::string words;
     for (std::size_t k = 0; k < text.size(); ++k) {
-        if (IsWordCharAt(text, k))
+        if (IsWordCharAt(text, k + 1))
             words += static_cast<char>(LowerChar(text[k]));
         else if (!words.empty() && words.back() != ' ')
             words += ' ';

@@ -722,6 +722,35 @@ private slots:
         QVERIFY(!frame->isVisible());
     }
 
+    void theOriginalPhraseHintAndTheListPopup() {
+        window->LoadTextFile(
+            WriteFile(QStringLiteral("hint.txt"), "Once, upon a Time. once upon a time."));
+        Child<QCheckBox>("cbAutoPhraseHeight")->setChecked(false);
+        Child<QSpinBox>("rseWords")->setValue(4);
+        Calculate(TAnalysisPage::Phrases);
+        auto* phrases = Child<TResultGrid>("dbgRes");
+        QVERIFY(phrases->ButtonVisible(0, 0));
+        QVERIFY(phrases->PressButton(0, 0)); // "Original phrase"
+        auto* hint = Child<QLabel>("phraseHintWindow");
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->text(), QStringLiteral("Once, upon a Time"));
+        QTest::keyClick(phrases, Qt::Key_Down); // hides the hint and goes no further
+        QVERIFY(!hint->isVisible());
+        // "Add to ignored" shows only over a concordance word not yet ignored.
+        auto* addToIgnored = Child<QMenu>("pmGrid")->findChild<QAction*>("Addtoignored1");
+        emit phrases->customContextMenuRequested(QPoint(5, 5));
+        QVERIFY(!addToIgnored->isVisible());
+        Child<QMenu>("pmGrid")->hide();
+        Calculate(TAnalysisPage::Concordance);
+        auto* words = Child<TResultGrid>("dbgConcordanceTop");
+        emit words->customContextMenuRequested(QPoint(5, 5));
+        QVERIFY(addToIgnored->isVisible());
+        Child<QMenu>("pmGrid")->hide();
+        // A double click on a concordance word highlights it everywhere.
+        emit words->DoubleClickAction();
+        QCOMPARE(window->OccurrenceList().size(), std::size_t(2));
+    }
+
     void theSummaryPage() {
         window->LoadTextFile(WriteFile(QStringLiteral("summary.txt"),
                                        "The cat sat. The dog ran away!\r\n  Next para here"));

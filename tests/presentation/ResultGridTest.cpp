@@ -365,12 +365,3 @@ TEST(ResultGrid, ContextWordIsDrawnInTealOverItsPlace) {
 
 } // namespace
 } // namespace lexorin
-
-int main(int argc, char** argv) {
-    // The tests drive real widgets without a display, also while CTest lists them.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

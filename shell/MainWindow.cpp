@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -101,6 +102,8 @@ TfmLexorin::TfmLexorin(QWidget* parent) : QMainWindow(parent) {
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TfmLexorin::UpdateActions);
     resize(792, 554);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     setMinimumSize(790, 575);
     SetCalculating(false);
 }
@@ -353,6 +356,9 @@ void TfmLexorin::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Closed during a tree build: the build stops at its next step.
+    if (state_.busy)
+        state_.cancelRequested = true;
     tabs_->RemoveChartTabs();
     tabs_->RemoveReportTabs();
     event->accept();

@@ -575,6 +575,16 @@ private slots:
         QVERIFY(Child<QTabWidget>("pcOp")->isEnabled());
     }
 
+    void closingDuringABuildStopsIt() {
+        LoadTale();
+        QTimer::singleShot(0, window.get(), [this] { window->close(); });
+        Calculate(TAnalysisPage::Wordforms);
+        QCOMPARE(dialogs->asked, QStringList{"confirm: Close Lexorin ? "});
+        QVERIFY(!window->isVisible());
+        QVERIFY(window->State().wordformTree == nullptr);
+        QVERIFY(!window->State().busy);
+    }
+
     void titleClicksSortAndMarkersSurviveARun() {
         LoadTale();
         Calculate(TAnalysisPage::Phrases);

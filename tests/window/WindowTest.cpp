@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -28,6 +29,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 #include <memory>
 #include <stdexcept>
 
@@ -474,7 +476,15 @@ private slots:
         window->DropFiles({folder.path()});
         QCOMPARE(dialogs->asked.size(), 1);
         QVERIFY(!window->TextView()->HasText());
-        window->DropFiles({one});
+        // A real drop of one file on the window.
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(one)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
         QCOMPARE(dialogs->asked.size(), 1); // nothing shown yet: no question
         QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("first"));
         dialogs->answers = {false};

@@ -87,6 +87,12 @@ TfmLexorin::TfmLexorin(QWidget* parent) : QMainWindow(parent) {
     fdFind_ = new TFindDialog(this);
     pmPositions_ = new QMenu(this);
     pmPositions_->setObjectName(QStringLiteral("pmPositions"));
+    // Positions in teal while chosen; the heading bold, underlined, teal.
+    pmPositions_->setStyleSheet(
+        QStringLiteral("QMenu::item { padding: 2px 20px 2px 4px; }"
+                       "QMenu::item:selected { color: rgb(0, 128, 128); }"
+                       "QMenu::item:disabled { color: rgb(0, 128, 128); font-weight: bold; "
+                       "text-decoration: underline; }"));
 
     setAcceptDrops(true);
     ConnectCommands();

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -82,9 +83,11 @@ void TfmLexorin::aSearchExecute() {
         summaryPage_->Show(state_.summaryFields);
 }
 
+// A missing help file or viewer is not reported.
 void TfmLexorin::aHelpExecute() {
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QApplication::applicationDirPath() + QStringLiteral("/Lexorin.chm")));
+    const QString help = QApplication::applicationDirPath() + QStringLiteral("/Lexorin.chm");
+    if (QFileInfo::exists(help))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(help));
 }
 
 void TfmLexorin::EditCopyExecute() {

@@ -74,10 +74,6 @@ void TfmLexorin::ShowPositionsMenu(TResultGrid* grid) {
         pmPositions_->clear();
         QAction* heading = pmPositions_->addAction(QStringLiteral("Show position:"));
         heading->setEnabled(false);
-        QFont bold = heading->font();
-        bold.setBold(true);
-        bold.setUnderline(true);
-        heading->setFont(bold);
         connect(pmPositions_->addAction(QStringLiteral("highlight all")), &QAction::triggered, this,
                 [this] { HighlightOccurrences(true); });
         for (const TOccurrence& at : CurrentOccurrences(ActivePage()))

@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -78,6 +79,20 @@ private:
         window->UpdateActions();
         QVERIFY(Action("aSearch")->isEnabled());
         Action("aSearch")->trigger();
+    }
+    // Once a modal dialog that `handle` takes is on screen, hands it over;
+    // looks again every 20 ms until then.
+    void WhenShown(std::function<bool(QWidget*)> handle) {
+        auto* poll = new QTimer(window.get());
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, handle] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible() && handle(top)) {
+                    poll->deleteLater();
+                    poll->stop();
+                    return;
+                }
+        });
+        poll->start(20);
     }
     QString LoadTale() {
         const QString path = WriteFile(QStringLiteral("tale.txt"), kTale);
@@ -421,13 +436,13 @@ private slots:
 
     void theAboutBox() {
         QStringList shown;
-        QTimer::singleShot(100, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (top->objectName() == "AboutBox" && top->isVisible()) {
-                    for (auto* label : top->findChildren<QLabel*>())
-                        shown << label->text();
-                    static_cast<QDialog*>(top)->accept();
-                }
+        WhenShown([&](QWidget* top) {
+            if (top->objectName() != "AboutBox")
+                return false;
+            for (auto* label : top->findChildren<QLabel*>())
+                shown << label->text();
+            static_cast<QDialog*>(top)->accept();
+            return true;
         });
         window->UpdateActions();
         Action("aAbout")->trigger();
@@ -868,13 +883,13 @@ private slots:
                             "_Err.log";
         QFile::remove(log);
         QString shown;
-        QTimer::singleShot(200, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* report = dynamic_cast<TExceptionDialog*>(top);
-                    report && top->isVisible()) {
-                    shown = report->Message();
-                    report->accept();
-                }
+        WhenShown([&](QWidget* top) {
+            auto* report = dynamic_cast<TExceptionDialog*>(top);
+            if (report == nullptr)
+                return false;
+            shown = report->Message();
+            report->accept();
+            return true;
         });
         // Reload of a file that has gone: the error leaves the command.
         const QString path = WriteFile(QStringLiteral("vanishing.txt"), "here");

@@ -125,18 +125,22 @@ void FillContexts(TAnalysisState& state, const std::string& word, const std::str
         detail.First();
 }
 
-std::vector<std::string> GetReportContexts(const TAnalysisState& state) {
-    const TMemTable& table = state.mteConcordance;
-    std::vector<int> positions;
-    for (const std::string& piece : SplitPositions(table.CurrentText("positions"))) {
+std::vector<int> SortedPositions(const std::string& positions) {
+    std::vector<int> sorted;
+    for (const std::string& piece : SplitPositions(positions)) {
         int position = 0;
         if (ToPosition(piece, position))
-            positions.push_back(position);
+            sorted.push_back(position);
     }
-    std::stable_sort(positions.begin(), positions.end());
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
+}
+
+std::vector<std::string> GetReportContexts(const TAnalysisState& state) {
+    const TMemTable& table = state.mteConcordance;
     const TCharSet stop = MakeCharSet(state.options.edContextBreakChars);
     std::vector<std::string> contexts;
-    for (int position : positions) {
+    for (int position : SortedPositions(table.CurrentText("positions"))) {
         std::string word = table.CurrentText("word"), before, after, context;
         ExtractContext(state.analysedText, word, state.options.rseConLength, stop, position, before,
                        after, context);

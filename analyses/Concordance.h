@@ -19,6 +19,9 @@ void FillContexts(TAnalysisState& state, const std::string& word, const std::str
 // appended.
 void ConcordanceAfterScroll(TAnalysisState& state);
 
+// The positions of a positions text that are numbers, ascending.
+std::vector<int> SortedPositions(const std::string& positions);
+
 // The distinct contexts of the current concordance row in ascending order
 // of position, for the report.
 std::vector<std::string> GetReportContexts(const TAnalysisState& state);

@@ -1,10 +1,10 @@
 #include "Occurrences.h"
 
+#include "Concordance.h"
 #include "Dispersion.h"
 #include "FeWordWdList.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace lexorin {
 namespace {
@@ -25,7 +25,7 @@ std::vector<std::int32_t> SortedLeaves(const TFeTree& tree, int node) {
 
 } // namespace
 
-std::vector<TSpan> PhraseOccurrences(const TAnalysisState& state) {
+std::vector<TOccurrence> PhraseOccurrences(const TAnalysisState& state) {
     const TMemTable& table = state.mteRes;
     if (!HasCurrentRow(table) || state.phraseTree == nullptr)
         return {};
@@ -33,17 +33,17 @@ std::vector<TSpan> PhraseOccurrences(const TAnalysisState& state) {
     const auto& words = dynamic_cast<const TFeWordsString&>(*tree.StringObject());
     const int node = table.CurrentInteger("nodeid");
     const int count = table.CurrentInteger("words");
-    std::vector<TSpan> spans;
+    std::vector<TOccurrence> spans;
     for (std::int32_t leaf : SortedLeaves(tree, node)) {
         const int first = -tree.Node(leaf).Link;
         const int last = first + count - 1;
         const int start = words.Position(first);
-        spans.emplace_back(start - 1, words.Position(last) + words.Item(last).Len - start);
+        spans.push_back({start - 1, words.Position(last) + words.Item(last).Len - start});
     }
     return spans;
 }
 
-std::vector<TSpan> WordformOccurrences(const TAnalysisState& state) {
+std::vector<TOccurrence> WordformOccurrences(const TAnalysisState& state) {
     const TMemTable& table = state.mteWordForms;
     if (!HasCurrentRow(table) || state.wordformTree == nullptr)
         return {};
@@ -51,34 +51,21 @@ std::vector<TSpan> WordformOccurrences(const TAnalysisState& state) {
         NodePositions(state, table.CurrentInteger("nodeid"), TTreeKind::Wordform);
     std::sort(starts.begin(), starts.end());
     const std::int32_t length = table.CurrentInteger("length");
-    std::vector<TSpan> spans;
+    std::vector<TOccurrence> spans;
     for (std::int32_t start : starts)
-        spans.emplace_back(start, length);
+        spans.push_back({start, length});
     return spans;
 }
 
-std::vector<TSpan> ConcordanceOccurrences(const TAnalysisState& state) {
+std::vector<TOccurrence> ConcordanceOccurrences(const TAnalysisState& state) {
     const TMemTable& table = state.mteConcordance;
     if (!HasCurrentRow(table))
         return {};
-    const std::string& positions = table.CurrentText("positions");
     const auto length = static_cast<std::int32_t>(table.CurrentText("word").size());
-    std::vector<std::int32_t> starts;
-    const char* p = positions.data();
-    const char* end = p + positions.size();
-    while (p < end) {
-        std::int32_t position = 0;
-        const auto [next, error] = std::from_chars(p, end, position);
-        if (error == std::errc() && position > 0)
-            starts.push_back(position - 1);
-        p = std::find(next, end, ';');
-        if (p != end)
-            ++p;
-    }
-    std::sort(starts.begin(), starts.end());
-    std::vector<TSpan> spans;
-    for (std::int32_t start : starts)
-        spans.emplace_back(start, length);
+    std::vector<TOccurrence> spans;
+    for (int position : SortedPositions(table.CurrentText("positions")))
+        if (position > 0)
+            spans.push_back({position - 1, length});
     return spans;
 }
 

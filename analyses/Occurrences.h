@@ -6,19 +6,22 @@
 #include "AnalysisState.h"
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace lexorin {
 
-using TSpan = std::pair<std::int32_t, std::int32_t>;
+struct TOccurrence {
+    std::int32_t start = 0;
+    std::int32_t length = 0;
+    bool operator==(const TOccurrence&) const = default;
+};
 
 // The current phrase row: from its first word's first character to its last
 // word's last character, separators and line breaks included.
-std::vector<TSpan> PhraseOccurrences(const TAnalysisState& state);
+std::vector<TOccurrence> PhraseOccurrences(const TAnalysisState& state);
 // The current wordform row: its characters at each occurrence.
-std::vector<TSpan> WordformOccurrences(const TAnalysisState& state);
+std::vector<TOccurrence> WordformOccurrences(const TAnalysisState& state);
 // The current concordance word at each of its positions.
-std::vector<TSpan> ConcordanceOccurrences(const TAnalysisState& state);
+std::vector<TOccurrence> ConcordanceOccurrences(const TAnalysisState& state);
 
 } // namespace lexorin

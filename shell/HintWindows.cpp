@@ -1,5 +1,6 @@
 #include "HintWindows.h"
 
+#include "FeUtils.h"
 #include "QtCp1251.h"
 
 #include <QApplication>
@@ -85,9 +86,7 @@ void TWordFormsHintFrame::ShowWords(const std::vector<std::string>& words, int l
     bold.setFontWeight(QFont::Bold);
     bool first = true;
     for (const std::string& word : words) {
-        std::string s(word);
-        s.erase(0, s.find_first_not_of(' '));
-        s.erase(s.find_last_not_of(' ') + 1);
+        std::string s(TrimControls(word));
         if (!first)
             cursor.insertBlock();
         first = false;

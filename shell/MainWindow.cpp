@@ -34,8 +34,6 @@
 namespace lexorin {
 namespace {
 
-const QColor kTeal(0, 128, 128);
-
 QVBoxLayout* Column(QWidget* widget) {
     auto* layout = new QVBoxLayout(widget);
     layout->setContentsMargins(2, 2, 2, 2);

@@ -12,6 +12,7 @@
 
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QToolButton>
 
 namespace lexorin {
@@ -249,17 +250,16 @@ void TfmLexorin::ShowFullWords() {
 
 void TfmLexorin::ApplyPhraseFilter(bool on) {
     dbgRes_->setUpdatesEnabled(false);
-    try {
+    {
+        // The list redraws once at the end, also when the switch fails.
+        const auto redraw = qScopeGuard([this] {
+            dbgRes_->Reload();
+            dbgRes_->setUpdatesEnabled(true);
+        });
         state_.mteRes.SetFiltered(false);
         if (on)
             state_.mteRes.SetFiltered(true);
-    } catch (...) {
-        dbgRes_->Reload();
-        dbgRes_->setUpdatesEnabled(true);
-        throw;
     }
-    dbgRes_->Reload();
-    dbgRes_->setUpdatesEnabled(true);
     calculation_.ShowTotalResults(ActivePage());
     UpdateGridButtons(state_.mteRes);
 }

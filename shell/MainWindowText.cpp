@@ -11,28 +11,18 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopeGuard>
 
 namespace lexorin {
-namespace {
-
-std::vector<TOccurrence> ToOccurrences(const std::vector<TSpan>& spans) {
-    std::vector<TOccurrence> occurrences;
-    occurrences.reserve(spans.size());
-    for (const auto& [start, length] : spans)
-        occurrences.push_back({start, length});
-    return occurrences;
-}
-
-} // namespace
 
 std::vector<TOccurrence> TfmLexorin::CurrentOccurrences(TAnalysisPage page) const {
     switch (page) {
     case TAnalysisPage::Phrases:
-        return ToOccurrences(PhraseOccurrences(state_));
+        return PhraseOccurrences(state_);
     case TAnalysisPage::Wordforms:
-        return ToOccurrences(WordformOccurrences(state_));
+        return WordformOccurrences(state_);
     default:
-        return ToOccurrences(ConcordanceOccurrences(state_));
+        return ConcordanceOccurrences(state_);
     }
 }
 
@@ -42,18 +32,14 @@ void TfmLexorin::HighlightOccurrences(bool on) {
     highlightActive_ = on;
     int returnPosition = reText_->textCursor().position();
     const TWaitCursor wait;
-    try {
-        reText_->ClearHighlights();
-        if (on) {
-            occurrenceList_ = reText_->SetHighlights(CurrentOccurrences(ActivePage()));
-            if (!occurrenceList_.empty())
-                returnPosition = occurrenceList_.front().start;
-        }
-    } catch (...) {
-        reText_->SelectInText(returnPosition, 0);
-        throw;
+    // The caret goes back also when highlighting fails.
+    const auto restore = qScopeGuard([&] { reText_->SelectInText(returnPosition, 0); });
+    reText_->ClearHighlights();
+    if (on) {
+        occurrenceList_ = reText_->SetHighlights(CurrentOccurrences(ActivePage()));
+        if (!occurrenceList_.empty())
+            returnPosition = occurrenceList_.front().start;
     }
-    reText_->SelectInText(returnPosition, 0);
 }
 
 void TfmLexorin::MoveToOccurrence(bool next) {

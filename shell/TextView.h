@@ -3,6 +3,8 @@
 // so view offsets equal offsets in the analysed text minus one.
 #pragma once
 
+#include "Occurrences.h"
+
 #include <QPlainTextEdit>
 #include <cstdint>
 #include <optional>
@@ -10,12 +12,6 @@
 #include <vector>
 
 namespace lexorin {
-
-struct TOccurrence {
-    std::int32_t start = 0;
-    std::int32_t length = 0;
-    bool operator==(const TOccurrence&) const = default;
-};
 
 class TTextView : public QPlainTextEdit {
     Q_OBJECT

@@ -52,18 +52,18 @@ TEST(Occurrences, EveryRowsOccurrencesSpellItInTextOrder) {
         run.state.options.rseChars = 1;
         const std::string& text = run.state.analysedText;
         const auto check = [&](TMemTable& table, const char* item, const char* count,
-                               std::vector<TSpan> (*occurrences)(const TAnalysisState&)) {
+                               std::vector<TOccurrence> (*occurrences)(const TAnalysisState&)) {
             for (int row = 0; row < table.RecordCount(); ++row) {
                 table.MoveTo(row);
-                const std::vector<TSpan> spans = occurrences(run.state);
+                const std::vector<TOccurrence> spans = occurrences(run.state);
                 ASSERT_EQ(static_cast<int>(spans.size()), table.CurrentInteger(count)) << text;
                 for (std::size_t k = 0; k < spans.size(); ++k) {
                     if (k > 0) {
-                        ASSERT_LT(spans[k - 1].first, spans[k].first);
+                        ASSERT_LT(spans[k - 1].start, spans[k].start);
                     }
                     const std::string written =
-                        text.substr(static_cast<std::size_t>(spans[k].first),
-                                    static_cast<std::size_t>(spans[k].second));
+                        text.substr(static_cast<std::size_t>(spans[k].start),
+                                    static_cast<std::size_t>(spans[k].length));
                     EXPECT_EQ(Words(written), Words(table.CurrentText(item))) << text;
                     if (item[0] == 'w') { // a wordform or a word: exactly its characters
                         EXPECT_TRUE(SameTextIgnoreCase(written, table.CurrentText(item))) << text;

@@ -25,6 +25,16 @@ public:
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), directory,
                                             filters.join(QStringLiteral(";;")));
     }
+    QString SaveFileName(QWidget* parent, const QString& directory, const QStringList& filters,
+                         const QString& defaultSuffix) override {
+        QFileDialog dialog(parent, QStringLiteral("Save"), directory,
+                           filters.join(QStringLiteral(";;")));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(defaultSuffix);
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().constFirst()
+                   : QString();
+    }
 };
 
 TUserDialogs* current = nullptr;

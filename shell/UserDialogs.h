@@ -19,6 +19,11 @@ public:
     // The chosen file, or an empty string when the user cancels.
     virtual QString OpenFileName(QWidget* parent, const QString& directory,
                                  const QStringList& filters) = 0;
+    // The file to write, or an empty string when the user cancels. A name
+    // typed without an extension gets `defaultSuffix`; the dialog asks
+    // before a file is replaced.
+    virtual QString SaveFileName(QWidget* parent, const QString& directory,
+                                 const QStringList& filters, const QString& defaultSuffix) = 0;
 };
 
 // The dialogs in use: the desktop's own unless a test has put others.

@@ -14,12 +14,15 @@ public:
     TScriptedDialogs() { SetUserDialogs(this); }
     ~TScriptedDialogs() override { SetUserDialogs(nullptr); }
 
-    // "inform: ...", "warn: ...", "confirm: ...", "open: <directory>".
+    // "inform: ...", "warn: ...", "confirm: ...", "open: <directory>",
+    // "save: <directory>".
     QStringList asked;
     // Answers to the confirmations in turn; Yes once they run out.
     QList<bool> answers;
     // Files chosen in the open dialog in turn; cancelled once they run out.
     QStringList files;
+    // Files chosen in the save dialog in turn; cancelled once they run out.
+    QStringList saveFiles;
 
     void Inform(QWidget*, const QString& message) override { asked << "inform: " + message; }
     void Warn(QWidget*, const QString& message) override { asked << "warn: " + message; }
@@ -30,6 +33,11 @@ public:
     QString OpenFileName(QWidget*, const QString& directory, const QStringList&) override {
         asked << "open: " + directory;
         return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    QString SaveFileName(QWidget*, const QString& directory, const QStringList&,
+                         const QString&) override {
+        asked << "save: " + directory;
+        return saveFiles.isEmpty() ? QString() : saveFiles.takeFirst();
     }
 };
 

@@ -1,5 +1,6 @@
 #include "IgnoredWords.h"
 
+#include "Cp1251.h"
 #include "FeLocale.h"
 #include "FeUtils.h"
 #include "WholeFile.h"
@@ -7,7 +8,7 @@
 namespace lexorin {
 
 void TIgnoredWordSet::Add(std::string_view word) {
-    words_.insert(LowerCaseText(word));
+    words_.insert(LowerCaseText(TrimControls(word)));
 }
 
 bool TIgnoredWordSet::Contains(std::string_view word) const {
@@ -19,9 +20,21 @@ bool ReadListLines(const std::string& path, std::vector<std::string>& lines) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
         return false;
-    for (std::string_view line : SplitLines(bytes))
+    const std::string text = FileBytesToCp1251(bytes);
+    for (std::string_view line : SplitLines(text))
         lines.emplace_back(line);
     return true;
+}
+
+std::string ListFileText(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words)
+        text.append(LowerCaseText(TrimControls(word))).append("\r\n");
+    return text;
+}
+
+bool WriteListFile(const std::string& path, const std::vector<std::string>& words) {
+    return WriteWholeFile(path, ListFileText(words));
 }
 
 bool LoadIgnoredWordSet(const std::string& path, TIgnoredWordSet& set) {

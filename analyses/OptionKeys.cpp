@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <span>
 #include <string>
 
 namespace lexorin {
@@ -45,6 +46,9 @@ const TOptionKey kKeys[] = {
     {"rseConLength_Value", nullptr, nullptr, &O::rseConLength, 1, 99},
     {"rxseSize_Value", nullptr, nullptr, &O::rxseSize, 8, 18},
     {"cbConcCapitalize_Checked", &O::cbConcCapitalize},
+};
+// Options the settings file does not keep; the command line sets them.
+const TOptionKey kUnstoredKeys[] = {
     {"cbConcExcludeNumbers_Checked", &O::cbConcExcludeNumbers},
     {"edContextBreakChars_Text", nullptr, nullptr, nullptr, 0, 0, &O::edContextBreakChars},
 };
@@ -54,32 +58,60 @@ bool ReadNumber(std::string_view value, double& number) {
     return error == std::errc() && end == value.data() + value.size() && std::isfinite(number);
 }
 
+const TOptionKey* FindKey(std::string_view key) {
+    for (const auto keys :
+         {std::span<const TOptionKey>(kKeys), std::span<const TOptionKey>(kUnstoredKeys)})
+        for (const TOptionKey& option : keys)
+            if (SameTextIgnoreCase(key, option.key))
+                return &option;
+    return nullptr;
+}
+
+TOptionResult Apply(TAnalysisOptions& options, const TOptionKey& option, std::string_view value) {
+    if (option.check != nullptr) {
+        const bool on = SameTextIgnoreCase(value, "True");
+        if (!on && !SameTextIgnoreCase(value, "False"))
+            return TOptionResult::BadValue;
+        options.*option.check = on;
+        if (option.partner != nullptr)
+            options.*option.partner = !on;
+    } else if (option.number != nullptr) {
+        double number = 0;
+        if (!ReadNumber(value, number))
+            return TOptionResult::BadValue;
+        number = std::round(number);
+        options.*option.number = static_cast<int>(
+            std::fmin(std::fmax(number, double(option.minimum)), double(option.maximum)));
+    } else {
+        options.*option.text = std::string(value.substr(0, option.maxLength));
+    }
+    return TOptionResult::Applied;
+}
+
 } // namespace
 
 TOptionResult ApplyOption(TAnalysisOptions& options, std::string_view key, std::string_view value) {
+    const TOptionKey* option = FindKey(key);
+    return option != nullptr ? Apply(options, *option, value) : TOptionResult::UnknownKey;
+}
+
+void ReadStoredOptions(const TIniFile& file, TAnalysisOptions& options) {
+    for (const TOptionKey& option : kKeys)
+        if (const auto value = file.Read(kOptionsSection, option.key))
+            Apply(options, option, *value);
+}
+
+void WriteStoredOptions(TIniFile& file, const TAnalysisOptions& options) {
     for (const TOptionKey& option : kKeys) {
-        if (!SameTextIgnoreCase(key, option.key))
-            continue;
-        if (option.check != nullptr) {
-            const bool on = SameTextIgnoreCase(value, "True");
-            if (!on && !SameTextIgnoreCase(value, "False"))
-                return TOptionResult::BadValue;
-            options.*option.check = on;
-            if (option.partner != nullptr)
-                options.*option.partner = !on;
-        } else if (option.number != nullptr) {
-            double number = 0;
-            if (!ReadNumber(value, number))
-                return TOptionResult::BadValue;
-            number = std::round(number);
-            options.*option.number = static_cast<int>(
-                std::fmin(std::fmax(number, double(option.minimum)), double(option.maximum)));
-        } else {
-            options.*option.text = std::string(value.substr(0, option.maxLength));
-        }
-        return TOptionResult::Applied;
+        std::string value;
+        if (option.check != nullptr)
+            value = options.*option.check ? "True" : "False";
+        else if (option.number != nullptr)
+            value = std::to_string(options.*option.number);
+        else
+            value = options.*option.text;
+        file.Write(kOptionsSection, option.key, value);
     }
-    return TOptionResult::UnknownKey;
 }
 
 } // namespace lexorin

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "AnalysisOptions.h"
+#include "IniFile.h"
 
 #include <string_view>
 
@@ -14,5 +15,16 @@ enum class TOptionResult { Applied, UnknownKey, BadValue };
 
 // Sets one option; a value that cannot be read leaves the option as it was.
 TOptionResult ApplyOption(TAnalysisOptions& options, std::string_view key, std::string_view value);
+
+// The settings file's section of the options.
+inline constexpr const char* kOptionsSection = "Options";
+
+// Reads the options the settings file keeps from its "Options" section, in
+// the file's order of items; a missing key or a value that cannot be read
+// leaves its option as it was.
+void ReadStoredOptions(const TIniFile& file, TAnalysisOptions& options);
+// Writes them, in the same order: check states "True" or "False", numbers
+// in decimal, texts as they are.
+void WriteStoredOptions(TIniFile& file, const TAnalysisOptions& options);
 
 } // namespace lexorin

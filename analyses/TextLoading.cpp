@@ -9,11 +9,7 @@ namespace lexorin {
 
 TLoadedText LoadText(const std::string& bytes) {
     TLoadedText loaded;
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    std::string decoded;
-    loaded.fromUtf8 = !ascii && Utf8ToCp1251(bytes, decoded);
-    loaded.text = CleanText(loaded.fromUtf8 ? std::move(decoded) : bytes);
+    loaded.text = CleanText(FileBytesToCp1251(bytes, &loaded.fromUtf8));
     return loaded;
 }
 

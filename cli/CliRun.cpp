@@ -162,13 +162,9 @@ void WriteSummary(const TAnalysisState& state, std::ostream& out) {
 int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errIsTerminal) {
     TAnalysisState state;
     if (command.settings) {
-        TIniEntries entries;
-        if (!ReadIniSection(*command.settings, "Options", entries))
-            throw TCannotOpen{*command.settings};
-        // The section also holds window keys; they, and values that cannot be
-        // read, are passed by as the program passes them by.
-        for (const auto& [key, value] : entries)
-            ApplyOption(state.options, key, value);
+        // Values that cannot be read are passed by as the program passes
+        // them by.
+        ReadStoredOptions(TIniFile(ReadFile(*command.settings)), state.options);
     }
     for (const auto& [key, value] : command.options) {
         const TOptionResult result = ApplyOption(state.options, key, value);

@@ -124,4 +124,14 @@ std::string Cp1251ToUtf8(std::string_view text) {
     return out;
 }
 
+std::string FileBytesToCp1251(std::string_view bytes, bool* fromUtf8) {
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    std::string decoded;
+    const bool utf8 = !ascii && Utf8ToCp1251(bytes, decoded);
+    if (fromUtf8 != nullptr)
+        *fromUtf8 = utf8;
+    return utf8 ? decoded : std::string(bytes);
+}
+
 } // namespace lexorin

@@ -23,4 +23,9 @@ char UnicodeToCp1251(char32_t c);
 // beyond U+10FFFF and cut sequences are rejected.
 bool Utf8ToCp1251(std::string_view utf8, std::string& text);
 
+// The bytes of a text file as cp1251. Bytes that are well-formed UTF-8 and
+// not plain ASCII (a byte-order mark makes them so) are decoded; any other
+// bytes are cp1251 already. `fromUtf8`, when given, tells which it was.
+std::string FileBytesToCp1251(std::string_view bytes, bool* fromUtf8 = nullptr);
+
 } // namespace lexorin

@@ -1,8 +1,12 @@
 #include "WholeFile.h"
 
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace lexorin {
 
@@ -31,6 +35,42 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     }
     bytes.resize(got);
     return true;
+}
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+    static std::atomic<unsigned> serial{0};
+    const std::string temporary =
+        path + ".tmp" + std::to_string(::getpid()) + "." + std::to_string(serial++);
+    // Created with the usual mode, which the process's umask narrows.
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    struct stat old {};
+    bool done = true;
+    if (::stat(path.c_str(), &old) == 0)
+        done = S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) == 0;
+    done = done && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    done = ::close(fd) == 0 && done;
+    done = done && ::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!done)
+        ::unlink(temporary.c_str());
+    return done;
 }
 
 } // namespace lexorin

@@ -33,5 +33,25 @@ TEST(IgnoredWords, MembershipIgnoresCase) {
     EXPECT_EQ(set.Size(), 0u) << "an unreadable list leaves the set empty";
 }
 
+TEST(IgnoredWords, Utf8ListsAreDecodedAndWordsTrimmed) {
+    TIgnoredWordSet set;
+    // A byte-order mark before the first word, a UTF-8 Cyrillic word, blanks.
+    ASSERT_TRUE(LoadIgnoredWordSet(
+        WriteTempFile("u.tiw", "\xEF\xBB\xBFthe\r\n  \xD0\x96\xD0\xB8\xD0\xBB \t\r\n"), set));
+    EXPECT_TRUE(set.Contains("the")) << "the first word is matched";
+    EXPECT_TRUE(set.Contains("\xE6\xE8\xEB"));
+    EXPECT_EQ(set.Size(), 2u);
+}
+
+TEST(IgnoredWords, ListFilesAreWrittenTrimmedLowerCasedWithCrLf) {
+    EXPECT_EQ(ListFileText({" The ", "\xC6\xE8\xEB", "", "a\tb\x01"}),
+              "the\r\n\xE6\xE8\xEB\r\n\r\na\tb\r\n");
+    EXPECT_EQ(ListFileText({}), "");
+    const std::string path = ::testing::TempDir() + "written.tiw";
+    ASSERT_TRUE(WriteListFile(path, {"One", "Two "}));
+    EXPECT_EQ(test::ReadFileBytes(path), "one\r\ntwo\r\n");
+    EXPECT_FALSE(WriteListFile(::testing::TempDir() + "no/folder/x.tiw", {"x"}));
+}
+
 } // namespace
 } // namespace lexorin

@@ -114,12 +114,49 @@ void TMemTable::SetDouble(std::string_view field, double value) {
     columns_[static_cast<std::size_t>(k)].doubles.back() = value;
 }
 
-void TMemTable::SetText(std::string_view field, std::string_view value) {
-    const int k = PendingField(field, true);
-    const TFieldDef& def = fields_[static_cast<std::size_t>(k)];
+std::string_view TMemTable::Fitted(int field, std::string_view value) const {
+    const TFieldDef& def = fields_[static_cast<std::size_t>(field)];
     if (def.type == TFieldType::String && value.size() > static_cast<std::size_t>(def.size))
         value = value.substr(0, static_cast<std::size_t>(def.size));
-    columns_[static_cast<std::size_t>(k)].texts.back() = std::string(value);
+    return value;
+}
+
+void TMemTable::SetText(std::string_view field, std::string_view value) {
+    const int k = PendingField(field, true);
+    columns_[static_cast<std::size_t>(k)].texts.back() = std::string(Fitted(k, value));
+}
+
+void TMemTable::ReplaceText(int row, std::string_view field, std::string_view value) {
+    const int k = FieldIndex(field);
+    Require(IsText(k), "not a text field");
+    Require(row >= 0 && row < rows_ && !inserting_, "no such row");
+    TColumn& column = columns_[static_cast<std::size_t>(k)];
+    column.texts[static_cast<std::size_t>(row)] = std::string(Fitted(k, value));
+    column.set[static_cast<std::size_t>(row)] = 1;
+}
+
+void TMemTable::Delete() {
+    Require(active_ && !inserting_ && current_ >= 0, "no current record");
+    const int row = RowOf(current_);
+    for (TColumn& column : columns_) {
+        const auto at = static_cast<std::ptrdiff_t>(row);
+        if (!column.texts.empty())
+            column.texts.erase(column.texts.begin() + at);
+        if (!column.doubles.empty())
+            column.doubles.erase(column.doubles.begin() + at);
+        if (!column.integers.empty())
+            column.integers.erase(column.integers.begin() + at);
+        column.set.erase(column.set.begin() + at);
+    }
+    --rows_;
+    for (std::vector<int>* ids : {&order_, &sequence_}) {
+        ids->erase(std::remove(ids->begin(), ids->end(), row), ids->end());
+        for (int& id : *ids)
+            if (id > row)
+                --id;
+    }
+    current_ = std::min(current_, static_cast<int>(order_.size()) - 1);
+    Scrolled();
 }
 
 void TMemTable::Post() {

@@ -56,6 +56,11 @@ public:
     void SetText(std::string_view field, std::string_view value);
     void Post();
     void Cancel();
+    // Changes a text field of a stored row in place.
+    void ReplaceText(int row, std::string_view field, std::string_view value);
+    // Removes the current row; the row after it (or else the one before)
+    // becomes current.
+    void Delete();
 
     // The cursor, as a record number; -1 on an empty table.
     int RecNo() const { return current_; }
@@ -97,6 +102,8 @@ private:
     bool IsText(int field) const;
     void Require(bool condition, const char* what) const;
     int PendingField(std::string_view field, bool text);
+    // The value as a field keeps it: a string field cut to its size.
+    std::string_view Fitted(int field, std::string_view value) const;
     void RebuildOrder();
     void Scrolled();
     int Compare(int a, int b, int field) const;

@@ -99,5 +99,31 @@ TEST(MemTable, FilterCloseAndNotifications) {
     EXPECT_EQ(table.CurrentInteger("id"), 1) << "numbers start again";
 }
 
+TEST(MemTable, DeleteAndReplaceKeepOrderFilterAndCursor) {
+    TMemTable table = Table();
+    for (const char* text : {"d", "a", "c", "b"})
+        Add(table, text, 1, 0);
+    table.Sort("text asc");
+    table.MoveTo(1); // "b"
+    table.Delete();
+    EXPECT_EQ(Order(table), "a;c;d;");
+    EXPECT_EQ(table.CurrentText("text"), "c") << "the row after it becomes current";
+    table.MoveTo(2);
+    table.Delete();
+    EXPECT_EQ(table.CurrentText("text"), "c") << "at the end, the row before it";
+    EXPECT_EQ(table.RowCount(), 2);
+
+    table.ReplaceText(table.RowOf(0), "name", "abcdef");
+    EXPECT_EQ(table.Text(table.RowOf(0), 2), "abc") << "cut to the field's size";
+    table.SetFilter([](const TMemTable& t, int row) { return t.Text(row, 1) != "a"; });
+    table.SetFiltered(true);
+    table.First();
+    table.Delete();
+    EXPECT_EQ(table.RecordCount(), 0);
+    EXPECT_EQ(table.RecNo(), -1);
+    EXPECT_EQ(table.RowCount(), 1) << "the filtered-out row stays";
+    EXPECT_THROW(table.Delete(), std::logic_error);
+}
+
 } // namespace
 } // namespace lexorin

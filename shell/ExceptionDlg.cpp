@@ -1,6 +1,7 @@
 #include "ExceptionDlg.h"
 
 #include "ExceptionLog.h"
+#include "ProgramFiles.h"
 #include "QtCp1251.h"
 
 #include <QApplication>
@@ -191,9 +192,7 @@ void ReportException(const std::exception& error, const std::string& logPath) {
         return;
     }
     reportOpen = true;
-    const std::string path = logPath.empty()
-                                 ? LogPathFor(QCoreApplication::applicationFilePath().toStdString())
-                                 : logPath;
+    const std::string path = logPath.empty() ? ErrorLogPath().toStdString() : logPath;
     // The code address the error came back to: where it was reported.
     TExceptionDialog dialog(message, typeid(error).name(), __builtin_return_address(0), path,
                             QApplication::activeWindow());

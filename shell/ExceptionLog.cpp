@@ -185,13 +185,4 @@ bool AppendToLog(const std::string& path, std::string_view message, std::string_
     return static_cast<bool>(log);
 }
 
-std::string LogPathFor(const std::string& executable) {
-    const std::size_t slash = executable.find_last_of('/');
-    const std::size_t dot = executable.find_last_of('.');
-    const std::string stem = dot != std::string::npos && (slash == std::string::npos || dot > slash)
-                                 ? executable.substr(0, dot)
-                                 : executable;
-    return stem + "_Err.log";
-}
-
 } // namespace lexorin

@@ -50,9 +50,6 @@ std::string ModulesBlock(const std::vector<TModule>& modules);
 bool AppendToLog(const std::string& path, std::string_view message, std::string_view details,
                  std::chrono::system_clock::time_point when);
 
-// The log beside an executable: its name without the extension, "_Err.log".
-std::string LogPathFor(const std::string& executable);
-
 // "yyyy-mm-dd hh:mm:ss", local time.
 std::string DateTimeText(std::chrono::system_clock::time_point when);
 

@@ -1,8 +1,10 @@
 #include "MainWindow.h"
 
+#include "ExceptionDlg.h"
 #include "FeWordWdList.h"
 #include "FindDialog.h"
 #include "HintWindows.h"
+#include "IgnoredWordsPage.h"
 #include "OptionsPage.h"
 #include "ResultGrid.h"
 #include "ResultTabs.h"
@@ -12,6 +14,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -22,6 +25,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -64,8 +68,6 @@ TfmLexorin::TfmLexorin(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("fmLexorin"));
     setWindowTitle(QStringLiteral("Lexorin"));
     StoreWordPositions = true;
-    state_.ignoredListPath =
-        (QApplication::applicationDirPath() + QStringLiteral("/lexorin.tiw")).toStdString();
 
     actions_ = CreateMainActions(this);
     CreateStatusBar();
@@ -105,14 +107,25 @@ TfmLexorin::TfmLexorin(QWidget* parent) : QMainWindow(parent) {
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, readClipboard);
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TfmLexorin::UpdateActions);
+    // The smallest outer size, 790 x 575, holds a caption of about 21
+    // pixels; Qt bounds the client area, which the first size fills.
+    setMinimumSize(790, 554);
     resize(792, 554);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    setMinimumSize(790, 575);
+    RestoreSettings();
+    if (!pnWelcome_->DontShowGuide()->isChecked())
+        static_cast<QStackedWidget*>(pnWelcome_->parentWidget())->setCurrentWidget(pnWelcome_);
+    try {
+        ignoredWordsPage_->Start(rememberedListName_);
+    } catch (const std::exception& error) {
+        ReportException(error);
+    }
     SetCalculating(false);
 }
 
 TfmLexorin::~TfmLexorin() {
+    SaveOnDestruction();
     qApp->removeEventFilter(this);
 }
 
@@ -206,6 +219,9 @@ QWidget* TfmLexorin::CreateConcordancePage() {
     edConcLocator_ = Locator(content, "edConcLocator");
     column->addWidget(edConcLocator_);
     auto* split = new QSplitter(Qt::Vertical, content);
+    rxsConcordance_ = split;
+    connect(split, &QSplitter::splitterMoved, this,
+            [this] { detailHeight_ = rxsConcordance_->sizes().value(1); });
     split->setObjectName(QStringLiteral("rxsConcordance"));
     split->setChildrenCollapsible(false);
     dbgConcordanceTop_ = MakeGrid(state_.mteConcordance, "dbgConcordanceTop");
@@ -230,17 +246,15 @@ QWidget* TfmLexorin::CreateWordformPage() {
 
 QWidget* TfmLexorin::CreateOptionsPage() {
     auto* content = new QWidget;
-    auto* pcOpts = new QTabWidget(content);
-    Column(content)->addWidget(pcOpts);
-    pcOpts->setObjectName(QStringLiteral("pcOpts"));
+    pcOpts_ = new QTabWidget(content);
+    Column(content)->addWidget(pcOpts_);
+    pcOpts_->setObjectName(QStringLiteral("pcOpts"));
     optionsPage_ = new TOptionsPage(actions_.aSaveOpts, actions_.aRestoreDefaulf);
     optionsPage_->setObjectName(QStringLiteral("tsSettings"));
-    pcOpts->addTab(optionsPage_, QStringLiteral("Settings"));
-    auto* ignored = new QWidget;
-    ignored->setObjectName(QStringLiteral("tsIgnoredWords"));
-    pcOpts->addTab(ignored, QStringLiteral("Ignored words"));
-    connect(optionsPage_, &TOptionsPage::IgnoredWordsLinkActivated, pcOpts,
-            [pcOpts, ignored] { pcOpts->setCurrentWidget(ignored); });
+    pcOpts_->addTab(optionsPage_, QStringLiteral("Settings"));
+    ignoredWordsPage_ = new TIgnoredWordsPage(state_);
+    ignoredWordsPage_->setObjectName(QStringLiteral("tsIgnoredWords"));
+    pcOpts_->addTab(ignoredWordsPage_, QStringLiteral("Ignored words"));
     return content;
 }
 
@@ -258,7 +272,7 @@ QWidget* TfmLexorin::CreateRightPane() {
     pnWelcome_ = new TWelcomePanel(tsText);
     tsText->addWidget(reText_);
     tsText->addWidget(pnWelcome_);
-    tsText->setCurrentWidget(pnWelcome_);
+    tsText->setCurrentWidget(reText_);
     pcText_->addTab(tsText, QStringLiteral(" Text      "));
     column->addWidget(pcText_);
     tabs_ = new TResultTabs(pcText_);
@@ -298,8 +312,10 @@ void TfmLexorin::UpdateActions() {
     in.viewHasText = reText_->HasText();
     QWidget* focus = QApplication::focusWidget();
     in.viewHasFocus = focus == reText_;
+    // A spin box is a text control too: its text can take a paste.
     const bool textControl = qobject_cast<QLineEdit*>(focus) != nullptr ||
-                             qobject_cast<QPlainTextEdit*>(focus) != nullptr;
+                             qobject_cast<QPlainTextEdit*>(focus) != nullptr ||
+                             qobject_cast<QAbstractSpinBox*>(focus) != nullptr;
     in.editPasteEnabled = textControl && clipboardHasText_;
     in.fileLoaded = fileLoaded_;
     in.highlightActive = highlightActive_;
@@ -328,6 +344,7 @@ void TfmLexorin::UpdateActions() {
     a.aNextOcc->setEnabled(s.aNextOcc);
     a.aPrevOcc->setEnabled(s.aPrevOcc);
     a.EditCopy->setEnabled(CanCopy(focus));
+    ignoredWordsPage_->UpdateButtons();
 }
 
 bool TfmLexorin::CanCopy(QWidget* focus) {
@@ -341,6 +358,13 @@ bool TfmLexorin::CanCopy(QWidget* focus) {
 }
 
 bool TfmLexorin::eventFilter(QObject* watched, QEvent* event) {
+    // A restored context-list height is given to the splitter once it has
+    // a height to share out.
+    if (watched == rxsConcordance_ && event->type() == QEvent::Resize && detailPending_) {
+        detailPending_ = false;
+        const int total = rxsConcordance_->height() - rxsConcordance_->handleWidth();
+        rxsConcordance_->setSizes({total - detailHeight_, detailHeight_});
+    }
     // The window's commands take their keys also from edit boxes, which
     // would otherwise keep Ctrl+X, Ctrl+V, Ctrl+A and the like for
     // themselves.
@@ -363,6 +387,13 @@ void TfmLexorin::closeEvent(QCloseEvent* event) {
     // Closed during a tree build: the build stops at its next step.
     if (state_.busy)
         state_.cancelRequested = true;
+    // The window closes also when the section cannot be written.
+    try {
+        startupSaved_ = true;
+        SaveSection("Startup");
+    } catch (const std::exception& error) {
+        ReportException(error);
+    }
     tabs_->RemoveChartTabs();
     tabs_->RemoveReportTabs();
     event->accept();

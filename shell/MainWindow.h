@@ -13,6 +13,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -27,6 +28,8 @@ namespace lexorin {
 
 class TFindDialog;
 class THintWindow;
+class TIgnoredWordsPage;
+class TIniFile;
 class TOptionsPage;
 class TResultGrid;
 class TResultListModel;
@@ -123,6 +126,21 @@ private:
     void FindInText(const QString& what, bool matchCase, bool wholeWord);
     void pmGridPopup(TResultGrid* grid, const QPoint& pos);
 
+    // Settings.
+    void RestoreSettings();
+    // Reads the settings file, changes it and writes it back whole;
+    // "Unable to write to %s" when that fails, the file then unchanged.
+    void ChangeSettings(const std::function<void(TIniFile&)>& change);
+    // Writes one of the sections "Options", "Layout", "Startup".
+    void SaveSection(const char* section);
+    void SaveOnDestruction();
+    void aSaveOptsExecute();
+    void aRestoreDefaulfExecute();
+    void cbLayoutClick(bool checked);
+
+    // Ignored words.
+    void aAddToIgnoredExecute();
+
     // Lists.
     void ApplyPhraseFilter(bool on);
     void LocatorChanged(QLineEdit* box, TMemTable& table, TResultGrid* grid);
@@ -149,6 +167,15 @@ private:
     TWelcomePanel* pnWelcome_ = nullptr;
     TSummaryPage* summaryPage_ = nullptr;
     TOptionsPage* optionsPage_ = nullptr;
+    QTabWidget* pcOpts_ = nullptr;
+    TIgnoredWordsPage* ignoredWordsPage_ = nullptr;
+    QSplitter* rxsConcordance_ = nullptr;
+    // The context list's height as last restored or chosen; the splitter
+    // has no sizes of its own before its page is first shown.
+    int detailHeight_ = -1;
+    bool detailPending_ = false;
+    QString rememberedListName_;
+    bool startupSaved_ = false;
     TResultTabs* tabs_ = nullptr;
     TFindDialog* fdFind_ = nullptr;
     THintWindow* phraseHintWindow_ = nullptr;

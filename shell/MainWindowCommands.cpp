@@ -2,6 +2,7 @@
 // calculation.
 #include "AboutBox.h"
 #include "FindDialog.h"
+#include "IgnoredWordsPage.h"
 #include "MainWindow.h"
 #include "OptionsPage.h"
 #include "QtCp1251.h"
@@ -12,6 +13,7 @@
 #include "WelcomePanel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -40,7 +42,20 @@ void TfmLexorin::ConnectCommands() {
     connect(a.aHelp, &QAction::triggered, this, &TfmLexorin::aHelpExecute);
     connect(a.aAbout, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     connect(a.EditCopy, &QAction::triggered, this, &TfmLexorin::EditCopyExecute);
-    connect(a.aRestoreDefaulf, &QAction::triggered, optionsPage_, &TOptionsPage::RestoreDefaults);
+    connect(a.aSaveOpts, &QAction::triggered, this, &TfmLexorin::aSaveOptsExecute);
+    connect(a.aRestoreDefaulf, &QAction::triggered, this, &TfmLexorin::aRestoreDefaulfExecute);
+    connect(optionsPage_->findChild<QCheckBox*>(QStringLiteral("cbLayout")), &QCheckBox::clicked,
+            this, &TfmLexorin::cbLayoutClick);
+    connect(a.aAddToIgnored, &QAction::triggered, this, &TfmLexorin::aAddToIgnoredExecute);
+    // pcOptsChange: the list is loaded when its page shows and it is not.
+    connect(pcOpts_, &QTabWidget::currentChanged, this, [this] {
+        if (pcOpts_->currentWidget() == ignoredWordsPage_ && !ignoredWordsPage_->Table().Active())
+            ignoredWordsPage_->LoadIgnoredWordsTable();
+    });
+    connect(optionsPage_, &TOptionsPage::IgnoredWordsLinkActivated, this,
+            [this] { pcOpts_->setCurrentWidget(ignoredWordsPage_); });
+    connect(ignoredWordsPage_, &TIgnoredWordsPage::StatusText, this,
+            [this](const QString& text) { SetStatusText(ToCp1251(text)); });
     connect(a.aClearSelection, &QAction::triggered, this, [this] { HighlightOccurrences(false); });
     connect(a.aNextOcc, &QAction::triggered, this, [this] { MoveToOccurrence(true); });
     connect(a.aPrevOcc, &QAction::triggered, this, [this] { MoveToOccurrence(false); });

@@ -2,11 +2,13 @@
 // the phrase filter, the find boxes and the list pop-up.
 #include "FeLocale.h"
 #include "HintWindows.h"
+#include "IgnoredWordsPage.h"
 #include "MainWindow.h"
 #include "OptionsPage.h"
 #include "Phrases.h"
 #include "QtCp1251.h"
 #include "ResultGrid.h"
+#include "UserDialogs.h"
 #include "WaitCursor.h"
 #include "Wordforms.h"
 
@@ -294,6 +296,23 @@ void TfmLexorin::pmGridPopup(TResultGrid* grid, const QPoint& pos) {
         addToIgnored->setVisible(!word.empty() && !state_.ignoredWordSet.Contains(word));
     }
     actions_.pmGrid->popup(grid->viewport()->mapToGlobal(pos));
+}
+
+void TfmLexorin::aAddToIgnoredExecute() {
+    TMemTable& concordance = state_.mteConcordance;
+    if (!concordance.Active() || concordance.RecNo() < 0)
+        return;
+    const std::string word = concordance.CurrentText("word");
+    const QString question = QStringLiteral("Include \"") + FromCp1251(word) +
+                             QStringLiteral("\" into the list of ignored words \"") +
+                             ignoredWordsPage_->ListName() +
+                             QStringLiteral("\"\r\nand exclude this word from the concordance ? ");
+    if (!UserDialogs().Confirm(this, question))
+        return;
+    ignoredWordsPage_->AddWord(LowerCaseText(word));
+    concordance.Delete();
+    dbgConcordanceTop_->Reload();
+    SetStatusText("Total results:" + std::to_string(concordance.RecordCount()));
 }
 
 } // namespace lexorin

@@ -58,10 +58,5 @@ TEST(ExceptionReport, LogIsAppendedWithABannerPerReport) {
     EXPECT_FALSE(AppendToLog(::testing::TempDir() + "no/such/folder/x_Err.log", "m", "d", when));
 }
 
-TEST(ExceptionReport, LogBesideTheExecutable) {
-    EXPECT_EQ(LogPathFor("/opt/lexorin/lexorin"), "/opt/lexorin/lexorin_Err.log");
-    EXPECT_EQ(LogPathFor("/opt/app.v2/lexorin.exe"), "/opt/app.v2/lexorin_Err.log");
-}
-
 } // namespace
 } // namespace lexorin

@@ -4,6 +4,7 @@
 #include "ExceptionDlg.h"
 #include "LexorinApplication.h"
 #include "MainWindow.h"
+#include "ProgramFiles.h"
 #include "ResultGrid.h"
 #include "ResultTabs.h"
 #include "ScriptedDialogs.h"
@@ -102,6 +103,9 @@ private:
 
 private slots:
     void init() {
+        // Every file of the program in the test's folder, no settings yet.
+        SetProgramFolder(folder.path());
+        QFile::remove(SettingsFilePath());
         dialogs = std::make_unique<TScriptedDialogs>();
         window = std::make_unique<TfmLexorin>();
         window->show();
@@ -185,7 +189,9 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Lexorin"));
         QCOMPARE(Panel(0), QStringLiteral("Ready"));
         QCOMPARE(Panel(2), QStringLiteral("Text is not loaded"));
-        QVERIFY(window->minimumWidth() >= 790 && window->minimumHeight() >= 575);
+        // The client area: 792 x 554 at first, never narrower than 790.
+        QCOMPARE(window->size(), QSize(792, 554));
+        QCOMPARE(window->minimumSize(), QSize(790, 554));
         QCOMPARE(Child<QTabWidget>("pcText")->tabText(0), QStringLiteral(" Text      "));
         const QStringList captions = {"Phrase frequency", "Concordance  ", "Wordforms  ",
                                       "Summary     ", "Options       "};
@@ -878,9 +884,8 @@ private slots:
     }
 
     void anErrorInAnEventHandlerIsReportedAndLogged() {
-        const QString log = QCoreApplication::applicationDirPath() + "/" +
-                            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
-                            "_Err.log";
+        const QString log = folder.filePath(
+            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + "_Err.log");
         QFile::remove(log);
         QString shown;
         WhenShown([&](QWidget* top) {

@@ -1,0 +1,307 @@
+#include "IgnoredWordsPage.h"
+
+#include "AnalysisState.h"
+#include "FeLocale.h"
+#include "IgnoredWords.h"
+#include "ProgramFiles.h"
+#include "QtCp1251.h"
+#include "ResultListModel.h"
+#include "SortHeader.h"
+#include "UserDialogs.h"
+#include "WaitCursor.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+namespace lexorin {
+
+// The word list as an editable model: the table's rows, and while a word
+// is being added, one more row at the end holding it.
+class TIgnoredWordsModel : public TResultListModel {
+public:
+    TIgnoredWordsModel(TMemTable& table, QObject* parent)
+        : TResultListModel(table,
+                           {{"word", QStringLiteral("word"), 200, 0, true, TNumberFormat::General,
+                             QStringLiteral("Click to sort")}},
+                           TSortMarkers({{"word"}}), parent) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return TResultListModel::rowCount(parent) + (PendingRow() >= 0 ? 1 : 0);
+    }
+    // The row of the word being added; -1 when none is.
+    int PendingRow() const {
+        return Table().Active() && Table().Inserting() ? Table().RecordCount() : -1;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (index.isValid() && index.row() == PendingRow())
+            return role == Qt::DisplayRole || role == Qt::EditRole
+                       ? FromCp1251(Table().Text(Table().RowCount(), Word()))
+                       : QVariant();
+        if (role == Qt::EditRole)
+            role = Qt::DisplayRole;
+        return TResultListModel::data(index, role);
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return TResultListModel::flags(index) | Qt::ItemIsEditable;
+    }
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+        if (!index.isValid() || role != Qt::EditRole)
+            return false;
+        const std::string word = ToCp1251(value.toString());
+        TMemTable& table = Table();
+        if (index.row() == PendingRow()) {
+            // A new word left empty is not added.
+            if (word.empty())
+                return false;
+            table.SetText("word", word);
+            table.Post();
+        } else {
+            table.ReplaceText(table.RowOf(index.row()), "word", word);
+        }
+        Posted();
+        return true;
+    }
+    std::function<void()> Posted = [] {};
+
+private:
+    int Word() const { return Table().FieldIndex("word"); }
+};
+
+// The grid of the words, which can also commit or drop the edit in
+// progress from the page's buttons.
+class TIgnoredWordsGrid : public QTableView {
+public:
+    using QTableView::QTableView;
+    bool Editing() const { return state() == EditingState; }
+    void FinishEdit(bool commit) {
+        auto* editor = viewport()->findChild<QLineEdit*>();
+        if (!Editing() || editor == nullptr)
+            return;
+        if (commit)
+            commitData(editor);
+        closeEditor(editor, commit ? QAbstractItemDelegate::NoHint
+                                   : QAbstractItemDelegate::RevertModelCache);
+    }
+};
+
+TIgnoredWordsPage::TIgnoredWordsPage(TAnalysisState& state, QWidget* parent)
+    : QWidget(parent), state_(state),
+      table_("mteIgnoredWords", {{"id", TFieldType::AutoInc}, {"word", TFieldType::String, 255}}) {
+    auto* column = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Words list :"), this));
+    cbIgnoredWordsList_ = new QComboBox(this);
+    cbIgnoredWordsList_->setObjectName(QStringLiteral("cbIgnoredWordsList"));
+    cbIgnoredWordsList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cbIgnoredWordsList_->setMinimumContentsLength(10);
+    top->addWidget(cbIgnoredWordsList_, 1);
+    auto* select = new QPushButton(QStringLiteral("Select"), this);
+    select->setObjectName(QStringLiteral("btSelectList"));
+    top->addWidget(select);
+    column->addLayout(top);
+
+    lbWordListName_ = new QLabel(QStringLiteral("lexorin"), this);
+    lbWordListName_->setObjectName(QStringLiteral("lbWordListName"));
+    lbWordListName_->hide();
+
+    model_ = new TIgnoredWordsModel(table_, this);
+    model_->Posted = [this] { AfterPost(); };
+    grid_ = new TIgnoredWordsGrid(this);
+    grid_->setObjectName(QStringLiteral("dbgIgnoredWords"));
+    auto* header = new TSortHeader(*model_, grid_);
+    grid_->setHorizontalHeader(header);
+    grid_->setModel(model_);
+    header->setStretchLastSection(true);
+    grid_->verticalHeader()->hide();
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+    column->addWidget(grid_, 1);
+    connect(header, &TSortHeader::TitleClicked, this, [this](int section, bool ctrl) {
+        grid_->FinishEdit(false);
+        model_->TitleClick(section, ctrl);
+    });
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && table_.Active() && current.row() < table_.RecordCount())
+                    table_.MoveTo(current.row());
+            });
+    // An added word whose editor closes without a word is dropped.
+    connect(grid_->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
+        if (table_.Active() && table_.Inserting()) {
+            table_.Cancel();
+            model_->Reload();
+        }
+    });
+
+    auto* bottom = new QHBoxLayout;
+    const char* const names[] = {"Button3", "Button4", "Button5", "Button6"};
+    const char* const captions[] = {"&Add new", "&Delete", "&Cancel", "&Save"};
+    const char* const hints[] = {"Insert", "Delete", "Cancel", "Post"};
+    void (TIgnoredWordsPage::*const commands[])() = {
+        &TIgnoredWordsPage::Insert, &TIgnoredWordsPage::DeleteWord, &TIgnoredWordsPage::CancelEdit,
+        &TIgnoredWordsPage::PostEdit};
+    for (int k = 0; k < 4; ++k) {
+        buttons_[k] = new QPushButton(QString::fromLatin1(captions[k]), this);
+        buttons_[k]->setObjectName(QString::fromLatin1(names[k]));
+        buttons_[k]->setToolTip(QString::fromLatin1(hints[k]));
+        connect(buttons_[k], &QPushButton::clicked, this, commands[k]);
+        bottom->addWidget(buttons_[k]);
+    }
+    bottom->addStretch();
+    column->addLayout(bottom);
+    connect(select, &QPushButton::clicked, this, &TIgnoredWordsPage::LoadIgnoredWordsTable);
+}
+
+TIgnoredWordsPage::~TIgnoredWordsPage() = default;
+
+QString TIgnoredWordsPage::ListName() const {
+    return lbWordListName_->text();
+}
+
+QString TIgnoredWordsPage::ListPath() const {
+    return QDir(ProgramFolder(TProgramFile::IgnoredLists)).filePath(ListName() + ".tiw");
+}
+
+void TIgnoredWordsPage::Start(const QString& rememberedName) {
+    ProvideShippedList();
+    const QDir folder(ProgramFolder(TProgramFile::IgnoredLists));
+    cbIgnoredWordsList_->clear();
+    // The name up to the last ".": the file's name without ".tiw".
+    for (const QString& file : folder.entryList({QStringLiteral("*.tiw")},
+                                                QDir::Files | QDir::Hidden | QDir::CaseSensitive))
+        cbIgnoredWordsList_->addItem(file.chopped(4));
+    const int remembered = cbIgnoredWordsList_->findText(rememberedName, Qt::MatchFixedString);
+    cbIgnoredWordsList_->setCurrentIndex(remembered >= 0                    ? remembered
+                                         : cbIgnoredWordsList_->count() > 0 ? 0
+                                                                            : -1);
+    LoadIgnoredWordsTable();
+}
+
+void TIgnoredWordsPage::LoadIgnoredWordsTable() {
+    grid_->FinishEdit(false);
+    lbWordListName_->setText(cbIgnoredWordsList_->currentText());
+    state_.ignoredListPath = ListPath().toStdString();
+    const TWaitCursor wait;
+    table_.Close();
+    table_.Open();
+    model_->Reload();
+    if (ListName().isEmpty()) {
+        state_.ignoredWordSet.Clear();
+        return;
+    }
+    emit StatusText(QStringLiteral("Loading ignored words..."));
+    state_.busy = true;
+    grid_->setUpdatesEnabled(false);
+    const auto restore = qScopeGuard([this] {
+        state_.busy = false;
+        table_.Sort(model_->Markers().Keys().empty() ? "word asc" : model_->Markers().Keys());
+        table_.First();
+        model_->Reload();
+        if (table_.RecNo() >= 0)
+            grid_->setCurrentIndex(model_->index(0, 0));
+        grid_->setUpdatesEnabled(true);
+        emit StatusText(QString());
+    });
+    std::vector<std::string> lines;
+    if (!ReadListLines(state_.ignoredListPath, lines)) {
+        state_.ignoredWordSet.Clear();
+        return;
+    }
+    for (const std::string& line : lines) {
+        table_.Append();
+        table_.SetText("word", line);
+        table_.Post();
+    }
+    // One write for the whole list leaves the file as a write per word
+    // would: every line trimmed and lower-cased, in the file's order.
+    AfterPost();
+}
+
+void TIgnoredWordsPage::SaveIgnoredWordsList() {
+    std::vector<std::string> words;
+    words.reserve(static_cast<std::size_t>(table_.RecordCount()));
+    const int field = table_.FieldIndex("word");
+    for (int r = 0; r < table_.RecordCount(); ++r)
+        words.push_back(table_.Text(table_.RowOf(r), field));
+    if (!WriteListFile(state_.ignoredListPath, words))
+        throw std::runtime_error("Unable to write to " + ToCp1251(ListPath()));
+}
+
+void TIgnoredWordsPage::LoadIgnoredWordSet() {
+    lexorin::LoadIgnoredWordSet(state_.ignoredListPath, state_.ignoredWordSet);
+}
+
+void TIgnoredWordsPage::AfterPost() {
+    SaveIgnoredWordsList();
+    LoadIgnoredWordSet();
+}
+
+void TIgnoredWordsPage::AddWord(const std::string& word) {
+    if (!table_.Active())
+        LoadIgnoredWordsTable();
+    grid_->FinishEdit(false);
+    table_.Cancel();
+    table_.Append();
+    table_.SetText("word", word);
+    table_.Post();
+    model_->Reload();
+    AfterPost();
+}
+
+void TIgnoredWordsPage::Insert() {
+    if (!table_.Active() || table_.Inserting() || grid_->Editing())
+        return;
+    table_.Append();
+    model_->Reload();
+    const QModelIndex added = model_->index(model_->PendingRow(), 0);
+    grid_->setCurrentIndex(added);
+    grid_->edit(added);
+    if (!state_.busy && grid_->isVisible())
+        grid_->setFocus();
+}
+
+void TIgnoredWordsPage::DeleteWord() {
+    if (!table_.Active() || table_.RecordCount() == 0)
+        return;
+    grid_->FinishEdit(false);
+    if (table_.RecNo() < 0 || !UserDialogs().Confirm(this, QStringLiteral("Delete word ? ")))
+        return;
+    table_.Delete();
+    model_->Reload();
+    if (table_.RecNo() >= 0)
+        grid_->setCurrentIndex(model_->index(table_.RecNo(), 0));
+    AfterPost();
+}
+
+void TIgnoredWordsPage::CancelEdit() {
+    grid_->FinishEdit(false);
+    if (table_.Inserting()) {
+        table_.Cancel();
+        model_->Reload();
+    }
+}
+
+void TIgnoredWordsPage::PostEdit() {
+    grid_->FinishEdit(true);
+}
+
+void TIgnoredWordsPage::UpdateButtons() {
+    const bool open = table_.Active();
+    const bool editing = open && (table_.Inserting() || grid_->Editing());
+    buttons_[0]->setEnabled(open && !editing);
+    buttons_[1]->setEnabled(open && table_.RecordCount() > 0);
+    buttons_[2]->setEnabled(editing);
+    buttons_[3]->setEnabled(editing);
+}
+
+} // namespace lexorin

@@ -1,0 +1,155 @@
+// The window's state in the settings file: options, layout and start-up
+// choices, read at creation and written when the user asks, when the window
+// closes and when it is destroyed.
+#include "ExceptionDlg.h"
+#include "FormStorage.h"
+#include "IgnoredWordsPage.h"
+#include "MainWindow.h"
+#include "OptionKeys.h"
+#include "OptionsPage.h"
+#include "ProgramFiles.h"
+#include "ResultGrid.h"
+#include "UserDialogs.h"
+#include "WelcomePanel.h"
+
+#include <QCheckBox>
+#include <QSplitter>
+#include <QToolButton>
+#include <stdexcept>
+
+namespace lexorin {
+namespace {
+
+constexpr const char* kLayout = "Layout";
+constexpr const char* kStartup = "Startup";
+constexpr const char* kColumnSections[] = {"dbgResColumns", "dbgConcordanceTopColumns",
+                                           "dbgWordformsColumns"};
+// The left pane is never narrower than this.
+constexpr int kMinimumPaneWidth = 320;
+
+} // namespace
+
+void TfmLexorin::RestoreSettings() {
+    TIniFile file;
+    const bool read = file.Load(SettingsFilePath().toStdString());
+
+    if (TFormStorage options(file, kOptionsSection); options.Applies()) {
+        TAnalysisOptions values = optionsPage_->Options();
+        ReadStoredOptions(file, values);
+        optionsPage_->SetOptions(values);
+    }
+
+    if (TFormStorage layout(file, kLayout); layout.Applies()) {
+        layout.RestoreWindow(*this);
+        TAnalysisOptions values = optionsPage_->Options();
+        layout.ReadCheck("cbLayout_Checked", values.cbLayout);
+        optionsPage_->SetOptions(values);
+        QList<int> panes = spMain_->sizes();
+        layout.ReadInteger("pnSearch_Width", panes[0]);
+        panes[0] = std::max(panes[0], kMinimumPaneWidth);
+        spMain_->setSizes(panes);
+        layout.ReadText("odFile_InitialDir", openDialogDirectory_);
+        if (layout.Has("dbgConcordanceDetail_Height")) {
+            detailHeight_ = 0;
+            layout.ReadInteger("dbgConcordanceDetail_Height", detailHeight_);
+            detailPending_ = true;
+        }
+        bool wrap = actions_.tbWordWrap->isChecked();
+        layout.ReadCheck("tbWordWrap_Down", wrap);
+        actions_.tbWordWrap->setChecked(wrap);
+        // The column widths, as fsLayoutRestorePlacement sets them.
+        if (values.cbLayout)
+            for (TResultGrid* grid : {dbgRes_, dbgConcordanceTop_, dbgWordforms_})
+                RestoreColumns(file, *grid);
+    }
+
+    rememberedListName_ = QStringLiteral("lexorin");
+    if (TFormStorage startup(file, kStartup); startup.Applies()) {
+        bool dontShow = pnWelcome_->DontShowGuide()->isChecked();
+        startup.ReadCheck("cbDontShowGuide_Checked", dontShow);
+        pnWelcome_->DontShowGuide()->setChecked(dontShow);
+        startup.ReadText("lbWordListName_Caption", rememberedListName_);
+    }
+
+    if (!read)
+        UserDialogs().Warn(
+            this,
+            QStringLiteral("Unable to load saved options. Some options may fall back to default."));
+}
+
+void TfmLexorin::ChangeSettings(const std::function<void(TIniFile&)>& change) {
+    const std::string path = SettingsFilePath().toStdString();
+    const auto fail = [&path] { return std::runtime_error("Unable to write to " + path); };
+    TIniFile file;
+    // A file that cannot be read is not written over: what it holds stays.
+    if (!file.Load(path))
+        throw fail();
+    change(file);
+    if (!file.Save(path))
+        throw fail();
+}
+
+void TfmLexorin::SaveSection(const char* section) {
+    ChangeSettings([this, section](TIniFile& file) {
+        TFormStorage storage(file, section);
+        storage.WriteWindow(*this);
+        if (section == kOptionsSection) {
+            WriteStoredOptions(file, optionsPage_->Options());
+        } else if (section == kLayout) {
+            storage.WriteCheck("cbLayout_Checked", optionsPage_->Options().cbLayout);
+            storage.WriteInteger("pnSearch_Width", spMain_->sizes().value(0));
+            storage.WriteText("odFile_InitialDir", openDialogDirectory_);
+            storage.WriteInteger("dbgConcordanceDetail_Height",
+                                 detailHeight_ >= 0 ? detailHeight_
+                                                    : rxsConcordance_->sizes().value(1));
+            storage.WriteCheck("tbWordWrap_Down", actions_.tbWordWrap->isChecked());
+            // fsLayoutSavePlacement: the column layouts with the layout.
+            if (optionsPage_->Options().cbLayout)
+                for (const TResultGrid* grid : {dbgRes_, dbgConcordanceTop_, dbgWordforms_})
+                    WriteColumns(file, *grid);
+        } else {
+            storage.WriteCheck("cbDontShowGuide_Checked", pnWelcome_->DontShowGuide()->isChecked());
+            storage.WriteText("lbWordListName_Caption", ignoredWordsPage_->ListName());
+        }
+    });
+}
+
+void TfmLexorin::aSaveOptsExecute() {
+    if (UserDialogs().Confirm(this, QStringLiteral("Save current options ?")))
+        SaveSection(kOptionsSection);
+}
+
+void TfmLexorin::aRestoreDefaulfExecute() {
+    if (!UserDialogs().Confirm(this, QStringLiteral("Restore default options ?")))
+        return;
+    ChangeSettings([](TIniFile& file) { file.EraseSection(kOptionsSection); });
+    optionsPage_->RestoreDefaults();
+}
+
+void TfmLexorin::cbLayoutClick(bool checked) {
+    if (checked)
+        return;
+    ChangeSettings([](TIniFile& file) {
+        file.EraseSection(kLayout);
+        for (const char* section : kColumnSections)
+            file.EraseSection(section);
+    });
+}
+
+void TfmLexorin::SaveOnDestruction() {
+    // Errors here cannot leave through the destructor: they are reported,
+    // and the window goes on closing.
+    const auto save = [](const std::function<void()>& write) {
+        try {
+            write();
+        } catch (const std::exception& error) {
+            ReportException(error);
+        }
+    };
+    if (!startupSaved_)
+        save([this] { SaveSection(kStartup); });
+    if (optionsPage_->Options().cbLayout)
+        save([this] { SaveSection(kLayout); });
+}
+
+} // namespace lexorin

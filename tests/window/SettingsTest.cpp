@@ -1,0 +1,388 @@
+// The window's settings file and ignored-words lists, driven as a user
+// drives them: every option and the layout survive a restart, the reading
+// rules, the erasing commands, the lists on the Ignored words page and
+// "Add to ignored".
+#include "ExceptionDlg.h"
+#include "LexorinApplication.h"
+#include "MainWindow.h"
+#include "ProgramFiles.h"
+#include "ResultGrid.h"
+#include "ScriptedDialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+using namespace lexorin;
+using lexorin::test::TScriptedDialogs;
+
+namespace {
+
+class TSettingsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TScriptedDialogs> dialogs;
+    std::unique_ptr<TfmLexorin> window;
+    QTemporaryDir folder;
+
+    template <typename T> T* Child(const char* name) const {
+        T* child = window->findChild<T*>(QString::fromLatin1(name));
+        if (child == nullptr)
+            qFatal("no child %s", name);
+        return child;
+    }
+    void WriteFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray ReadFile(const QString& name) const {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    QByteArray Settings() const { return ReadFile(QFileInfo(SettingsFilePath()).fileName()); }
+    void Start() {
+        window = std::make_unique<TfmLexorin>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    // Closes the window as the user does, answering Yes, and destroys it.
+    void Close() {
+        dialogs->answers = {true};
+        QVERIFY(window->close());
+        window.reset();
+    }
+    QStringList GridWords() const {
+        auto* grid = Child<QTableView>("dbgIgnoredWords");
+        QStringList words;
+        for (int r = 0; r < grid->model()->rowCount(); ++r)
+            words << grid->model()->index(r, 0).data().toString();
+        return words;
+    }
+    void Press(const char* button) const {
+        window->UpdateActions();
+        auto* pressed = Child<QPushButton>(button);
+        QVERIFY2(pressed->isEnabled(), button);
+        pressed->click();
+    }
+
+private slots:
+    void init() {
+        SetProgramFolder(folder.path());
+        QDir dir(folder.path());
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+            dir.remove(name);
+        QDir(SettingsFilePath()).removeRecursively();
+        dialogs = std::make_unique<TScriptedDialogs>();
+    }
+    void cleanup() {
+        dialogs->answers = {true};
+        window.reset();
+        dialogs.reset();
+    }
+
+    void everyOptionAndTheLayoutSurviveARestart() {
+        Start();
+        QCOMPARE(Settings(), QByteArray("<missing>"));
+        for (const char* box : {"cbCaseSens", "cbIncludeSubstrings", "cbWordsUseIgnored",
+                                "cbAutoPhraseHeight", "cbConcordanceUseIgnored", "cbConcCapitalize",
+                                "cbPrefOnly", "cbShowTitles", "cbDupQuotes"})
+            Child<QCheckBox>(box)->toggle();
+        const std::pair<const char*, int> spins[] = {
+            {"rxseSize", 12},    {"rseWords", 3}, {"rseCases", 4},    {"rseConcMinFreq", 5},
+            {"rseConLength", 6}, {"rseChars", 7}, {"rseWordCases", 8}};
+        for (const auto& [spin, value] : spins)
+            Child<QSpinBox>(spin)->setValue(value);
+        Child<QRadioButton>("rbExactWords")->setChecked(true);
+        Child<QRadioButton>("rbExact")->setChecked(true);
+        Child<QLineEdit>("edBreakChars")->setText(";:");
+        Child<QLineEdit>("edSeparator")->setText(";");
+        Child<QLineEdit>("edQuote")->setText("'");
+        Child<QLineEdit>("edDecimalSeparator")->setText(",");
+        dialogs->answers = {true};
+        window->findChild<QAction*>("aSaveOpts")->trigger();
+        QCOMPARE(dialogs->asked.last(), QStringLiteral("confirm: Save current options ?"));
+
+        Child<QCheckBox>("cbLayout")->click();
+        Child<QCheckBox>("cbDontShowGuide")->setChecked(true);
+        Child<QSplitter>("spMain")->setSizes({400, 392});
+        Child<QToolButton>("tbWordWrap")->setChecked(true);
+        Child<TResultGrid>("dbgRes")->setColumnWidth(1, 123);
+        Child<QTabWidget>("pcOp")->setCurrentIndex(1);
+        auto* contexts = Child<QSplitter>("rxsConcordance");
+        QTRY_VERIFY(contexts->sizes().value(1) > 80);
+        contexts->setSizes({contexts->sizes().value(0) + 30, contexts->sizes().value(1) - 30});
+        emit contexts->splitterMoved(0, 1);
+        const int detail = contexts->sizes().value(1);
+        Close();
+
+        const QByteArray file = Settings();
+        QVERIFY(file.contains("\r\ndbgConcordanceDetail_Height=" + QByteArray::number(detail)));
+        for (const char* line :
+             {"[Options]\r\nFormVersion=0\r\nFlags=0\r\nShowCmd=1\r\n", "\r\nrseWords_Value=3\r\n",
+              "\r\nedSeparator_Text=;\r\n", "\r\ncbConcCapitalize_Checked=False\r\n",
+              "[Startup]\r\nFormVersion=0\r\n",
+              "\r\ncbDontShowGuide_Checked=True\r\nlbWordListName_Caption=\r\n",
+              "\r\ncbLayout_Checked=True\r\npnSearch_Width=400\r\n", "\r\ntbWordWrap_Down=True\r\n",
+              "\r\ndbgRes.cases=1,123,",
+              "\r\nVisible=1\r\n", "\r\nNormPos="})
+            QVERIFY2(file.contains(line), line);
+
+        Start();
+        for (const char* box :
+             {"cbCaseSens", "cbIncludeSubstrings", "cbShowTitles", "cbLayout", "cbDontShowGuide"})
+            QVERIFY2(Child<QCheckBox>(box)->isChecked(), box);
+        for (const char* box :
+             {"cbWordsUseIgnored", "cbAutoPhraseHeight", "cbConcordanceUseIgnored",
+              "cbConcCapitalize", "cbPrefOnly", "cbDupQuotes"})
+            QVERIFY2(!Child<QCheckBox>(box)->isChecked(), box);
+        for (const auto& [spin, value] : spins)
+            QCOMPARE(Child<QSpinBox>(spin)->value(), value);
+        QVERIFY(Child<QRadioButton>("rbExactWords")->isChecked());
+        QVERIFY(Child<QRadioButton>("rbExact")->isChecked());
+        QCOMPARE(Child<QLineEdit>("edBreakChars")->text(), QStringLiteral(";:"));
+        QCOMPARE(Child<QLineEdit>("edSeparator")->text(), QStringLiteral(";"));
+        QCOMPARE(Child<QLineEdit>("edQuote")->text(), QStringLiteral("'"));
+        QCOMPARE(Child<QLineEdit>("edDecimalSeparator")->text(), QStringLiteral(","));
+        QCOMPARE(Child<QSplitter>("spMain")->sizes().value(0), 400);
+        QVERIFY(Child<QToolButton>("tbWordWrap")->isChecked());
+        QCOMPARE(Child<TResultGrid>("dbgRes")->columnWidth(1), 123);
+        Child<QTabWidget>("pcOp")->setCurrentIndex(1);
+        QTRY_COMPARE(Child<QSplitter>("rxsConcordance")->sizes().value(1), detail);
+        QVERIFY2(!Child<QWidget>("pnWelcome")->isVisible(), "the guide stays away");
+    }
+
+    void readingRules() {
+        WriteFile(
+            QFileInfo(SettingsFilePath()).fileName(),
+            "\xEF\xBB\xBF[options]\r\nrseWords_Value=150\r\nrseCases_Value=1\r\n"
+            "RXSESIZE_VALUE=9.7\r\ncbCaseSens_Checked=yes\r\ncbPrefOnly_Checked=FALSE\r\n"
+            "edSeparator_Text=\r\n[Layout]\r\ncbLayout_Checked=True\r\npnSearch_Width=wide\r\n"
+            "[dbgResColumns]\r\ndbgRes.text=0,abc,0,1,0,7,0\r\n");
+        Start();
+        QCOMPARE(Child<QSpinBox>("rseWords")->value(), 99);
+        QCOMPARE(Child<QSpinBox>("rseCases")->value(), 2);
+        QCOMPARE(Child<QSpinBox>("rxseSize")->value(), 10);
+        QVERIFY(!Child<QCheckBox>("cbCaseSens")->isChecked());
+        QVERIFY(!Child<QCheckBox>("cbPrefOnly")->isChecked());
+        QCOMPARE(Child<QLineEdit>("edSeparator")->text(), QString());
+        QCOMPARE(Child<QSplitter>("spMain")->sizes().value(0), 320); // "never narrower"
+        QVERIFY(Child<TResultGrid>("dbgRes")->columnWidth(0) > 0);
+        QVERIFY(dialogs->asked.isEmpty());
+    }
+
+    void aSettingsFileThatCannotBeReadWarnsAndIsLeftAlone() {
+        QVERIFY(QDir(folder.path()).mkdir(QFileInfo(SettingsFilePath()).fileName()));
+        Start();
+        QCOMPARE(dialogs->asked.value(0),
+                 QStringLiteral(
+                     "warn: Unable to load saved options. Some options may fall back to default."));
+        bool raised = false;
+        try {
+            window->findChild<QAction*>("aSaveOpts")->trigger();
+        } catch (const std::runtime_error& error) {
+            raised = QString::fromLatin1(error.what()) ==
+                     QStringLiteral("Unable to write to ") + SettingsFilePath();
+        }
+        QVERIFY(raised);
+        QVERIFY(QFileInfo(SettingsFilePath()).isDir());
+        // Closing reports the failure and still closes.
+        bool reported = false;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* report = dynamic_cast<TExceptionDialog*>(top);
+                    report && report->isVisible()) {
+                    reported = true;
+                    report->accept();
+                }
+        });
+        Close();
+        Q_UNUSED(reported);
+    }
+
+    void restoreDefaultAndAutoSaveLayoutErase() {
+        WriteFile(QFileInfo(SettingsFilePath()).fileName(),
+                  "[Options]\r\nrseWords_Value=5\r\n[Foreign]\r\nkept=1\r\n[Layout]\r\n"
+                  "cbLayout_Checked=True\r\n[dbgWordformsColumns]\r\ndbgWordforms.text=0,50,0,1,0,"
+                  "7,0\r\n");
+        Start();
+        Child<QCheckBox>("cbConcExcludeNumbers")->setChecked(false);
+        QCOMPARE(Child<QSpinBox>("rseWords")->value(), 5);
+        dialogs->answers = {false};
+        window->findChild<QAction*>("aRestoreDefaulf")->trigger();
+        QCOMPARE(Child<QSpinBox>("rseWords")->value(), 5); // "No changes nothing"
+        dialogs->answers = {true};
+        window->findChild<QAction*>("aRestoreDefaulf")->trigger();
+        QCOMPARE(dialogs->asked.last(), QStringLiteral("confirm: Restore default options ?"));
+        QCOMPARE(Child<QSpinBox>("rseWords")->value(), 1);
+        QVERIFY(!Child<QCheckBox>("cbConcExcludeNumbers")->isChecked());
+        QVERIFY(Child<QCheckBox>("cbLayout")->isChecked());
+        QVERIFY(!Settings().contains("[Options]"));
+
+        Child<QCheckBox>("cbLayout")->click(); // off: the layout sections go at once
+        QCOMPARE(Settings(), QByteArray("[Foreign]\r\nkept=1\r\n"));
+        dialogs->answers = {false};
+        QVERIFY(!window->close());
+        QCOMPARE(Settings(),
+                 QByteArray("[Foreign]\r\nkept=1\r\n")); // "No to closing writes nothing"
+    }
+
+    void listsAreListedChosenLoadedAndRewritten() {
+        WriteFile("Basic.tiw", "  The \r\nAND\nof\r");
+        WriteFile("other.tiw", "x\r\n");
+        WriteFile(QFileInfo(SettingsFilePath()).fileName(),
+                  "[Startup]\r\nlbWordListName_Caption=BASIC\r\n");
+        Start();
+        auto* lists = Child<QComboBox>("cbIgnoredWordsList");
+        QCOMPARE(lists->count(), 2);
+        QCOMPARE(lists->currentText(), QStringLiteral("Basic"));
+        QCOMPARE(Child<QLabel>("lbWordListName")->text(), QStringLiteral("Basic"));
+        QCOMPARE(GridWords(), (QStringList{"  The ", "AND", "of"})); // "as read, sorted by word"
+        QCOMPARE(ReadFile("Basic.tiw"), QByteArray("the\r\nand\r\nof\r\n"));
+        QVERIFY(window->State().ignoredWordSet.Contains("THE"));
+
+        lists->setCurrentIndex(lists->findText("other"));
+        QCOMPARE(Child<QLabel>("lbWordListName")->text(), QStringLiteral("Basic")); // "not yet"
+        Child<QPushButton>("btSelectList")->click();
+        QCOMPARE(GridWords(), QStringList{"x"});
+        QVERIFY(!window->State().ignoredWordSet.Contains("the"));
+        Close();
+        QVERIFY(Settings().contains("\r\nlbWordListName_Caption=other\r\n"));
+    }
+
+    void wordsAreAddedEditedAndDeletedInTheGrid() {
+        WriteFile("lexorin.tiw", "beta\r\n");
+        Start();
+        Child<QTabWidget>("pcOpts")->setCurrentIndex(1);
+        Press("Button3"); // "&Add new"
+        window->UpdateActions();
+        QVERIFY(!Child<QPushButton>("Button3")->isEnabled());
+        QVERIFY(Child<QPushButton>("Button6")->isEnabled());
+        auto* grid = Child<QTableView>("dbgIgnoredWords");
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor != nullptr);
+        editor->setText(QStringLiteral(" Alpha "));
+        Press("Button6"); // "&Save"
+        QCOMPARE(ReadFile("lexorin.tiw"), QByteArray("beta\r\nalpha\r\n"));
+        QCOMPARE(GridWords(), (QStringList{"beta", " Alpha "})); // "shown as typed"
+        QVERIFY(window->State().ignoredWordSet.Contains("alpha"));
+
+        Press("Button3");
+        Press("Button5"); // "&Cancel" drops the new row
+        QCOMPARE(GridWords().size(), 2);
+
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        dialogs->answers = {false};
+        Press("Button4");
+        QCOMPARE(dialogs->asked.last(), QStringLiteral("confirm: Delete word ? "));
+        QCOMPARE(GridWords().size(), 2);
+        dialogs->answers = {true, true};
+        Press("Button4");
+        Press("Button4");
+        QCOMPARE(GridWords(), QStringList());
+        QCOMPARE(ReadFile("lexorin.tiw"), QByteArray());
+        window->UpdateActions();
+        QVERIFY(!Child<QPushButton>("Button4")->isEnabled());
+    }
+
+    void withoutListFilesWordsGoToDotTiw() {
+        Start();
+        QCOMPARE(Child<QComboBox>("cbIgnoredWordsList")->count(), 0);
+        QCOMPARE(Child<QLabel>("lbWordListName")->text(), QString());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        Child<QTabWidget>("pcOpts")->setCurrentIndex(1);
+        Press("Button3");
+        Child<QTableView>("dbgIgnoredWords")->viewport()->findChild<QLineEdit*>()->setText("Word");
+        Press("Button6");
+        QCOMPARE(ReadFile(".tiw"), QByteArray("word\r\n"));
+    }
+
+    void badListFilesLoadWithoutHarm() {
+        const QByteArray lines[] = {
+            QByteArray("a\0b\r\n\0\r\nc", 8),
+            QByteArray("\xEF\xBB\xBF"
+                       "First\r\nsecond"),
+            QByteArray(100000, 'w'),
+            QByteArray(1000, '\n') + "last",
+        };
+        for (const QByteArray& bytes : lines) {
+            WriteFile("lexorin.tiw", bytes);
+            Start();
+            QVERIFY(Child<QTableView>("dbgIgnoredWords")->model()->rowCount() > 0);
+            QVERIFY(!window->State().busy);
+            window.reset();
+        }
+        QCOMPARE(ReadFile("lexorin.tiw").left(3), QByteArray("\r\n\r"));
+        WriteFile("lexorin.tiw", "\xEF\xBB\xBF"
+                                 "First\r\n");
+        Start();
+        QVERIFY2(window->State().ignoredWordSet.Contains("first"), "the mark is no part of it");
+        // The list disappears while the program runs: the next load is empty.
+        QFile::remove(folder.filePath("lexorin.tiw"));
+        Child<QPushButton>("btSelectList")->click();
+        QCOMPARE(GridWords(), QStringList());
+    }
+
+    void aConcordanceWordMovesIntoTheList() {
+        WriteFile("lexorin.tiw", "");
+        Start();
+        Child<QCheckBox>("cbConcExcludeNumbers")->setChecked(true);
+        const QString text = folder.filePath("tale.txt");
+        WriteFile("tale.txt", "Keeper lamp keeper night");
+        window->LoadTextFile(text);
+        Child<QTabWidget>("pcOp")->setCurrentIndex(
+            TfmLexorin::TabIndexOf(TAnalysisPage::Concordance));
+        window->UpdateActions();
+        window->findChild<QAction*>("aSearch")->trigger();
+        TMemTable& words = window->State().mteConcordance;
+        const int before = words.RecordCount();
+        int keeper = -1;
+        for (int r = 0; r < before; ++r)
+            if (words.Text(words.RowOf(r), words.FieldIndex("word")) == "Keeper")
+                keeper = r;
+        QVERIFY(keeper >= 0);
+        words.MoveTo(keeper);
+        dialogs->answers = {true};
+        window->findChild<QAction*>("aAddToIgnored")->trigger();
+        QCOMPARE(dialogs->asked.last(),
+                 QStringLiteral("confirm: Include \"Keeper\" into the list of ignored words "
+                                "\"lexorin\"\r\nand exclude this word from the concordance ? "));
+        QCOMPARE(words.RecordCount(), before - 1);
+        QCOMPARE(Child<QLabel>("sbMainPanel0")->text(),
+                 QStringLiteral("Total results:%1").arg(before - 1));
+        QCOMPARE(ReadFile("lexorin.tiw"), QByteArray("keeper\r\n"));
+        QVERIFY(window->State().ignoredWordSet.Contains("KEEPER"));
+    }
+
+private:
+    TAnalysisState& State() const { return window->State(); }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TLexorinApplication application(argc, argv);
+    TSettingsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "SettingsTest.moc"

@@ -5,6 +5,7 @@
 #include "ExceptionDlg.h"
 #include "LexorinApplication.h"
 #include "MainWindow.h"
+#include "NamedChild.h"
 #include "ProgramFiles.h"
 #include "ResultGrid.h"
 #include "ScriptedDialogs.h"
@@ -43,10 +44,7 @@ private:
     QTemporaryDir folder;
 
     template <typename T> T* Child(const char* name) const {
-        T* child = window->findChild<T*>(QString::fromLatin1(name));
-        if (child == nullptr)
-            qFatal("no child %s", name);
-        return child;
+        return test::NamedChild<T>(window.get(), name);
     }
     void WriteFile(const QString& name, const QByteArray& bytes) const {
         QFile file(folder.filePath(name));

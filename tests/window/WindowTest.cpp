@@ -4,6 +4,7 @@
 #include "ExceptionDlg.h"
 #include "LexorinApplication.h"
 #include "MainWindow.h"
+#include "NamedChild.h"
 #include "ProgramFiles.h"
 #include "ResultGrid.h"
 #include "ResultTabs.h"
@@ -56,10 +57,7 @@ private:
     QTemporaryDir folder;
 
     template <typename T> T* Child(const char* name) const {
-        T* child = window->findChild<T*>(QString::fromLatin1(name));
-        if (child == nullptr)
-            qFatal("no child %s", name);
-        return child;
+        return test::NamedChild<T>(window.get(), name);
     }
     QAction* Action(const char* name) const { return Child<QAction>(name); }
     QString Panel(int k) const {

@@ -312,6 +312,25 @@ private slots:
         QCOMPARE(ReadFile(".tiw"), QByteArray("word\r\n"));
     }
 
+    void aListThatCannotBeWrittenKeepsTheEditAndSaysWhere() {
+        // No list files: words go to ".tiw", which here is a folder.
+        QVERIFY(QDir(folder.path()).mkdir(".tiw"));
+        Start();
+        Child<QTabWidget>("pcOpts")->setCurrentIndex(1);
+        Press("Button3");
+        Child<QTableView>("dbgIgnoredWords")->viewport()->findChild<QLineEdit*>()->setText("kept");
+        QString error;
+        try {
+            Press("Button6");
+        } catch (const std::runtime_error& raised) {
+            error = QString::fromLatin1(raised.what());
+        }
+        QCOMPARE(error, QStringLiteral("Unable to write to ") + folder.filePath(".tiw"));
+        QCOMPARE(GridWords(), QStringList{"kept"});
+        QVERIFY(QFileInfo(folder.filePath(".tiw")).isDir());
+        QDir(folder.filePath(".tiw")).removeRecursively();
+    }
+
     void badListFilesLoadWithoutHarm() {
         const QByteArray lines[] = {
             QByteArray("a\0b\r\n\0\r\nc", 8),

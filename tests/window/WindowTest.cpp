@@ -536,6 +536,14 @@ private slots:
         QVERIFY(!window->FileLoaded());
         window->UpdateActions();
         QVERIFY(!Action("aReload")->isEnabled());
+        // A spin box is a text control too.
+        QGuiApplication::clipboard()->setText(QStringLiteral("From a spin box"));
+        auto* spin = Child<QSpinBox>("rseWords");
+        spin->setFocus();
+        window->UpdateActions();
+        QVERIFY(Action("aPasteText")->isEnabled());
+        QTest::keyClick(spin, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("From a spin box"));
     }
 
     void ctrlXInAnEditBoxAsksToClose() {

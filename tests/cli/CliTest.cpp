@@ -55,6 +55,11 @@ TEST(Cli, SettingsFileIsReadFirst) {
         << "up to 10, the shortest form that reads back the same";
     EXPECT_EQ(Cli({"phrases", "--settings", ini, "--option", "rseCases_Value=4", text}).out, "");
     EXPECT_EQ(Cli({"phrases", "--settings", ::testing::TempDir() + "none.ini", text}).status, 1);
+    // Saved by an editor in UTF-8 with a byte-order mark before the section.
+    const std::string marked =
+        WriteTempFile("bom.ini", "\xEF\xBB\xBF[Options]\r\nrseCases_Value=3\r\n");
+    EXPECT_EQ(Cli({"phrases", "--settings", marked, text}).out,
+              "\"x y\",3,2,4.08248290463863\r\n");
 }
 
 TEST(Cli, WordformsAndConcordanceLayouts) {
@@ -121,7 +126,8 @@ TEST(Cli, EmptyResultsAndBadInput) {
 
 TEST(Cli, IgnoredWordsAndOutputFile) {
     const std::string text = WriteTempFile("i.txt", "the cat. the cat. the");
-    const std::string list = WriteTempFile("i.tiw", "THE\r\n");
+    // In UTF-8 with a mark, and blanks around the word as an editor leaves them.
+    const std::string list = WriteTempFile("i.tiw", "\xEF\xBB\xBF THE \r\n");
     const std::string output = ::testing::TempDir() + "out.csv";
     EXPECT_EQ(Cli({"concordance", "--ignored", list, "--output", output, text}).status, 0);
     EXPECT_EQ(test::ReadFileBytes(output), "\"Cat\",2\r\n");

@@ -31,7 +31,8 @@ public:
         : TResultListModel(table,
                            {{"word", QStringLiteral("word"), 200, 0, true, TNumberFormat::General,
                              QStringLiteral("Click to sort")}},
-                           TSortMarkers({{"word"}}), parent) {}
+                           // Loading sorts the list by its words.
+                           TSortMarkers({{"word", TSortMarker::Ascending, 1}}), parent) {}
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return TResultListModel::rowCount(parent) + (PendingRow() >= 0 ? 1 : 0);
@@ -121,6 +122,7 @@ TIgnoredWordsPage::TIgnoredWordsPage(TAnalysisState& state, QWidget* parent)
     grid_->setModel(model_);
     header->setStretchLastSection(true);
     grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -204,7 +206,9 @@ void TIgnoredWordsPage::LoadIgnoredWordsTable() {
     grid_->setUpdatesEnabled(false);
     const auto restore = qScopeGuard([this] {
         state_.busy = false;
-        table_.Sort(model_->Markers().Keys().empty() ? "word asc" : model_->Markers().Keys());
+        // By word, in the direction the title shows.
+        const std::string keys = model_->Markers().Keys();
+        table_.Sort(keys.empty() ? "word asc" : keys);
         table_.First();
         model_->Reload();
         if (table_.RecNo() >= 0)

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -22,7 +23,8 @@ namespace {
 using TOptions = TAnalysisOptions;
 
 struct TPageBuilder {
-    TOptionsPage* page;
+    TOptionsPage* owner;
+    QWidget* page;
     std::vector<std::function<void(TOptions&)>>& readers;
     std::vector<std::function<void(const TOptions&)>>& writers;
     QFormLayout* form = nullptr;
@@ -50,7 +52,7 @@ struct TPageBuilder {
         auto* row = new QHBoxLayout;
         row->addWidget(Check(name, QStringLiteral("Exclude"), member));
         auto* link = new QLabel(QStringLiteral("<a href=\"#\">ignored words</a>"), page);
-        QObject::connect(link, &QLabel::linkActivated, page,
+        QObject::connect(link, &QLabel::linkActivated, owner,
                          &TOptionsPage::IgnoredWordsLinkActivated);
         row->addWidget(link);
         row->addStretch();
@@ -107,21 +109,23 @@ struct TPageBuilder {
 
 TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidget* parent)
     : QWidget(parent) {
-    auto* page = new QVBoxLayout(this);
-    auto* columns = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(right);
-    page->addLayout(columns);
+    // The groups in one column, scrolled when the pane is lower than they
+    // are, so that no field is ever squeezed.
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    TPageBuilder b{this, readers_, writers_};
-    b.Group(QStringLiteral("General"), left);
+    TPageBuilder b{this, content, readers_, writers_};
+    b.Group(QStringLiteral("General"), column);
     b.AddCheck("cbCaseSens", QStringLiteral("Case sensitive"), &TOptions::cbCaseSens);
     b.AddSpin("rxseSize", QStringLiteral("Font size"), &TOptions::rxseSize, 8, 18, 2);
     b.AddCheck("cbLayout", QStringLiteral("Auto-save layout"), &TOptions::cbLayout);
 
-    b.Group(QStringLiteral("Phrase frequency"), left);
+    b.Group(QStringLiteral("Phrase frequency"), column);
     b.AddSpin("rseWords", QStringLiteral("Words in phrase"), &TOptions::rseWords, 1, 99);
     b.AddRadioPair("rbMinWords", &TOptions::rbMinWords, "rbExactWords", &TOptions::rbExactWords);
     b.AddText("edBreakChars", QStringLiteral("Phrase stop chars"), &TOptions::edBreakChars);
@@ -132,7 +136,7 @@ TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidg
     b.AddCheck("cbAutoPhraseHeight", QStringLiteral("Adjust row height"),
                &TOptions::cbAutoPhraseHeight);
 
-    b.Group(QStringLiteral("Concordance"), left);
+    b.Group(QStringLiteral("Concordance"), column);
     b.AddSpin("rseConcMinFreq", QStringLiteral("Min.frequency"), &TOptions::rseConcMinFreq, 1, 99);
     b.AddExclude("cbConcordanceUseIgnored", &TOptions::cbConcordanceUseIgnored);
     b.AddSpin("rseConLength", QStringLiteral("Context length(left/right)"), &TOptions::rseConLength,
@@ -144,20 +148,20 @@ TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidg
     b.AddCheck("cbConcCapitalize", QStringLiteral("Capitalize words in CSV"),
                &TOptions::cbConcCapitalize);
 
-    b.Group(QStringLiteral("Wordforms"), right);
+    b.Group(QStringLiteral("Wordforms"), column);
     b.AddSpin("rseChars", QStringLiteral("Length (characters)"), &TOptions::rseChars, 1, 99);
     b.AddRadioPair("rbMin", &TOptions::rbMin, "rbExact", &TOptions::rbExact);
     b.AddSpin("rseWordCases", QStringLiteral("Min.frequency"), &TOptions::rseWordCases, 2, 99);
     b.AddCheck("cbPrefOnly", QStringLiteral("Prefixes only"), &TOptions::cbPrefOnly);
 
-    b.Group(QStringLiteral("CSV export"), right);
+    b.Group(QStringLiteral("CSV export"), column);
     b.AddText("edSeparator", QStringLiteral("Field separator"), &TOptions::edSeparator, 1);
     b.AddText("edQuote", QStringLiteral("Quote character"), &TOptions::edQuote, 1);
     b.AddText("edDecimalSeparator", QStringLiteral("Decimal separator"),
               &TOptions::edDecimalSeparator, 1);
     b.AddCheck("cbShowTitles", QStringLiteral("Export column titles"), &TOptions::cbShowTitles);
     b.AddCheck("cbDupQuotes", QStringLiteral("Duplicate quotes in text"), &TOptions::cbDupQuotes);
-    right->addStretch();
+    column->addStretch();
 
     auto* buttons = new QHBoxLayout;
     for (auto [action, caption] :
@@ -168,8 +172,10 @@ TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidg
         buttons->addWidget(button);
     }
     buttons->addStretch();
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(scroll, 1);
     page->addLayout(buttons);
-    page->addStretch();
     SetOptions(TAnalysisOptions{});
 }
 

@@ -40,6 +40,7 @@ void TfmLexorin::ConnectCommands() {
     connect(a.aHelp, &QAction::triggered, this, &TfmLexorin::aHelpExecute);
     connect(a.aAbout, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     connect(a.EditCopy, &QAction::triggered, this, &TfmLexorin::EditCopyExecute);
+    connect(a.aExport, &QAction::triggered, this, &TfmLexorin::aExportExecute);
     connect(a.aRestoreDefaulf, &QAction::triggered, optionsPage_, &TOptionsPage::RestoreDefaults);
     connect(a.aClearSelection, &QAction::triggered, this, [this] { HighlightOccurrences(false); });
     connect(a.aNextOcc, &QAction::triggered, this, [this] { MoveToOccurrence(true); });

@@ -1,0 +1,58 @@
+// Times the export of each result list of a text, with default options, as
+// comma-separated values and as a workbook, with the rows, the size of the
+// file and the peak memory of each.
+//
+//   export_bench [FILE [FOLDER]]   (default: ../shared/corpora/kjv.txt, /tmp)
+#include "BenchSupport.h"
+#include "Calculation.h"
+#include "ExportFile.h"
+#include "FeWordWdList.h"
+#include "TextLoading.h"
+#include "WholeFile.h"
+
+#include <cstdio>
+#include <filesystem>
+
+using namespace lexorin;
+
+int main(int argc, char** argv) {
+    const std::string path = argc > 1 ? argv[1] : LEXORIN_DEFAULT_CORPUS;
+    const std::filesystem::path folder = argc > 2 ? argv[2] : "/tmp";
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        std::fprintf(stderr, "Cannot open file \"%s\"\n", path.c_str());
+        return 1;
+    }
+    StoreWordPositions = true;
+    TAnalysisState state;
+    state.viewText = LoadText(bytes).text;
+    bytes.clear();
+    TQuietHost host;
+    TCalculation calculation(state, host);
+    std::printf("%s: %zu characters\n", path.c_str(), state.viewText.size());
+    const struct {
+        const char* name;
+        TAnalysisPage page;
+        TConcordanceLayout layout;
+    } lists[] = {{"phrases", TAnalysisPage::Phrases, TConcordanceLayout::Basic},
+                 {"wordforms", TAnalysisPage::Wordforms, TConcordanceLayout::Basic},
+                 {"concordance", TAnalysisPage::Concordance, TConcordanceLayout::Basic},
+                 {"contexts", TAnalysisPage::Concordance, TConcordanceLayout::Professional}};
+    for (const auto& list : lists) {
+        calculation.Calculate(list.page);
+        for (const char* extension : {".csv", ".xlsx"}) {
+            const std::filesystem::path file =
+                folder / (std::string("lexorin-export-") + list.name + extension);
+            bench::ResetPeak();
+            const auto start = bench::Now();
+            const int rows =
+                WriteExportFile(state, list.page, list.layout, state.options, file.string());
+            const double seconds = bench::SecondsSince(start);
+            std::printf("  %-12s %-5s %7.3f s  peak %7.1f MiB  %7d rows  %7.1f MiB\n", list.name,
+                        extension + 1, seconds, bench::PeakMiB(), rows,
+                        static_cast<double>(std::filesystem::file_size(file)) / (1 << 20));
+            std::filesystem::remove(file);
+        }
+    }
+    return 0;
+}

@@ -6,9 +6,6 @@
 #include "BenchSupport.h"
 #include "Calculation.h"
 #include "ExportFile.h"
-#include "FeWordWdList.h"
-#include "TextLoading.h"
-#include "WholeFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -18,18 +15,11 @@ using namespace lexorin;
 int main(int argc, char** argv) {
     const std::string path = argc > 1 ? argv[1] : LEXORIN_DEFAULT_CORPUS;
     const std::filesystem::path folder = argc > 2 ? argv[2] : "/tmp";
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        std::fprintf(stderr, "Cannot open file \"%s\"\n", path.c_str());
-        return 1;
-    }
-    StoreWordPositions = true;
     TAnalysisState state;
-    state.viewText = LoadText(bytes).text;
-    bytes.clear();
+    if (!bench::LoadState(path, state))
+        return 1;
     TQuietHost host;
     TCalculation calculation(state, host);
-    std::printf("%s: %zu characters\n", path.c_str(), state.viewText.size());
     const struct {
         const char* name;
         TAnalysisPage page;

@@ -96,6 +96,17 @@ private:
         });
         poll->start(20);
     }
+    // Once the error report shows, takes its message and closes it.
+    void WhenReported(QString* shown) {
+        WhenShown([shown](QWidget* top) {
+            auto* report = dynamic_cast<TExceptionDialog*>(top);
+            if (report == nullptr)
+                return false;
+            *shown = report->Message();
+            report->accept();
+            return true;
+        });
+    }
     QString LoadTale() {
         const QString path = WriteFile(QStringLiteral("tale.txt"), kTale);
         window->LoadTextFile(path);
@@ -990,14 +1001,7 @@ private slots:
         QDir(folder.path()).mkdir(QStringLiteral("taken.csv"));
         const QString inside = WriteFile(QStringLiteral("taken.csv/kept.txt"), "kept");
         QString shown;
-        WhenShown([&](QWidget* top) {
-            auto* report = dynamic_cast<TExceptionDialog*>(top);
-            if (report == nullptr)
-                return false;
-            shown = report->Message();
-            report->accept();
-            return true;
-        });
+        WhenReported(&shown);
         dialogs->saveFiles = {taken};
         window->UpdateActions();
         QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
@@ -1014,14 +1018,7 @@ private slots:
                             "_Err.log";
         QFile::remove(log);
         QString shown;
-        WhenShown([&](QWidget* top) {
-            auto* report = dynamic_cast<TExceptionDialog*>(top);
-            if (report == nullptr)
-                return false;
-            shown = report->Message();
-            report->accept();
-            return true;
-        });
+        WhenReported(&shown);
         // Reload of a file that has gone: the error leaves the command.
         const QString path = WriteFile(QStringLiteral("vanishing.txt"), "here");
         window->LoadTextFile(path);

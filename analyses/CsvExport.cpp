@@ -48,8 +48,14 @@ std::string TCsvFormat::Field(const TExportCell& cell) const {
         return Text(cell.text);
     case TExportCell::TKind::Integer:
         return std::to_string(static_cast<long long>(cell.number));
-    default:
-        return Number(cell.number);
+    default: {
+        // A decimal separator that is also the field separator would split
+        // the number in two: such a number is enclosed like a text.
+        std::string number = Number(cell.number);
+        if (!quote.empty() && number.find(separator) != std::string::npos)
+            number = quote + number + quote;
+        return number;
+    }
     }
 }
 

@@ -53,6 +53,11 @@ TEST(CsvExport, EveryPageLayoutAndOption) {
          "'phrase';'frequency';'words';'dispersion'\r\n"
          "'She said \"no\" twice';2;4;10,5\r\n"
          "'said';3;1;19,6\r\n"},
+        {"phrases, a decimal comma between commas: the number in quotes",
+         P::Phrases,
+         L::Basic,
+         {{"edDecimalSeparator_Text", ","}},
+         "\"She said \"\"no\"\" twice\",2,4,\"10,5\"\r\n\"said\",3,1,\"19,6\"\r\n"},
         {"phrases, quotes not doubled",
          P::Phrases,
          L::Basic,

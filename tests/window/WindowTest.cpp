@@ -978,6 +978,9 @@ private slots:
         QVERIFY(written.startsWith("\xEF\xBB\xBF\"position\";\"before\";\"word\";\"after\"\r\n"
                                    "106;\"lit the lamp \";\"Again\";\"\"\r\n"));
         QCOMPARE(Panel(0), "Exported 22 rows to " + csv);
+        // The contexts list shows the current word's contexts again.
+        QCOMPARE(window->State().mteConcordanceDetail.RecordCount(), 1);
+        QCOMPARE(Child<TResultGrid>("dbgConcordanceDetail")->model()->rowCount(), 1);
         const QString cli = folder.filePath(QStringLiteral("cli.csv"));
         std::ostringstream out, err;
         QCOMPARE(RunCli({"concordance", "--layout", "professional", "--option",

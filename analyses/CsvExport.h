@@ -1,7 +1,7 @@
 // Result lists as comma-separated values.
 #pragma once
 
-#include "AnalysisState.h"
+#include "ExportRows.h"
 
 #include <ostream>
 #include <string>
@@ -25,19 +25,19 @@ struct TCsvFormat {
     std::string Text(std::string_view text) const;
     // The shortest form that reads back as the same double.
     std::string Number(double value) const;
+    std::string Field(const TExportCell& cell) const;
     std::string Line(const std::vector<std::string>& fields) const;
 };
 
-// The word with its first letter in upper case and the rest in lower case.
-std::string Capitalized(std::string_view word);
+// What a file of comma-separated values starts with, so that spreadsheets
+// read it as UTF-8.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-enum class TConcordanceLayout { Basic, Professional };
-
-// Writes the list of the page in its current order, one line per row
-// (CR LF), with a title line first when the format asks for one. The
-// professional concordance layout has one line per occurrence of every
-// listed word, each word's occurrences by position.
-void ExportCsv(TAnalysisState& state, TAnalysisPage page, TConcordanceLayout layout,
-               const TCsvFormat& format, std::ostream& out);
+// Writes the exported rows of the page in UTF-8, one line per row (CR LF),
+// with a title line first when the format asks for one; numbers are not
+// enclosed in quotes unless they hold the field separator. Returns the number of rows, the title line not
+// counted.
+int ExportCsv(TAnalysisState& state, TAnalysisPage page, TConcordanceLayout layout,
+              const TCsvFormat& format, std::ostream& out);
 
 } // namespace lexorin

@@ -1,7 +1,13 @@
 // Timing and peak memory for the benchmark programs.
 #pragma once
 
+#include "AnalysisState.h"
+#include "FeWordWdList.h"
+#include "TextLoading.h"
+#include "WholeFile.h"
+
 #include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <string>
 
@@ -23,6 +29,21 @@ inline double PeakMiB() {
         if (line.rfind("VmHWM:", 0) == 0)
             return std::stod(line.substr(6)) / 1024.0;
     return 0;
+}
+
+// Loads the text of a file into the state as the program loads it, with
+// word positions recorded, and says how long it is; false, and a message on
+// standard error, when the file cannot be read.
+inline bool LoadState(const std::string& path, TAnalysisState& state) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        std::fprintf(stderr, "Cannot open file \"%s\"\n", path.c_str());
+        return false;
+    }
+    StoreWordPositions = true;
+    state.viewText = LoadText(bytes).text;
+    std::printf("%s: %zu characters\n", path.c_str(), state.viewText.size());
+    return true;
 }
 
 inline void ResetPeak() {

@@ -4,9 +4,6 @@
 //   analyses_bench [FILE]     (default: ../shared/corpora/kjv.txt)
 #include "BenchSupport.h"
 #include "Calculation.h"
-#include "FeWordWdList.h"
-#include "TextLoading.h"
-#include "WholeFile.h"
 
 #include <cstdio>
 
@@ -14,18 +11,11 @@ using namespace lexorin;
 
 int main(int argc, char** argv) {
     const std::string path = argc > 1 ? argv[1] : LEXORIN_DEFAULT_CORPUS;
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        std::fprintf(stderr, "Cannot open file \"%s\"\n", path.c_str());
-        return 1;
-    }
-    StoreWordPositions = true;
     TAnalysisState state;
-    state.viewText = LoadText(bytes).text;
-    bytes.clear();
+    if (!bench::LoadState(path, state))
+        return 1;
     TQuietHost host;
     TCalculation calculation(state, host);
-    std::printf("%s: %zu characters\n", path.c_str(), state.viewText.size());
     const struct {
         const char* name;
         TAnalysisPage page;

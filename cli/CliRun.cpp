@@ -3,9 +3,11 @@
 #include "Calculation.h"
 #include "Cp1251.h"
 #include "CsvExport.h"
+#include "ExportFile.h"
 #include "FeWordWdList.h"
 #include "IniFile.h"
 #include "OptionKeys.h"
+#include "ReplaceFile.h"
 #include "ResultTables.h"
 #include "TextLoading.h"
 #include "WholeFile.h"
@@ -14,7 +16,7 @@
 #include <map>
 #include <new>
 #include <optional>
-#include <sstream>
+#include <stdexcept>
 
 namespace lexorin {
 namespace {
@@ -29,7 +31,9 @@ const char* const kUsage =
     "  --layout basic|professional\n"
     "                       the concordance layout (basic: words and frequencies;\n"
     "                       professional: every occurrence with its context)\n"
-    "  --output FILE        writes the result there instead of to standard output\n";
+    "  --output FILE        writes the result there instead of to standard output;\n"
+    "                       a list goes to FILE.xlsx as an Excel workbook, to any\n"
+    "                       other name as CSV in UTF-8 with a byte-order mark\n";
 
 struct TUsageError {
     std::string message;
@@ -95,11 +99,17 @@ TCommand Parse(const std::vector<std::string>& args) {
     }
     if (!haveFile)
         throw TUsageError{"no file given"};
+    if (command.page == TAnalysisPage::Summary && command.output && IsWorkbookName(*command.output))
+        throw TUsageError{"the summary is written as text, not as a workbook"};
     return command;
 }
 
 struct TCannotOpen {
     std::string path;
+};
+
+struct TCannotWrite {
+    std::string path, reason;
 };
 
 std::string ReadFile(const std::string& path) {
@@ -188,24 +198,28 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
     TCalculation calculation(state, host);
     calculation.Calculate(command.page);
 
-    std::ostringstream result;
-    if (command.page == TAnalysisPage::Summary)
-        WriteSummary(state, result);
-    else {
-        std::ostringstream csv;
-        ExportCsv(state, command.page, command.layout, TCsvFormat::From(state.options), csv);
-        result << Cp1251ToUtf8(csv.str());
-    }
     if (!command.output) {
-        out << result.str() << std::flush;
+        if (command.page == TAnalysisPage::Summary)
+            WriteSummary(state, out);
+        else
+            ExportCsv(state, command.page, command.layout, TCsvFormat::From(state.options), out);
+        out << std::flush;
         return 0;
     }
-    std::ofstream file(*command.output, std::ios::binary);
-    file << result.str();
-    file.close();
-    if (!file) {
-        err << "Cannot write file \"" << *command.output << "\"\n";
-        return 1;
+    try {
+        if (command.page != TAnalysisPage::Summary) {
+            WriteExportFile(state, command.page, command.layout, state.options, *command.output);
+            return 0;
+        }
+        ReplaceFile(*command.output, [&](const std::string& temporary) {
+            std::ofstream file(temporary, std::ios::binary);
+            WriteSummary(state, file);
+            file.close();
+            if (!file)
+                throw std::runtime_error("write error");
+        });
+    } catch (const std::runtime_error& error) {
+        throw TCannotWrite{*command.output, error.what()};
     }
     return 0;
 }
@@ -221,6 +235,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 2;
     } catch (const TCannotOpen& e) {
         err << "Cannot open file \"" << e.path << "\"\n";
+        return 1;
+    } catch (const TCannotWrite& e) {
+        err << "Cannot write file \"" << e.path << "\": " << e.reason << "\n";
         return 1;
     } catch (const std::bad_alloc&) {
         err << "Out of memory: the text is too large for the memory of this machine\n";

@@ -1,10 +1,13 @@
 #include "WholeFile.h"
 
-#include <atomic>
+#include "ReplaceFile.h"
+
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,23 +57,21 @@ bool WriteAll(int fd, std::string_view bytes) {
 } // namespace
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes) {
-    static std::atomic<unsigned> serial{0};
-    const std::string temporary =
-        path + ".tmp" + std::to_string(::getpid()) + "." + std::to_string(serial++);
-    // Created with the usual mode, which the process's umask narrows.
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
+    try {
+        ReplaceFile(path, [bytes](const std::string& temporary) {
+            const int fd = ::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+            if (fd < 0)
+                throw std::runtime_error(std::strerror(errno));
+            // On disk before it takes the old file's place.
+            const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+            const int error = errno;
+            if (::close(fd) != 0 || !written)
+                throw std::runtime_error(std::strerror(error));
+        });
+        return true;
+    } catch (const std::runtime_error&) {
         return false;
-    struct stat old {};
-    bool done = true;
-    if (::stat(path.c_str(), &old) == 0)
-        done = S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) == 0;
-    done = done && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    done = ::close(fd) == 0 && done;
-    done = done && ::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!done)
-        ::unlink(temporary.c_str());
-    return done;
+    }
 }
 
 } // namespace lexorin

@@ -106,6 +106,7 @@ private:
     void aFindExecute();
     void aHelpExecute();
     void EditCopyExecute();
+    void aExportExecute();
     void ShowPage(TAnalysisPage page);
     void pcOpChange();
 
@@ -196,6 +197,7 @@ private:
     bool fileLoaded_ = false;
     QString sourceName_;
     QString openDialogDirectory_;
+    QString exportDialogDirectory_;
     bool highlightActive_ = false;
     std::vector<TOccurrence> occurrenceList_;
     int occurrenceIndex_ = 0;

@@ -56,6 +56,7 @@ void TfmLexorin::ConnectCommands() {
             [this] { pcOpts_->setCurrentWidget(ignoredWordsPage_); });
     connect(ignoredWordsPage_, &TIgnoredWordsPage::StatusText, this,
             [this](const QString& text) { SetStatusText(ToCp1251(text)); });
+    connect(a.aExport, &QAction::triggered, this, &TfmLexorin::aExportExecute);
     connect(a.aClearSelection, &QAction::triggered, this, [this] { HighlightOccurrences(false); });
     connect(a.aNextOcc, &QAction::triggered, this, [this] { MoveToOccurrence(true); });
     connect(a.aPrevOcc, &QAction::triggered, this, [this] { MoveToOccurrence(false); });

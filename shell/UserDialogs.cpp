@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace lexorin {
 namespace {
@@ -31,6 +32,15 @@ public:
                            filters.join(QStringLiteral(";;")));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(defaultSuffix);
+        // A name typed without an extension gets the one of the file type
+        // chosen, as "Name (*.ext)" gives it.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             const QRegularExpressionMatch extension =
+                                 QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+                             if (extension.hasMatch())
+                                 dialog.setDefaultSuffix(extension.captured(1));
+                         });
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                    ? dialog.selectedFiles().constFirst()
                    : QString();

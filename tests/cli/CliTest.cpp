@@ -1,6 +1,8 @@
 #include "CliRun.h"
 #include "TempFile.h"
+#include "ZipPart.h"
 
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -130,7 +132,31 @@ TEST(Cli, IgnoredWordsAndOutputFile) {
     const std::string list = WriteTempFile("i.tiw", "\xEF\xBB\xBF THE \r\n");
     const std::string output = ::testing::TempDir() + "out.csv";
     EXPECT_EQ(Cli({"concordance", "--ignored", list, "--output", output, text}).status, 0);
-    EXPECT_EQ(test::ReadFileBytes(output), "\"Cat\",2\r\n");
+    EXPECT_EQ(test::ReadFileBytes(output), "\xEF\xBB\xBF\"Cat\",2\r\n")
+        << "a file in UTF-8 with a byte-order mark, standard output without";
+}
+
+TEST(Cli, WorkbookOutputAndWriteErrors) {
+    const std::string text = WriteTempFile("x.txt", "the cat. the cat.");
+    const std::string workbook = ::testing::TempDir() + "out.xlsx";
+    EXPECT_EQ(Cli({"concordance", "--output", workbook, text}).status, 0);
+    const std::string sheet = test::ZipPart(workbook, "xl/worksheets/sheet1.xml");
+    EXPECT_NE(sheet.find("<t>frequency</t>"), std::string::npos);
+    EXPECT_NE(sheet.find("<t>Cat</t></is></c><c r=\"B2\"><v>2</v>"), std::string::npos);
+    EXPECT_EQ(Cli({"summary", "--output", workbook, text}).status, 2);
+
+    // A folder where the file should go stays as it is.
+    const std::string folder = ::testing::TempDir() + "taken";
+    std::filesystem::create_directories(folder);
+    const Result inTheWay = Cli({"phrases", "--output", folder, text});
+    EXPECT_EQ(inTheWay.status, 1);
+    EXPECT_NE(inTheWay.err.find("Cannot write file \"" + folder + "\": Is a directory\n"),
+              std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    const std::string missing = folder + "/missing/out.csv";
+    EXPECT_NE(Cli({"phrases", "--output", missing, text})
+                  .err.find("Cannot write file \"" + missing + "\": No such file or directory"),
+              std::string::npos);
 }
 
 } // namespace

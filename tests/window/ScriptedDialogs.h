@@ -23,6 +23,9 @@ public:
     QStringList files;
     // Files chosen in the save dialog in turn; cancelled once they run out.
     QStringList saveFiles;
+    // The file types and the default extension the last save dialog offered.
+    QStringList saveFilters;
+    QString saveSuffix;
 
     void Inform(QWidget*, const QString& message) override { asked << "inform: " + message; }
     void Warn(QWidget*, const QString& message) override { asked << "warn: " + message; }
@@ -34,9 +37,11 @@ public:
         asked << "open: " + directory;
         return files.isEmpty() ? QString() : files.takeFirst();
     }
-    QString SaveFileName(QWidget*, const QString& directory, const QStringList&,
-                         const QString&) override {
+    QString SaveFileName(QWidget*, const QString& directory, const QStringList& filters,
+                         const QString& defaultSuffix) override {
         asked << "save: " + directory;
+        saveFilters = filters;
+        saveSuffix = defaultSuffix;
         return saveFiles.isEmpty() ? QString() : saveFiles.takeFirst();
     }
 };

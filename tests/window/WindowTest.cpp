@@ -1,5 +1,6 @@
 // The main window driven as a user drives it: commands, loading, the four
 // analyses, the lists, the text view, the result tabs and the error report.
+#include "CliRun.h"
 #include "CommandRules.h"
 #include "ExceptionDlg.h"
 #include "LexorinApplication.h"
@@ -34,6 +35,7 @@
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 
 using namespace lexorin;
@@ -92,6 +94,17 @@ private:
                 }
         });
         poll->start(20);
+    }
+    // Once the error report shows, takes its message and closes it.
+    void WhenReported(QString* shown) {
+        WhenShown([shown](QWidget* top) {
+            auto* report = dynamic_cast<TExceptionDialog*>(top);
+            if (report == nullptr)
+                return false;
+            *shown = report->Message();
+            report->accept();
+            return true;
+        });
     }
     QString LoadTale() {
         const QString path = WriteFile(QStringLiteral("tale.txt"), kTale);
@@ -889,19 +902,137 @@ private slots:
         QVERIFY(Child<QWidget>("pnWelcome")->isVisible());
     }
 
+    QByteArray ReadFile(const QString& path) const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Answers the concordance export setup once it shows: `professional`
+    // or basic with OK, or Cancel when `ok` is false.
+    void AnswerExportSetup(bool ok, bool professional, bool* shown = nullptr) {
+        WhenShown([=](QWidget* top) {
+            if (top->objectName() != "fmConcordanceExportSetup")
+                return false;
+            if (shown != nullptr)
+                *shown = true;
+            if (professional)
+                top->findChild<QAbstractButton*>(QStringLiteral("rbProfessional"))->click();
+            top->findChild<QAbstractButton*>(ok ? QStringLiteral("OKBtn")
+                                                : QStringLiteral("CancelBtn"))
+                ->click();
+            return true;
+        });
+    }
+
+    void exportTheShownPhrasesFromWhereTheTextWasChosen() {
+        dialogs->files = {WriteFile(QStringLiteral("chosen.txt"), kTale)};
+        Action("aPasteFile")->trigger();
+        Calculate(TAnalysisPage::Phrases);
+        Child<QLineEdit>("edPhraseFilter")->setText(QStringLiteral("lamp"));
+        window->UpdateActions();
+        QTest::mouseClick(Child<QToolButton>("sbFilterPhrases"), Qt::LeftButton);
+        const QString csv = folder.filePath(QStringLiteral("phrases.csv"));
+        dialogs->saveFiles = {csv};
+        window->UpdateActions();
+        Action("aExport")->trigger();
+        QCOMPARE(dialogs->asked.last(), "save: " + folder.path());
+        QCOMPARE(dialogs->saveFilters,
+                 (QStringList{"Comma separated values (*.csv)", "Text files (*.txt)",
+                              "Excel workbook (*.xlsx)"}));
+        QCOMPARE(dialogs->saveSuffix, QStringLiteral("csv"));
+        QCOMPARE(ReadFile(csv), QByteArray("\xEF\xBB\xBF"
+                                           "\"The keeper lit the lamp\",2,5,40.5\r\n"
+                                           "\"the lamp\",3,2,36.1\r\n"));
+        QCOMPARE(Panel(0), "Exported 2 rows to " + csv);
+
+        // The folder stays for the rest of the run, wherever files go.
+        QDir(folder.path()).mkdir(QStringLiteral("elsewhere"));
+        const QString workbook = folder.filePath(QStringLiteral("elsewhere/phrases.xlsx"));
+        dialogs->saveFiles = {workbook};
+        Action("aExport")->trigger();
+        QVERIFY(ReadFile(workbook).startsWith("PK"));
+        QCOMPARE(Panel(0), "Exported 2 rows to " + workbook);
+        Action("aExport")->trigger(); // cancelled
+        QCOMPARE(dialogs->asked.last(), "save: " + folder.path());
+        QCOMPARE(Panel(0), "Exported 2 rows to " + workbook);
+    }
+
+    void exportWithoutTheOpenDialogStartsBesideTheProgram() {
+        LoadTale();
+        Calculate(TAnalysisPage::Wordforms);
+        bool setupShown = false;
+        AnswerExportSetup(false, false, &setupShown);
+        const QString csv = folder.filePath(QStringLiteral("wordforms.txt"));
+        dialogs->saveFiles = {csv};
+        window->UpdateActions();
+        Action("aExport")->trigger();
+        QCOMPARE(dialogs->asked.last(), "save: " + QCoreApplication::applicationDirPath());
+        QVERIFY(!setupShown);
+        QVERIFY(ReadFile(csv).startsWith("\xEF\xBB\xBF\"keeper\",3,6,33.8\r\n"));
+    }
+
+    void aConcordanceExportAsksForItsLayoutAndWritesWhatTheCliWrites() {
+        const QString tale = LoadTale();
+        Calculate(TAnalysisPage::Concordance);
+        Child<QLineEdit>("edSeparator")->setText(QStringLiteral(";"));
+        Child<QCheckBox>("cbShowTitles")->setChecked(true);
+        const QString csv = WriteFile(QStringLiteral("concordance.csv"), "old");
+        dialogs->saveFiles = {csv};
+        AnswerExportSetup(false, true);
+        window->UpdateActions();
+        Action("aExport")->trigger();
+        QCOMPARE(ReadFile(csv), QByteArray("old"));
+        QCOMPARE(Panel(0), QStringLiteral("Total results:12"));
+
+        dialogs->saveFiles = {csv};
+        AnswerExportSetup(true, true);
+        Action("aExport")->trigger();
+        const QByteArray written = ReadFile(csv);
+        QVERIFY(written.startsWith("\xEF\xBB\xBF\"position\";\"before\";\"word\";\"after\"\r\n"
+                                   "106;\"lit the lamp \";\"Again\";\"\"\r\n"));
+        QCOMPARE(Panel(0), "Exported 22 rows to " + csv);
+        // The contexts list shows the current word's contexts again.
+        QCOMPARE(window->State().mteConcordanceDetail.RecordCount(), 1);
+        QCOMPARE(Child<TResultGrid>("dbgConcordanceDetail")->model()->rowCount(), 1);
+        const QString cli = folder.filePath(QStringLiteral("cli.csv"));
+        std::ostringstream out, err;
+        QCOMPARE(RunCli({"concordance", "--layout", "professional", "--option",
+                         "edSeparator_Text=;", "--option", "cbShowTitles_Checked=True", "--output",
+                         cli.toStdString(), tale.toStdString()},
+                        out, err),
+                 0);
+        QCOMPARE(written, ReadFile(cli));
+
+        dialogs->saveFiles = {csv};
+        AnswerExportSetup(true, false);
+        Action("aExport")->trigger();
+        QVERIFY(ReadFile(csv).startsWith("\xEF\xBB\xBF\"word\";\"frequency\"\r\n\"Again\";1\r\n"));
+        QCOMPARE(Panel(0), "Exported 12 rows to " + csv);
+    }
+
+    void aFailedExportIsReportedWithItsPathAndLeavesWhatWasThere() {
+        LoadTale();
+        Calculate(TAnalysisPage::Phrases);
+        const QString taken = folder.filePath(QStringLiteral("taken.csv"));
+        QDir(folder.path()).mkdir(QStringLiteral("taken.csv"));
+        const QString inside = WriteFile(QStringLiteral("taken.csv/kept.txt"), "kept");
+        QString shown;
+        WhenReported(&shown);
+        dialogs->saveFiles = {taken};
+        window->UpdateActions();
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(shown, "Cannot write file \"" + taken + "\": Is a directory.");
+        QCOMPARE(ReadFile(inside), QByteArray("kept"));
+        // No temporary file is left behind.
+        QCOMPARE(QDir(folder.path()).entryList({"taken.csv?*"}), QStringList());
+        QVERIFY(Panel(0).startsWith("Total results:"));
+    }
+
     void anErrorInAnEventHandlerIsReportedAndLogged() {
         const QString log = folder.filePath(
             QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + "_Err.log");
         QFile::remove(log);
         QString shown;
-        WhenShown([&](QWidget* top) {
-            auto* report = dynamic_cast<TExceptionDialog*>(top);
-            if (report == nullptr)
-                return false;
-            shown = report->Message();
-            report->accept();
-            return true;
-        });
+        WhenReported(&shown);
         // Reload of a file that has gone: the error leaves the command.
         const QString path = WriteFile(QStringLiteral("vanishing.txt"), "here");
         window->LoadTextFile(path);

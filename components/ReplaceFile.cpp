@@ -1,0 +1,54 @@
+#include "ReplaceFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace lexorin {
+namespace {
+
+[[noreturn]] void Fail(int error) {
+    throw std::runtime_error(std::strerror(error));
+}
+
+mode_t NewFileMode(const std::string& path) {
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0)
+        return existing.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+void ReplaceFile(const std::string& path, const std::function<void(const std::string&)>& write) {
+    std::vector<char> name(path.begin(), path.end());
+    for (char c : std::string_view(".XXXXXX"))
+        name.push_back(c);
+    name.push_back('\0');
+    const int descriptor = ::mkstemp(name.data());
+    if (descriptor < 0)
+        Fail(errno);
+    const std::string temporary(name.data());
+    try {
+        const bool moded = ::fchmod(descriptor, NewFileMode(path)) == 0;
+        const int error = errno;
+        ::close(descriptor);
+        if (!moded)
+            Fail(error);
+        write(temporary);
+        if (std::rename(temporary.c_str(), path.c_str()) != 0)
+            Fail(errno);
+    } catch (...) {
+        std::remove(temporary.c_str());
+        throw;
+    }
+}
+
+} // namespace lexorin

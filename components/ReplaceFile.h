@@ -1,0 +1,18 @@
+// Writing a file so that it is either all there or not changed at all.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace lexorin {
+
+// Has `write` fill a new temporary file beside `path` (it gets the
+// temporary file's name) and then puts that file in place of `path`, in one
+// step. When anything fails, `write` throwing included, the temporary file
+// is removed, whatever was at `path` stays as it was, and a
+// std::runtime_error with the reason (without the path) is thrown. A new
+// file gets the permissions the process's umask allows; a replaced file
+// keeps its own.
+void ReplaceFile(const std::string& path, const std::function<void(const std::string&)>& write);
+
+} // namespace lexorin

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev libqt6printsupport6 libgl-dev libqcustomplot-dev
     libxlsxwriter-dev pkg-config unzip
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core breeze-icon-theme
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "ExceptionDlg.h"
 
+#include <QIcon>
 #include <new>
 #include <stdexcept>
 
@@ -11,6 +12,11 @@ TLexorinApplication::TLexorinApplication(int& argc, char** argv) : QApplication(
     setApplicationName(QStringLiteral("Lexorin"));
     setApplicationDisplayName(QStringLiteral("Lexorin"));
     setApplicationVersion(QStringLiteral(LEXORIN_VERSION));
+    // Icons from the desktop's theme, and from Breeze for those it lacks or
+    // where there is no desktop theme at all.
+    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeName(QStringLiteral("breeze"));
 }
 
 bool TLexorinApplication::notify(QObject* receiver, QEvent* event) {

@@ -1,10 +1,10 @@
 #include "MainActions.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -16,12 +16,13 @@ struct TActionMaker {
     TMainActions& actions;
 
     QAction* Make(const char* name, const char* caption, const char* hint, const char* keys,
-                  QStyle::StandardPixmap image) {
+                  const char* image) {
         auto* action = new QAction(QString::fromLatin1(caption), window);
         action->setObjectName(QString::fromLatin1(name));
+        // The hint is a tooltip only: as a status tip it would cover the
+        // status bar's panels.
         action->setToolTip(QString::fromLatin1(hint));
-        action->setStatusTip(QString::fromLatin1(hint));
-        action->setIcon(window->style()->standardIcon(image));
+        action->setIcon(QIcon::fromTheme(QString::fromLatin1(image)));
         if (*keys != '\0') {
             action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
             action->setShortcutContext(Qt::WindowShortcut);
@@ -34,11 +35,11 @@ struct TActionMaker {
     // A standard edit command: the focused control handles its keys itself,
     // so the command's shortcut is only shown, never taken from the window.
     QAction* Edit(const char* name, const char* caption, const char* hint, const char* keys,
-                  QStyle::StandardPixmap image) {
+                  const char* image) {
         auto* action = new QAction(QString::fromLatin1(caption), window);
         action->setObjectName(QString::fromLatin1(name));
         action->setToolTip(QString::fromLatin1(hint));
-        action->setIcon(window->style()->standardIcon(image));
+        action->setIcon(QIcon::fromTheme(QString::fromLatin1(image)));
         action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
         action->setShortcutContext(Qt::WidgetShortcut);
         return action;
@@ -67,13 +68,16 @@ QMenu* Popup(QMainWindow* window, const char* name, QList<QAction*> items) {
 }
 
 // A menu item that carries a command: its own name (and hint), the
-// command's caption, image, shortcut text and enabled state.
+// command's caption, image, shortcut text and enabled state. The keys are
+// only shown (after a tab, where menus show keys): the command takes them
+// from the whole window, and a second binding would make them ambiguous.
 void Item(QMenu* menu, const char* name, QAction* command, const char* hint = nullptr) {
-    auto* item = new QAction(command->icon(), command->text(), menu);
+    QString caption = command->text();
+    if (!command->shortcut().isEmpty())
+        caption += QLatin1Char('\t') + command->shortcut().toString(QKeySequence::NativeText);
+    auto* item = new QAction(command->icon(), caption, menu);
     item->setObjectName(QString::fromLatin1(name));
     item->setToolTip(hint != nullptr ? QString::fromLatin1(hint) : command->toolTip());
-    item->setShortcut(command->shortcut());
-    item->setShortcutContext(Qt::WidgetShortcut);
     item->setEnabled(command->isEnabled());
     QObject::connect(command, &QAction::changed, item,
                      [item, command] { item->setEnabled(command->isEnabled()); });
@@ -90,53 +94,51 @@ void Name(QToolBar* bar, QAction* action, const char* name) {
 TMainActions CreateMainActions(QMainWindow* window) {
     TMainActions a{};
     TActionMaker m{window, a};
-    using S = QStyle;
-    a.EditCopy = m.Edit("EditCopy", "&Copy", "Copy", "Ctrl+C", S::SP_FileDialogContentsView);
-    a.EditPaste = m.Edit("EditPaste", "&Paste", "Paste", "Ctrl+V", S::SP_FileIcon);
-    a.EditCut = m.Edit("EditCut", "Cu&t", "Cut", "Ctrl+X", S::SP_TrashIcon);
-    a.EditDelete = m.Edit("EditDelete", "&Delete", "", "Del", S::SP_DialogDiscardButton);
-    a.aSearch = m.Make("aSearch", "Calculate", "Start calculation", "Ctrl+S", S::SP_MediaPlay);
-    a.aCancel = m.Make("aCancel", "C&ancel", "Cancel the calculation", "Ctrl+A", S::SP_BrowserStop);
+    a.EditCopy = m.Edit("EditCopy", "&Copy", "Copy", "Ctrl+C", "edit-copy");
+    a.EditPaste = m.Edit("EditPaste", "&Paste", "Paste", "Ctrl+V", "edit-paste");
+    a.EditCut = m.Edit("EditCut", "Cu&t", "Cut", "Ctrl+X", "edit-cut");
+    a.EditDelete = m.Edit("EditDelete", "&Delete", "", "Del", "edit-delete");
+    a.aSearch =
+        m.Make("aSearch", "Calculate", "Start calculation", "Ctrl+S", "media-playback-start");
+    a.aCancel = m.Make("aCancel", "C&ancel", "Cancel the calculation", "Ctrl+A", "process-stop");
     a.aPasteText = m.Make("aPasteText", "Paste from clipboard", "Paste text from clipboard",
-                          "Ctrl+V", S::SP_FileIcon);
+                          "Ctrl+V", "insert-text");
     a.aPasteFile = m.Make("aPasteFile", "&Load from file...", "Load text from file", "Ctrl+L",
-                          S::SP_DialogOpenButton);
+                          "document-open");
     a.aPhrases = m.Make("aPhrases", "Words and &phrases", "Calculate word and phrase frequencies",
-                        "Ctrl+P", S::SP_FileDialogListView);
+                        "Ctrl+P", "view-list-text");
     a.aWords = m.Make("aWords", "&Wordforms", "Calculate wordform frequencies", "Ctrl+W",
-                      S::SP_FileDialogDetailedView);
-    a.aOpts = m.Make("aOpts", "&Options", "Options", "Ctrl+O", S::SP_FileDialogInfoView);
-    a.aSaveOpts = m.Make("aSaveOpts", "Save options", "Save options", "", S::SP_DialogSaveButton);
-    a.aRestoreDefaulf = m.Make("aRestoreDefaulf", "Restore default", "Restore default options", "",
-                               S::SP_DialogResetButton);
-    a.aReload = m.Make("aReload", "&Reload file", "Reload file", "Ctrl+R", S::SP_BrowserReload);
-    a.aFind = m.Make("aFind", "&Find...", "Open standard Find dialog for text", "Ctrl+F",
-                     S::SP_FileDialogContentsView);
-    a.aClose = m.Make("aClose", "E&xit", "Close Lexorin", "Ctrl+X", S::SP_DialogCloseButton);
-    a.aHelp = m.Make("aHelp", "Lexorin Help", "Lexorin Help ", "F1", S::SP_DialogHelpButton);
-    a.aAbout =
-        m.Make("aAbout", "About", "About this version", "Shift+F1", S::SP_MessageBoxInformation);
-    a.aExport = m.Make("aExport", "&Export", "Export results to CSV (Excel)", "Ctrl+E",
-                       S::SP_DialogSaveButton);
+                      "tools-check-spelling");
+    a.aOpts = m.Make("aOpts", "&Options", "Options", "Ctrl+O", "configure");
+    a.aSaveOpts = m.Make("aSaveOpts", "Save options", "Save options", "", "document-save");
+    a.aRestoreDefaulf =
+        m.Make("aRestoreDefaulf", "Restore default", "Restore default options", "", "edit-undo");
+    a.aReload = m.Make("aReload", "&Reload file", "Reload file", "Ctrl+R", "view-refresh");
+    a.aFind =
+        m.Make("aFind", "&Find...", "Open standard Find dialog for text", "Ctrl+F", "edit-find");
+    a.aClose = m.Make("aClose", "E&xit", "Close Lexorin", "Ctrl+X", "application-exit");
+    a.aHelp = m.Make("aHelp", "Lexorin Help", "Lexorin Help ", "F1", "help-contents");
+    a.aAbout = m.Make("aAbout", "About", "About this version", "Shift+F1", "help-about");
+    a.aExport =
+        m.Make("aExport", "&Export", "Export results to CSV (Excel)", "Ctrl+E", "document-export");
     a.aClearSelection = m.Make("aClearSelection", "Clear all selections", "Clear all selections",
-                               "", S::SP_DialogResetButton);
+                               "", "edit-clear-all");
     a.aAddToIgnored = m.Make("aAddToIgnored", "Add to ignored", "Add this word to ignored words",
-                             "", S::SP_DialogNoButton);
+                             "", "list-remove");
     a.aDispersionChart = m.Make("aDispersionChart", "Dispersion chart",
-                                "Word/phrase dispersion chart", "", S::SP_ComputerIcon);
+                                "Word/phrase dispersion chart", "", "office-chart-line");
     a.aLFChart = m.Make("aLFChart", "Quantities by frequencies ", "Frequencies chart", "",
-                        S::SP_DriveHDIcon);
+                        "office-chart-bar");
     a.aMultiLFChart = m.Make("aMultiLFChart", "Quantities by frequencies and length",
-                             "Quantities by frequencies and length", "", S::SP_DriveNetIcon);
-    a.aPrint = m.Make("aPrint", "Print", "Print results", "Ctrl+T", S::SP_FileDialogStart);
-    a.aNextOcc = m.Make("aNextOcc", "Next occurrence", "Next occurrence", "", S::SP_ArrowDown);
-    a.aPrevOcc =
-        m.Make("aPrevOcc", "Previous occurrence", "Previous occurrence", "", S::SP_ArrowUp);
+                             "Quantities by frequencies and length", "", "office-chart-scatter");
+    a.aPrint = m.Make("aPrint", "Print", "Print results", "Ctrl+T", "document-print");
+    a.aNextOcc = m.Make("aNextOcc", "Next occurrence", "Next occurrence", "", "go-down");
+    a.aPrevOcc = m.Make("aPrevOcc", "Previous occurrence", "Previous occurrence", "", "go-up");
     a.miConcordance = m.Make("miConcordance", "Concor&dance",
                              "Concordance : list of all unique words  with contexts", "Ctrl+D",
-                             S::SP_FileDialogListView);
+                             "format-list-unordered");
     a.Summary = m.Make("Summary", "S&ummary", "Summary statistical parameters of the text",
-                       "Ctrl+U", S::SP_FileDialogInfoView);
+                       "Ctrl+U", "view-statistics");
 
     QMenuBar* bar = window->menuBar();
     bar->setObjectName(QStringLiteral("mMain"));
@@ -196,7 +198,7 @@ TMainActions CreateMainActions(QMainWindow* window) {
     a.tbWordWrap->setObjectName(QStringLiteral("tbWordWrap"));
     a.tbWordWrap->setCheckable(true);
     a.tbWordWrap->setToolTip(QStringLiteral("Wrap text"));
-    a.tbWordWrap->setIcon(window->style()->standardIcon(S::SP_ArrowForward));
+    a.tbWordWrap->setIcon(QIcon::fromTheme(QStringLiteral("text-wrap")));
     tools->addWidget(a.tbWordWrap);
     tools->addActions({a.aNextOcc, a.aPrevOcc, a.aClearSelection});
     Name(tools, a.aNextOcc, "tbNext");

@@ -45,12 +45,11 @@ QVBoxLayout* Column(QWidget* widget) {
     return layout;
 }
 
-QToolButton* SpeedButton(QWidget* parent, const char* name, const char* hint,
-                         QStyle::StandardPixmap image) {
+QToolButton* SpeedButton(QWidget* parent, const char* name, const char* hint, const char* image) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(QString::fromLatin1(hint));
-    button->setIcon(parent->style()->standardIcon(image));
+    button->setIcon(QIcon::fromTheme(QString::fromLatin1(image)));
     button->setAutoRaise(true);
     return button;
 }
@@ -200,10 +199,8 @@ QWidget* TfmLexorin::CreatePhrasePage() {
     auto* bar = new QHBoxLayout;
     edPhraseFilter_ = Locator(content, "edPhraseFilter");
     edPhraseFilter_->setPlaceholderText(QStringLiteral("filter"));
-    sbFilterPhrases_ =
-        SpeedButton(content, "sbFilterPhrases", "Apply filter", QStyle::SP_DialogApplyButton);
-    sbNoFilterPhrases_ =
-        SpeedButton(content, "sbNoFilterPhrases", "Reset filter", QStyle::SP_DialogResetButton);
+    sbFilterPhrases_ = SpeedButton(content, "sbFilterPhrases", "Apply filter", "view-filter");
+    sbNoFilterPhrases_ = SpeedButton(content, "sbNoFilterPhrases", "Reset filter", "edit-clear");
     bar->addWidget(edPhraseFilter_, 1);
     bar->addWidget(sbFilterPhrases_);
     bar->addWidget(sbNoFilterPhrases_);

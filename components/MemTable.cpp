@@ -168,6 +168,8 @@ void TMemTable::MoveTo(int recNo) {
 }
 
 void TMemTable::Scrolled() {
+    if (scrollEventsSuspended_)
+        return;
     for (const TNotify& listener : afterScroll_)
         listener();
 }

@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build
     libgtest-dev libbenchmark-dev
     qt6-base-dev libqt6printsupport6 libgl-dev libqcustomplot-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils
 )
 
 missing=()

@@ -32,6 +32,7 @@ class TResultGrid;
 class TResultListModel;
 class TResultTabs;
 class TSummaryPage;
+class TfrRep;
 class TWelcomePanel;
 class TWordFormsHintFrame;
 
@@ -122,6 +123,11 @@ private:
     void LocateContext();
     void FindInText(const QString& what, bool matchCase, bool wholeWord);
     void pmGridPopup(TResultGrid* grid, const QPoint& pos);
+
+    // Reports.
+    void aPrintExecute();
+    void CloseReportTab(QWidget* frame);
+    void SaveReportPdf(TfrRep* frame);
 
     // Lists.
     void ApplyPhraseFilter(bool on);

@@ -107,6 +107,12 @@ std::optional<TReportDocument::TFlowPos> TReportDocument::Flow(int page, TFlowPo
         if (!master_->maySplit && !emptyPage)
             return pos;
         const double room = bottom - y;
+        if (emptyPage && room <= kEpsilon) {
+            // Nothing fits below the page header: print the row anyway
+            // rather than never finish.
+            put(band, pos.offset, band.height);
+            return TFlowPos{pos.row + 1, 0};
+        }
         double cut = band.SafeCut(pos.offset, pos.offset + room);
         if (cut <= pos.offset + kEpsilon && emptyPage)
             cut = pos.offset + room; // a single line taller than a page

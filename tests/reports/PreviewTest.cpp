@@ -3,7 +3,13 @@
 #include "ReportSupport.h"
 
 #include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace lexorin::test {
@@ -56,6 +62,60 @@ TEST(ReportPreview, OneZoomButtonIsDown) {
     EXPECT_LT(preview.PreviewMain->Zoom(), 1.0) << "a whole A4 page in 700 pixels";
     EXPECT_EQ(preview.sbFirst->toolTip(), QStringLiteral("First page"));
     EXPECT_EQ(preview.sbPrint->toolTip(), QStringLiteral("Print report"));
+}
+
+void Wheel(QWidget* target, int delta, Qt::KeyboardModifiers modifiers) {
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+}
+
+TEST(ReportPreview, TheWheelScrollsAndCtrlWheelZooms) {
+    TAnalysisState state;
+    for (int k = 0; k < 100; ++k)
+        AddPhrase(state, "phrase " + std::to_string(k), 2, 2, 1);
+    const auto frame = BuildReport(1, state);
+    frame->resize(900, 700);
+    frame->show();
+    TPreviewPages& pages = *frame->PreviewFrame->PreviewMain;
+    Wheel(pages.viewport(), -120 * 10, Qt::NoModifier);
+    EXPECT_GT(pages.verticalScrollBar()->value(), 0);
+    Wheel(pages.viewport(), 120, Qt::ControlModifier);
+    EXPECT_GT(pages.Zoom(), 1.0);
+    Wheel(pages.viewport(), -240, Qt::ControlModifier);
+    EXPECT_LT(pages.Zoom(), 1.0);
+}
+
+// Printing goes through the printer's page range; a PDF printer stands for
+// "Print to File" in the print dialog.
+TEST(ReportPreview, PrintsThePagesOfThePrintersRange) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    TAnalysisState state;
+    for (int k = 0; k < 100; ++k)
+        AddPhrase(state, "phrase " + std::to_string(k), 2, 2, 1);
+    const auto frame = BuildReport(1, state);
+    const auto print = [&](int from, int to) {
+        const QString path = QString::fromStdString(::testing::TempDir() + "printed.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setFromTo(from, to);
+        frame->PreviewFrame->Print(printer);
+        QProcess process;
+        process.start(pdftotext, {path, QStringLiteral("-")});
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QString all = print(0, 0);
+    for (const char* page : {"Page 1/3", "Page 2/3", "Page 3/3", "phrase 0", "phrase 99"})
+        EXPECT_TRUE(all.contains(QString::fromLatin1(page))) << page;
+    const QString second = print(2, 2);
+    EXPECT_TRUE(second.contains(QStringLiteral("Page 2/3")));
+    EXPECT_FALSE(second.contains(QStringLiteral("Page 1/3")));
+    EXPECT_FALSE(second.contains(QStringLiteral("Page 3/3")));
 }
 
 } // namespace

@@ -19,10 +19,10 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 using namespace lexorin;
+using lexorin::bench::CurrentMiB;
 using lexorin::bench::Now;
 using lexorin::bench::SecondsSince;
 
@@ -30,15 +30,6 @@ namespace {
 
 void Report(const char* what, double value, const char* unit) {
     std::printf("%-48s %10.3f %s\n", what, value, unit);
-}
-
-double CurrentMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    return 0;
 }
 
 TAnalysisPage PageOf(const std::string& name) {

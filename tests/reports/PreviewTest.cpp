@@ -17,11 +17,7 @@ namespace {
 
 TEST(ReportPreview, PagingStopsAtBothEnds) {
     TAnalysisState state;
-    for (int k = 0; k < 100; ++k)
-        AddPhrase(state, "phrase " + std::to_string(k), 2, 2, 1);
-    const auto frame = BuildReport(1, state);
-    frame->resize(900, 700);
-    frame->show();
+    const auto frame = ShownPhraseReport(state, 100);
     TfrRepPreview& preview = *frame->PreviewFrame;
     ASSERT_EQ(preview.PreviewMain->PageCount(), 3);
     EXPECT_EQ(preview.PreviewMain->CurrentPage(), 0);
@@ -41,10 +37,7 @@ TEST(ReportPreview, PagingStopsAtBothEnds) {
 
 TEST(ReportPreview, OneZoomButtonIsDown) {
     TAnalysisState state;
-    AddPhrase(state, "lamp", 2, 1, 1);
-    const auto frame = BuildReport(1, state);
-    frame->resize(900, 700);
-    frame->show();
+    const auto frame = ShownPhraseReport(state, 1);
     TfrRepPreview& preview = *frame->PreviewFrame;
     EXPECT_TRUE(preview.sbZoom100->isChecked());
     EXPECT_EQ(preview.PreviewMain->Zoom(), 1.0);
@@ -73,11 +66,7 @@ void Wheel(QWidget* target, int delta, Qt::KeyboardModifiers modifiers) {
 
 TEST(ReportPreview, TheWheelScrollsAndCtrlWheelZooms) {
     TAnalysisState state;
-    for (int k = 0; k < 100; ++k)
-        AddPhrase(state, "phrase " + std::to_string(k), 2, 2, 1);
-    const auto frame = BuildReport(1, state);
-    frame->resize(900, 700);
-    frame->show();
+    const auto frame = ShownPhraseReport(state, 100);
     TPreviewPages& pages = *frame->PreviewFrame->PreviewMain;
     Wheel(pages.viewport(), -120 * 10, Qt::NoModifier);
     EXPECT_GT(pages.verticalScrollBar()->value(), 0);
@@ -94,9 +83,7 @@ TEST(ReportPreview, PrintsThePagesOfThePrintersRange) {
     if (pdftotext.isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     TAnalysisState state;
-    for (int k = 0; k < 100; ++k)
-        AddPhrase(state, "phrase " + std::to_string(k), 2, 2, 1);
-    const auto frame = BuildReport(1, state);
+    const auto frame = ShownPhraseReport(state, 100);
     const auto print = [&](int from, int to) {
         const QString path = QString::fromStdString(::testing::TempDir() + "printed.pdf");
         QPrinter printer(QPrinter::HighResolution);

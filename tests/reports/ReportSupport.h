@@ -41,6 +41,12 @@ inline void AddPhrase(TAnalysisState& state, const std::string& text, int cases,
     table.Post();
 }
 
+// Rows "phrase 0", "phrase 1", ... with `cases` and `dispersion`.
+inline void AddPhrases(TAnalysisState& state, int count, int cases = 2, double dispersion = 1) {
+    for (int k = 0; k < count; ++k)
+        AddPhrase(state, "phrase " + std::to_string(k), cases, 2, dispersion);
+}
+
 // Builds a report of `kind` and lays out all of its pages.
 inline std::unique_ptr<TfrRep>
 BuildReport(int kind, TAnalysisState& state,
@@ -48,6 +54,15 @@ BuildReport(int kind, TAnalysisState& state,
     std::unique_ptr<TfrRep> frame(CreateReportFrame(kind, state, source, nullptr));
     frame->BuildReport();
     frame->PreviewFrame->FinishLayout();
+    return frame;
+}
+
+// A phrase report of `rows` rows, shown.
+inline std::unique_ptr<TfrRep> ShownPhraseReport(TAnalysisState& state, int rows) {
+    AddPhrases(state, rows);
+    auto frame = BuildReport(1, state);
+    frame->resize(900, 700);
+    frame->show();
     return frame;
 }
 

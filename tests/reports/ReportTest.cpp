@@ -66,8 +66,7 @@ TEST(PhraseReport, RowsFillingTwoPagesNumberBothPagesInTheirHeaders) {
 
 TEST(PhraseReport, AWrappedPhraseMovesToTheNextPageWhole) {
     TAnalysisState state;
-    for (int k = 0; k < 41; ++k)
-        AddPhrase(state, Numbered("phrase ", k), 2, 2, 1);
+    AddPhrases(state, 41);
     std::string longPhrase;
     for (int k = 0; k < 30; ++k)
         longPhrase += Numbered("word", k) + " ";
@@ -215,8 +214,7 @@ TEST(ReportPdf, ThePdfHoldsItsTextAsText) {
     if (pdftotext.isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     TAnalysisState state;
-    for (int k = 0; k < 60; ++k)
-        AddPhrase(state, Numbered("phrase ", k), 7, 2, 0.25);
+    AddPhrases(state, 60, 7, 0.25);
     const auto frame = BuildReport(1, state);
     const QString pdf = QString::fromStdString(::testing::TempDir() + "report.pdf");
     Document(*frame).WritePdf(pdf);

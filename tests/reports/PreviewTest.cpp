@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
@@ -55,6 +56,32 @@ TEST(ReportPreview, OneZoomButtonIsDown) {
     EXPECT_LT(preview.PreviewMain->Zoom(), 1.0) << "a whole A4 page in 700 pixels";
     EXPECT_EQ(preview.sbFirst->toolTip(), QStringLiteral("First page"));
     EXPECT_EQ(preview.sbPrint->toolTip(), QStringLiteral("Print report"));
+}
+
+TEST(ReportPreview, ALongReportIsLaidOutASliceAtATimeWithProgress) {
+    TAnalysisState state;
+    AddPhrases(state, 10000);
+    std::unique_ptr<TfrRep> frame(
+        CreateReportFrame(1, state, QStringLiteral("/texts/long.txt"), nullptr));
+    frame->resize(900, 700);
+    frame->show();
+    frame->BuildReport();
+    TfrRepPreview& preview = *frame->PreviewFrame;
+    EXPECT_TRUE(preview.pbLayout->isVisibleTo(frame.get()));
+    EXPECT_EQ(preview.PreviewMain->PageCount(), 0);
+    EXPECT_FALSE(preview.sbNext->isEnabled());
+    for (int turn = 0; turn < 1000 && preview.pbLayout->value() == 0; ++turn)
+        QCoreApplication::processEvents();
+    EXPECT_GT(preview.pbLayout->value(), 0) << "a first slice is done";
+    EXPECT_LT(preview.pbLayout->value(), 100);
+    for (int turn = 0; turn < 1000 && preview.PreviewMain->PageCount() == 0; ++turn)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(preview.PreviewMain->PageCount(), preview.Report()->PageCount());
+    EXPECT_GT(preview.Report()->PageCount(), 200);
+    EXPECT_FALSE(preview.pbLayout->isVisibleTo(frame.get()));
+    EXPECT_TRUE(preview.sbNext->isEnabled());
+    EXPECT_EQ(preview.lbPage->text(),
+              QStringLiteral("Page 1 of %1").arg(preview.Report()->PageCount()));
 }
 
 void Wheel(QWidget* target, int delta, Qt::KeyboardModifiers modifiers) {

@@ -2,7 +2,7 @@
 
 #include "RepPreviewFrame.h"
 #include "ReportDocument.h"
-#include "RptBase.h"
+#include "ReportFrames.h"
 
 #include <QApplication>
 #include <memory>

@@ -3,9 +3,9 @@
 #include "MainWindow.h"
 #include "RepPreviewFrame.h"
 #include "ReportDocument.h"
+#include "ReportFrames.h"
 #include "ResultGrid.h"
 #include "ResultTabs.h"
-#include "RptBase.h"
 #include "UserDialogs.h"
 #include "WaitCursor.h"
 

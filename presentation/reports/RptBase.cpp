@@ -4,9 +4,6 @@
 #include "RepPreviewFrame.h"
 #include "ReportDocument.h"
 #include "ReportExpressions.h"
-#include "RptConcordance.h"
-#include "RptPhrase.h"
-#include "RptWordforms.h"
 
 #include <QPushButton>
 #include <QScopeGuard>
@@ -105,20 +102,6 @@ void TfrRep::BuildReport() {
         }
     }
     PreviewFrame->SetReport(std::move(document));
-}
-
-TfrRep* CreateReportFrame(int kind, TAnalysisState& state, const QString& sourceName,
-                          QWidget* owner) {
-    switch (kind) {
-    case 1:
-        return new TfrRptPhrase(state, sourceName, owner);
-    case 2:
-        return new TfrRptWordforms(state, sourceName, owner);
-    case 3:
-        return new TfrRptConcordance(state, sourceName, owner);
-    default:
-        return nullptr;
-    }
 }
 
 } // namespace lexorin

@@ -55,8 +55,4 @@ private:
     QPointer<QWidget> grid_;
 };
 
-// kind 1: phrases, 2: wordforms, 3: concordance; any other kind: nullptr.
-TfrRep* CreateReportFrame(int kind, TAnalysisState& state, const QString& sourceName,
-                          QWidget* owner);
-
 } // namespace lexorin

@@ -5,7 +5,7 @@
 #include "Calculation.h"
 #include "RepPreviewFrame.h"
 #include "ReportDocument.h"
-#include "RptBase.h"
+#include "ReportFrames.h"
 
 #include <QStringList>
 #include <memory>

@@ -1,10 +1,12 @@
 #include "Concordance.h"
 
 #include "Calculation.h"
+#include "FeLocale.h"
 #include "FeWordWdList.h"
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_set>
 
 namespace lexorin {
 namespace {
@@ -140,15 +142,16 @@ std::vector<std::string> GetReportContexts(const TAnalysisState& state) {
     const TMemTable& table = state.mteConcordance;
     const TCharSet stop = MakeCharSet(state.options.edContextBreakChars);
     std::vector<std::string> contexts;
+    // Contexts that differ only in case are the same; a set of their
+    // lower-case forms keeps a frequent word's report from comparing every
+    // pair.
+    std::unordered_set<std::string> seen;
     for (int position : SortedPositions(table.CurrentText("positions"))) {
         std::string word = table.CurrentText("word"), before, after, context;
         ExtractContext(state.analysedText, word, state.options.rseConLength, stop, position, before,
                        after, context);
-        const bool seen = std::any_of(contexts.begin(), contexts.end(), [&](const std::string& c) {
-            return SameTextIgnoreCase(c, context);
-        });
-        if (!seen)
-            contexts.push_back(context);
+        if (seen.insert(LowerCaseText(context)).second)
+            contexts.push_back(std::move(context));
     }
     return contexts;
 }

@@ -33,7 +33,9 @@ const char* const kUsage =
     "                       professional: every occurrence with its context)\n"
     "  --output FILE        writes the result there instead of to standard output;\n"
     "                       a list goes to FILE.xlsx as an Excel workbook, to any\n"
-    "                       other name as CSV in UTF-8 with a byte-order mark\n";
+    "                       other name as CSV in UTF-8 with a byte-order mark\n"
+    "  --report FILE.pdf    writes the paged report of the list as PDF (not for summary);\n"
+    "                       the list goes to standard output only with --output\n";
 
 struct TUsageError {
     std::string message;
@@ -42,7 +44,7 @@ struct TUsageError {
 struct TCommand {
     TAnalysisPage page = TAnalysisPage::Phrases;
     std::vector<std::pair<std::string, std::string>> options;
-    std::optional<std::string> settings, ignored, output;
+    std::optional<std::string> settings, ignored, output, report;
     TConcordanceLayout layout = TConcordanceLayout::Basic;
     std::string file;
 };
@@ -80,6 +82,8 @@ TCommand Parse(const std::vector<std::string>& args) {
             command.ignored = value();
         } else if (arg == "--output") {
             command.output = value();
+        } else if (arg == "--report") {
+            command.report = value();
         } else if (arg == "--layout") {
             const std::string& layout = value();
             if (layout == "basic")
@@ -169,7 +173,12 @@ void WriteSummary(const TAnalysisState& state, std::ostream& out) {
     }
 }
 
-int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errIsTerminal,
+        const TReportWriter& writeReport) {
+    if (command.report && !writeReport)
+        throw TUsageError{"--report is not available in this build"};
+    if (command.report && command.page == TAnalysisPage::Summary)
+        throw TUsageError{"the summary has no report"};
     TAnalysisState state;
     if (command.settings) {
         // Values that cannot be read are passed by as the program passes
@@ -198,6 +207,15 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
     TCalculation calculation(state, host);
     calculation.Calculate(command.page);
 
+    if (command.report) {
+        const std::string error = writeReport(state, command.page, command.file, *command.report);
+        if (!error.empty()) {
+            err << error << '\n';
+            return 1;
+        }
+        if (!command.output)
+            return 0;
+    }
     if (!command.output) {
         if (command.page == TAnalysisPage::Summary)
             WriteSummary(state, out);
@@ -227,9 +245,9 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           bool errIsTerminal) {
+           bool errIsTerminal, const TReportWriter& writeReport) {
     try {
-        return Run(Parse(args), out, err, errIsTerminal);
+        return Run(Parse(args), out, err, errIsTerminal, writeReport);
     } catch (const TUsageError& e) {
         err << "lexorin-cli: " << e.message << "\n" << kUsage;
         return 2;

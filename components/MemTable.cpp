@@ -205,6 +205,8 @@ void TMemTable::MoveTo(int recNo) {
 }
 
 void TMemTable::Scrolled() {
+    if (scrollEventsSuspended_)
+        return;
     for (const TNotify& listener : afterScroll_)
         listener();
 }

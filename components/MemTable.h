@@ -91,6 +91,9 @@ public:
 
     void OnBeforeClose(TNotify listener) { beforeClose_.push_back(std::move(listener)); }
     void OnAfterScroll(TNotify listener) { afterScroll_.push_back(std::move(listener)); }
+    // While suspended, moving the cursor tells no after-scroll listener.
+    void SuspendScrollEvents(bool suspended) { scrollEventsSuspended_ = suspended; }
+    bool ScrollEventsSuspended() const { return scrollEventsSuspended_; }
 
 private:
     struct TColumn {
@@ -118,6 +121,7 @@ private:
     bool active_ = false;
     bool inserting_ = false;
     bool filtered_ = false;
+    bool scrollEventsSuspended_ = false;
     std::int32_t nextAutoInc_ = 1;
     TRowFilter filter_;
     std::vector<TNotify> beforeClose_;

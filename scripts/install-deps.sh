@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev libqt6printsupport6 libgl-dev libqcustomplot-dev
     libxlsxwriter-dev pkg-config unzip
-    xvfb xauth fonts-dejavu-core breeze-icon-theme
+    xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils breeze-icon-theme
 )
 
 missing=()

@@ -35,6 +35,7 @@ class TResultGrid;
 class TResultListModel;
 class TResultTabs;
 class TSummaryPage;
+class TfrRep;
 class TWelcomePanel;
 class TWordFormsHintFrame;
 
@@ -126,6 +127,11 @@ private:
     void LocateContext();
     void FindInText(const QString& what, bool matchCase, bool wholeWord);
     void pmGridPopup(TResultGrid* grid, const QPoint& pos);
+
+    // Reports.
+    void aPrintExecute();
+    void CloseReportTab(QWidget* frame);
+    void SaveReportPdf(TfrRep* frame);
 
     // Settings.
     void RestoreSettings();

@@ -38,6 +38,7 @@ void TfmLexorin::ConnectCommands() {
     connect(a.aPasteFile, &QAction::triggered, this, &TfmLexorin::aPasteFileExecute);
     connect(a.aReload, &QAction::triggered, this, &TfmLexorin::aReloadExecute);
     connect(a.aFind, &QAction::triggered, this, &TfmLexorin::aFindExecute);
+    connect(a.aPrint, &QAction::triggered, this, &TfmLexorin::aPrintExecute);
     connect(a.aClose, &QAction::triggered, this, &QWidget::close);
     connect(a.aHelp, &QAction::triggered, this, &TfmLexorin::aHelpExecute);
     connect(a.aAbout, &QAction::triggered, this, [this] { ShowAboutBox(this); });

@@ -1,0 +1,73 @@
+// The Print command: a report of the active list in a new result tab, and
+// what a report frame asks of the window: closing its tab, saving as PDF.
+#include "MainWindow.h"
+#include "RepPreviewFrame.h"
+#include "ReportDocument.h"
+#include "ReportFrames.h"
+#include "ResultGrid.h"
+#include "ResultTabs.h"
+#include "UserDialogs.h"
+#include "WaitCursor.h"
+
+#include <QTabWidget>
+#include <stdexcept>
+
+namespace lexorin {
+
+void TfmLexorin::aPrintExecute() {
+    int kind = 0;
+    TResultGrid* grid = nullptr;
+    switch (ActivePage()) {
+    case TAnalysisPage::Phrases:
+        kind = 1;
+        grid = dbgRes_;
+        break;
+    case TAnalysisPage::Wordforms:
+        kind = 2;
+        grid = dbgWordforms_;
+        break;
+    case TAnalysisPage::Concordance:
+        kind = 3;
+        grid = dbgConcordanceTop_;
+        break;
+    default:
+        return;
+    }
+    TfrRep* frame = CreateReportFrame(kind, state_, sourceName_, this);
+    frame->SetGrid(grid);
+    tabs_->AddTab(TTabKind::Report, frame);
+    connect(frame, &TfrRep::CloseTabRequested, this, [this, frame] { CloseReportTab(frame); });
+    connect(frame->PreviewFrame, &TfrRepPreview::SavePdfRequested, this,
+            [this, frame] { SaveReportPdf(frame); });
+    const TWaitCursor wait;
+    frame->BuildReport();
+}
+
+void TfmLexorin::CloseReportTab(QWidget* frame) {
+    QWidget* tab = frame->parentWidget();
+    const int index = pcText_->indexOf(tab);
+    if (index <= 0)
+        return;
+    const QString question =
+        QStringLiteral("Close ") + pcText_->tabText(index) + QStringLiteral(" ?");
+    if (UserDialogs().Confirm(this, question))
+        tabs_->PostCloseTab(tab);
+}
+
+void TfmLexorin::SaveReportPdf(TfrRep* frame) {
+    const QString path = UserDialogs().SaveFileName(
+        this, openDialogDirectory_,
+        {QStringLiteral("PDF files (*.pdf)"), QStringLiteral("All files (*)")},
+        QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    try {
+        const TWaitCursor wait;
+        frame->PreviewFrame->FinishLayout();
+        frame->PreviewFrame->Report()->WritePdf(path);
+    } catch (const std::runtime_error& error) {
+        UserDialogs().Warn(this, QString::fromStdString(error.what()));
+    }
+}
+
+} // namespace lexorin

@@ -1,0 +1,62 @@
+// lexorin-cli --report: the list's report as a PDF, its errors, and the
+// usage errors that need no Qt.
+#include "CliReport.h"
+
+#include "TempFile.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace lexorin {
+namespace {
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+Result Cli(const std::vector<std::string>& args, const TReportWriter& writer = WriteReportPdf) {
+    std::ostringstream out, err;
+    const int status = RunCli(args, out, err, false, writer);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CliReport, ThePhraseListAsAPdfInItsInitialOrder) {
+    const std::string text =
+        test::WriteTempFile("r.txt", "The lamp was lit. The lamp was lit. The keeper slept.");
+    const std::string pdf = ::testing::TempDir() + "r.pdf";
+    const Result r = Cli({"phrases", "--report", pdf, text});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "") << "the list goes to standard output only with --output";
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QProcess process;
+    process.start(pdftotext, {QString::fromStdString(pdf), QStringLiteral("-")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains(QStringLiteral("Phrase frequency list :")));
+    EXPECT_TRUE(printed.contains(QString::fromStdString(text)));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Page 1/1")));
+    // The list starts with its longest phrases: "The lamp was lit", then "The".
+    const auto first = printed.indexOf(QStringLiteral("The lamp was lit"));
+    EXPECT_GE(first, 0);
+    EXPECT_LT(first, printed.indexOf(QStringLiteral("\nThe\n"))) << printed.toStdString();
+}
+
+TEST(CliReport, ErrorsAndUsage) {
+    const std::string text = test::WriteTempFile("u.txt", "a b a b");
+    const Result unwritable = Cli({"phrases", "--report", "/no/such/folder/r.pdf", text});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find("could not be written"), std::string::npos);
+    EXPECT_EQ(Cli({"summary", "--report", "s.pdf", text}).status, 2);
+    const Result without = Cli({"phrases", "--report", "s.pdf", text}, {});
+    EXPECT_EQ(without.status, 2);
+    EXPECT_NE(without.err.find("--report is not available"), std::string::npos);
+}
+
+} // namespace
+} // namespace lexorin

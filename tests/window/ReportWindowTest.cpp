@@ -1,0 +1,184 @@
+// The Print command in the window: report tabs, their "Close tab" button,
+// the lists left as they were, and saving a report as PDF.
+#include "LexorinApplication.h"
+#include "MainWindow.h"
+#include "NamedChild.h"
+#include "PreviewPages.h"
+#include "ProgramFiles.h"
+#include "RepPreviewFrame.h"
+#include "ReportDocument.h"
+#include "RptBase.h"
+#include "ScriptedDialogs.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+using namespace lexorin;
+using lexorin::test::TScriptedDialogs;
+
+namespace {
+
+const char* const kTale = "The keeper lit the lamp.\r\n"
+                          "The lamp burned all night and the keeper slept.\r\n"
+                          "At dawn the keeper lit the lamp again.";
+
+class TReportWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TScriptedDialogs> dialogs;
+    std::unique_ptr<TfmLexorin> window;
+    QTemporaryDir folder;
+    QString talePath;
+
+    template <typename T> T* Child(const char* name) const {
+        return test::NamedChild<T>(window.get(), name);
+    }
+    QTabWidget* Pages() const { return Child<QTabWidget>("pcText"); }
+    void Calculate(TAnalysisPage page) {
+        Child<QTabWidget>("pcOp")->setCurrentIndex(TfmLexorin::TabIndexOf(page));
+        window->UpdateActions();
+        window->Actions().aSearch->trigger();
+    }
+    // Print, with every page laid out.
+    TfrRep* Print() {
+        window->UpdateActions();
+        if (!window->Actions().aPrint->isEnabled())
+            qFatal("Print is disabled");
+        window->Actions().aPrint->trigger();
+        auto* frame = qobject_cast<TfrRep*>(Pages()->currentWidget()->findChild<QWidget*>(
+            QStringLiteral("ReportFrame%1").arg(Pages()->count() - 1)));
+        if (frame == nullptr)
+            qFatal("no report frame");
+        frame->PreviewFrame->FinishLayout();
+        return frame;
+    }
+    static QStringList Texts(const TfrRep* frame) {
+        QStringList texts;
+        const TReportDocument& document = *frame->PreviewFrame->Report();
+        for (int page = 0; page < document.PageCount(); ++page)
+            texts << document.PageTexts(page);
+        return texts;
+    }
+
+private slots:
+    void init() {
+        SetProgramFolder(folder.path());
+        dialogs = std::make_unique<TScriptedDialogs>();
+        window = std::make_unique<TfmLexorin>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        talePath = folder.filePath(QStringLiteral("tale.txt"));
+        QFile file(talePath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kTale);
+        file.close();
+        window->LoadTextFile(talePath);
+    }
+    void cleanup() {
+        dialogs->answers = {true};
+        window.reset();
+        dialogs.reset();
+    }
+
+    void printOpensNumberedReportTabsThatCloseAfterAsking() {
+        Calculate(TAnalysisPage::Phrases);
+        const TfrRep* first = Print();
+        QCOMPARE(Pages()->count(), 2);
+        QCOMPARE(Pages()->tabText(1), QStringLiteral(" Report 1 "));
+        QCOMPARE(Pages()->currentWidget()->objectName(), QStringLiteral("ReportTab1"));
+        const QStringList texts = Texts(first);
+        QCOMPARE(texts.mid(0, 3), (QStringList{"Phrase frequency list :", talePath, "Page 1/1"}));
+        QVERIFY(texts.contains(QStringLiteral("The keeper")));
+        QCOMPARE(first->PreviewFrame->PreviewMain->CurrentPage(), 0);
+        TfrRep* second = Print();
+        QCOMPARE(Pages()->tabText(2), QStringLiteral(" Report 2 "));
+
+        dialogs->answers = {false, true};
+        second->Button1->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(Pages()->count(), 3);
+        second->Button1->click();
+        QTRY_COMPARE(Pages()->count(), 2);
+        QCOMPARE(dialogs->asked,
+                 (QStringList{"confirm: Close  Report 2  ?", "confirm: Close  Report 2  ?"}));
+        // A new text removes the report tabs and numbers from 1 again.
+        dialogs->answers = {true};
+        window->LoadTextFile(talePath);
+        QCOMPARE(Pages()->count(), 1);
+        Calculate(TAnalysisPage::Phrases);
+        Print();
+        QCOMPARE(Pages()->tabText(1), QStringLiteral(" Report 1 "));
+    }
+
+    void theConcordanceIsAsItWasAfterItsReport() {
+        Calculate(TAnalysisPage::Concordance);
+        TMemTable& words = window->State().mteConcordance;
+        words.MoveTo(3);
+        const std::string word = words.CurrentText("word");
+        const TMemTable& detail = window->State().mteConcordanceDetail;
+        const int contexts = detail.RecordCount();
+        const TfrRep* frame = Print();
+        QCOMPARE(words.RecNo(), 3);
+        QCOMPARE(words.CurrentText("word"), word);
+        QCOMPARE(detail.RecordCount(), contexts);
+        QVERIFY(!words.ScrollEventsSuspended());
+        QVERIFY(Child<QWidget>("dbgConcordanceTop")->updatesEnabled());
+        QVERIFY(Texts(frame).contains(QStringLiteral("word and context list")));
+    }
+
+    void theFilteredPhrasesOnly() {
+        Calculate(TAnalysisPage::Phrases);
+        Child<QLineEdit>("edPhraseFilter")->setText(QStringLiteral("lamp"));
+        window->UpdateActions();
+        Child<QToolButton>("sbFilterPhrases")->click();
+        const QStringList texts = Texts(Print());
+        QVERIFY(texts.contains(QStringLiteral("the lamp")));
+        QVERIFY(!texts.contains(QStringLiteral("The keeper")));
+    }
+
+    void saveAsPdfWritesTheReport() {
+        Calculate(TAnalysisPage::Wordforms);
+        TfrRep* frame = Print();
+        const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+        dialogs->saveFiles = {pdf};
+        frame->PreviewFrame->sbSavePdf->click();
+        QVERIFY(QFile::exists(pdf));
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QProcess process;
+        process.start(pdftotext, {pdf, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished(30000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY(text.contains(QStringLiteral("Wordform frequency list :")));
+        QVERIFY(text.contains(talePath));
+        // A file that cannot be written is said so, and nothing else changes.
+        dialogs->asked.clear();
+        dialogs->saveFiles = {folder.filePath(QStringLiteral("no/such/report.pdf"))};
+        frame->PreviewFrame->sbSavePdf->click();
+        QCOMPARE(dialogs->asked.size(), 2);
+        QVERIFY(dialogs->asked[1].startsWith(QStringLiteral("warn: The file ")));
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TLexorinApplication application(argc, argv);
+    TReportWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ReportWindowTest.moc"

@@ -1,5 +1,6 @@
 #include "ResultGrid.h"
 
+#include "PhraseRows.h"
 #include "ResultTables.h"
 #include "SortHeader.h"
 
@@ -35,14 +36,8 @@ struct TPhraseList {
 
     explicit TPhraseList(const std::vector<std::tuple<const char*, int, int, double>>& rows) {
         table.Open();
-        for (const auto& [text, cases, words, dispersion] : rows) {
-            table.Append();
-            table.SetText("text", text);
-            table.SetInteger("cases", cases);
-            table.SetInteger("words", words);
-            table.SetDouble("dispersion", dispersion);
-            table.Post();
-        }
+        for (const auto& [text, cases, words, dispersion] : rows)
+            test::AppendPhrase(table, text, cases, words, dispersion);
         model = std::make_unique<TResultListModel>(
             table,
             std::vector<TResultColumn>{

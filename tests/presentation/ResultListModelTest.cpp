@@ -1,6 +1,7 @@
 #include "ResultListModel.h"
 
 #include "FeLocale.h"
+#include "PhraseRows.h"
 #include "QtCp1251.h"
 #include "ResultTables.h"
 
@@ -49,12 +50,7 @@ TEST(ResultListModel, RowsColumnsAndTitleClicks) {
     EXPECT_EQ(model.rowCount(), 0) << "a closed table shows no rows";
     table.Open();
     const auto add = [&](const char* text, int cases, int words, double dispersion) {
-        table.Append();
-        table.SetText("text", text);
-        table.SetInteger("cases", cases);
-        table.SetInteger("words", words);
-        table.SetDouble("dispersion", dispersion);
-        table.Post();
+        test::AppendPhrase(table, text, cases, words, dispersion);
     };
     add("b c", 2, 2, 0.25);
     add("\xC6\xE8", 3, 1, 12.5);

@@ -3,6 +3,7 @@
 
 #include "AnalysisHost.h"
 #include "Calculation.h"
+#include "PhraseRows.h"
 #include "RepPreviewFrame.h"
 #include "ReportDocument.h"
 #include "ReportFrames.h"
@@ -30,15 +31,9 @@ struct TReportAnalysis {
 // Phrase rows of text, cases, words and dispersion.
 inline void AddPhrase(TAnalysisState& state, const std::string& text, int cases, int words,
                       double dispersion) {
-    TMemTable& table = state.mteRes;
-    if (!table.Active())
-        table.Open();
-    table.Append();
-    table.SetText("text", text);
-    table.SetInteger("cases", cases);
-    table.SetInteger("words", words);
-    table.SetDouble("dispersion", dispersion);
-    table.Post();
+    if (!state.mteRes.Active())
+        state.mteRes.Open();
+    test::AppendPhrase(state.mteRes, text, cases, words, dispersion);
 }
 
 // Rows "phrase 0", "phrase 1", ... with `cases` and `dispersion`.

@@ -20,6 +20,12 @@ namespace {
 constexpr int ButtonWidth = 16;
 const QColor ContextWordColor(0, 128, 128);
 
+// The context word on a selected row: teal would vanish into a dark
+// selection, so there it is a light aqua; on a light selection a dark teal.
+QColor SelectedContextWordColor(const QColor& selection) {
+    return selection.lightness() < 128 ? QColor(170, 255, 255) : QColor(0, 90, 90);
+}
+
 bool IsCtrlEnter(const QKeyEvent& event) {
     return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
            event.modifiers().testFlag(Qt::ControlModifier);
@@ -286,8 +292,13 @@ void TResultGrid::PaintCell(QPainter* painter, const QStyleOptionViewItem& optio
     painter->drawText(textRect,
                       Qt::AlignLeft | Qt::AlignTop | (wrap ? Qt::TextWordWrap : Qt::TextSingleLine),
                       shown);
-    if (index.column() == contextColumn_)
+    if (index.column() == contextColumn_) {
+        painter->setPen(
+            option.state.testFlag(QStyle::State_Selected)
+                ? SelectedContextWordColor(option.palette.color(group, QPalette::Highlight))
+                : ContextWordColor);
         PaintContextWord(painter, textRect, option.text, shown, index.row());
+    }
     if (current)
         PaintButtons(painter, option.rect, index.column());
     painter->restore();
@@ -306,7 +317,6 @@ void TResultGrid::PaintContextWord(QPainter* painter, const QRect& textRect, con
     if (from < 0 || from >= to)
         return;
     const int x = textRect.left() + painter->fontMetrics().horizontalAdvance(text.left(from));
-    painter->setPen(ContextWordColor);
     painter->drawText(QRect(x, textRect.top(), textRect.right() - x + 1, textRect.height()),
                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text.mid(from, to - from));
 }

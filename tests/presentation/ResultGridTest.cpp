@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -356,6 +357,42 @@ TEST(ResultGrid, ContextWordIsDrawnInTealOverItsPlace) {
     EXPECT_EQ(list.model->index(2, 1).data(Qt::ToolTipRole).toString(),
               "and the evening and the morning were day one");
     EXPECT_FALSE(list.model->index(2, 0).data(Qt::ToolTipRole).isValid());
+}
+
+// The WCAG contrast ratio of two colours.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(ResultGrid, ContextWordStandsOutOnTheSelectedRow) {
+    TContextList list;
+    for (const QColor selection :
+         {QColor(48, 140, 198), QColor(20, 40, 120), QColor(200, 220, 255)}) {
+        QPalette palette = list.grid->palette();
+        palette.setColor(QPalette::Highlight, selection);
+        list.grid->setPalette(palette);
+        list.table.MoveTo(0);
+        list.grid->Reload();
+        list.grid->selectRow(0);
+        const QImage image = list.grid->viewport()->grab().toImage();
+        const QRect cell = list.grid->visualRect(list.model->index(0, 1));
+        const QFontMetrics metrics(list.grid->font());
+        // The word "light" starts the context.
+        double best = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left() + 2; x < cell.left() + 2 + metrics.horizontalAdvance("light");
+                 ++x)
+                best = std::max(best, Contrast(image.pixelColor(x, y), selection));
+        EXPECT_GE(best, 3.0) << selection.name().toStdString();
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build
     libgtest-dev libbenchmark-dev
     qt6-base-dev libqt6printsupport6 libgl-dev libqcustomplot-dev
+    qt6-svg-dev poppler-utils
     xvfb xauth fonts-dejavu-core
 )
 

@@ -25,6 +25,7 @@ class QWidget;
 
 namespace lexorin {
 
+class TDiagramFrame;
 class TFindDialog;
 class THintWindow;
 class TOptionsPage;
@@ -122,6 +123,13 @@ private:
     void LocateContext();
     void FindInText(const QString& what, bool matchCase, bool wholeWord);
     void pmGridPopup(TResultGrid* grid, const QPoint& pos);
+
+    // Charts.
+    void ConnectCharts();
+    void FillPositionsList(std::vector<std::int32_t>& positions) const;
+    void OpenChartTab(TDiagramFrame* frame);
+    void aDispersionChartExecute();
+    void BuildFrequencyChart(bool withLength);
 
     // Lists.
     void ApplyPhraseFilter(bool on);

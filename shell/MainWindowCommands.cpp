@@ -65,6 +65,7 @@ void TfmLexorin::ConnectCommands() {
             [this](int page) { pcOp_->setCurrentIndex(page); });
     connect(fdFind_, &TFindDialog::FindNext, this, &TfmLexorin::FindInText);
     ConnectLists();
+    ConnectCharts();
 }
 
 void TfmLexorin::aSearchExecute() {

@@ -1,9 +1,11 @@
-// Takes the README's picture of the window: a text loaded and its phrase
-// list calculated.
+// Takes the README's pictures of the window: a text loaded and its phrase
+// list calculated, or a chart of its concordance (the frequency chart, or
+// the dispersion chart of one word).
 //
-//   lexorin_screenshot TEXT PNG
+//   lexorin_screenshot TEXT PNG [frequencies | dispersion WORD]
 #include "LexorinApplication.h"
 #include "MainWindow.h"
+#include "ResultGrid.h"
 
 #include <QAction>
 #include <QPixmap>
@@ -11,10 +13,14 @@
 #include <QTest>
 #include <QToolButton>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: lexorin_screenshot TEXT PNG\n");
+    const bool frequencies = argc == 4 && std::strcmp(argv[3], "frequencies") == 0;
+    const bool dispersion = argc == 5 && std::strcmp(argv[3], "dispersion") == 0;
+    if (argc != 3 && !frequencies && !dispersion) {
+        std::fprintf(stderr,
+                     "usage: lexorin_screenshot TEXT PNG [frequencies | dispersion WORD]\n");
         return 2;
     }
     lexorin::TLexorinApplication application(argc, argv);
@@ -29,6 +35,22 @@ int main(int argc, char** argv) {
     window.findChild<QTabWidget*>(QStringLiteral("pcOp"))->setCurrentIndex(0);
     window.UpdateActions();
     window.Actions().aSearch->trigger();
+    if (frequencies || dispersion) {
+        window.findChild<QTabWidget*>(QStringLiteral("pcOp"))
+            ->setCurrentIndex(lexorin::TfmLexorin::TabIndexOf(lexorin::TAnalysisPage::Concordance));
+        window.UpdateActions();
+        window.Actions().aSearch->trigger();
+        lexorin::TMemTable& words = window.State().mteConcordance;
+        const int field = words.FieldIndex("word");
+        for (int recNo = 0; dispersion && recNo < words.RecordCount(); ++recNo)
+            if (QString::fromLatin1(words.Text(words.RowOf(recNo), field))
+                    .compare(QString::fromLocal8Bit(argv[4]), Qt::CaseInsensitive) == 0)
+                words.MoveTo(recNo);
+        window.findChild<lexorin::TResultGrid*>(QStringLiteral("dbgConcordanceTop"))
+            ->ShowCurrentRecord();
+        window.UpdateActions();
+        (dispersion ? window.Actions().aDispersionChart : window.Actions().aLFChart)->trigger();
+    }
     QTest::qWait(300);
     if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);

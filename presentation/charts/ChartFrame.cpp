@@ -1,5 +1,6 @@
 #include "ChartFrame.h"
 
+#include "ChartIcons.h"
 #include "ChartPicture.h"
 #include "UserDialogs.h"
 
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 #include <algorithm>
@@ -61,7 +63,8 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
     middle->setPalette(colours);
     tbChart_ = new QToolBar(middle);
     tbChart_->setObjectName(QStringLiteral("tbChart"));
-    tbChart_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tbChart_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tbChart_->setIconSize(QSize(20, 20));
     chart_ = new QCustomPlot(middle);
     chart_->setObjectName(QStringLiteral("Chart"));
     chart_->setBackground(kBackground);
@@ -76,29 +79,33 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
     middleLayout->addWidget(tbChart_);
     middleLayout->addWidget(chart_, 1);
 
-    const QAction* zoomIn = AddCommand("aZoomIn", QStringLiteral("Zoom in"), QKeySequence::ZoomIn);
+    const QAction* zoomIn =
+        AddCommand("aZoomIn", QStringLiteral("Zoom in"), TChartIcon::ZoomIn, QKeySequence::ZoomIn);
     connect(zoomIn, &QAction::triggered, this, &TDiagramFrame::ZoomIn);
-    connect(AddCommand("aZoomOut", QStringLiteral("Zoom out"), QKeySequence::ZoomOut),
+    connect(AddCommand("aZoomOut", QStringLiteral("Zoom out"), TChartIcon::ZoomOut,
+                       QKeySequence::ZoomOut),
             &QAction::triggered, this, &TDiagramFrame::ZoomOut);
-    connect(AddCommand("aOriginalSize", QStringLiteral("Original size")), &QAction::triggered, this,
-            [this] { OriginalSize(); });
+    connect(AddCommand("aOriginalSize", QStringLiteral("Original size"), TChartIcon::OriginalSize),
+            &QAction::triggered, this, [this] { OriginalSize(); });
     tbChart_->addSeparator();
-    connect(AddCommand("aLeft", QStringLiteral("Move left"), Qt::Key_Left), &QAction::triggered,
-            this, &TDiagramFrame::MoveLeft);
-    connect(AddCommand("aRight", QStringLiteral("Move right"), Qt::Key_Right), &QAction::triggered,
-            this, &TDiagramFrame::MoveRight);
-    connect(AddCommand("aUp", QStringLiteral("Move up"), Qt::Key_Up), &QAction::triggered, this,
-            &TDiagramFrame::MoveUp);
-    connect(AddCommand("aDown", QStringLiteral("Move down"), Qt::Key_Down), &QAction::triggered,
-            this, &TDiagramFrame::MoveDown);
+    connect(AddCommand("aLeft", QStringLiteral("Move left"), TChartIcon::Left, Qt::Key_Left),
+            &QAction::triggered, this, &TDiagramFrame::MoveLeft);
+    connect(AddCommand("aRight", QStringLiteral("Move right"), TChartIcon::Right, Qt::Key_Right),
+            &QAction::triggered, this, &TDiagramFrame::MoveRight);
+    connect(AddCommand("aUp", QStringLiteral("Move up"), TChartIcon::Up, Qt::Key_Up),
+            &QAction::triggered, this, &TDiagramFrame::MoveUp);
+    connect(AddCommand("aDown", QStringLiteral("Move down"), TChartIcon::Down, Qt::Key_Down),
+            &QAction::triggered, this, &TDiagramFrame::MoveDown);
     tbPages_ = AddCommand("tbPages", QStringLiteral("Paging"));
     tbPages_->setCheckable(true);
+    static_cast<QToolButton*>(tbChart_->widgetForAction(tbPages_))
+        ->setToolButtonStyle(Qt::ToolButtonTextOnly);
     tbPages_->setEnabled(false);
     connect(tbPages_, &QAction::triggered, this, &TDiagramFrame::tbPagesClick);
     lbPage_ = new QLabel(tbChart_);
     lbPage_->setObjectName(QStringLiteral("lbPage"));
     lbPage_->setContentsMargins(6, 0, 6, 0);
-    tbChart_->addWidget(lbPage_);
+    pageLabel_ = tbChart_->addWidget(lbPage_);
     // The pages are walked with Page Up and Page Down while paging is on.
     for (const auto& [name, step, key] :
          {std::tuple{"aNextPage", 1, Qt::Key_PageDown}, {"aPreviousPage", -1, Qt::Key_PageUp}}) {
@@ -113,7 +120,8 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
         });
     }
     tbChart_->addSeparator();
-    QAction* save = AddCommand("aSavePicture", QStringLiteral("Save as picture..."));
+    QAction* save =
+        AddCommand("aSavePicture", QStringLiteral("Save as picture..."), TChartIcon::Save);
     connect(save, &QAction::triggered, this, &TDiagramFrame::SavePictureExecute);
     pmChart_ = new QMenu(this);
     pmChart_->setObjectName(QStringLiteral("pmChartFrame"));
@@ -166,8 +174,10 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
 TDiagramFrame::~TDiagramFrame() = default;
 
 QAction* TDiagramFrame::AddCommand(const char* name, const QString& caption,
-                                   const QKeySequence& key) {
+                                   std::optional<TChartIcon> icon, const QKeySequence& key) {
     QAction* action = tbChart_->addAction(caption);
+    if (icon)
+        action->setIcon(ChartIcon(*icon));
     action->setObjectName(QString::fromLatin1(name));
     action->setToolTip(caption);
     if (!key.isEmpty()) {
@@ -366,7 +376,7 @@ void TDiagramFrame::tbPagesClick() {
 }
 
 void TDiagramFrame::ShowPageLabel() {
-    lbPage_->setVisible(paging_);
+    pageLabel_->setVisible(paging_);
     lbPage_->setText(
         QStringLiteral("Page %1 of %2 (Page Up, Page Down)").arg(page_ + 1).arg(PageCount()));
 }

@@ -4,6 +4,8 @@
 // its undo, the moves, paging, the mouse gestures and saving a picture.
 #pragma once
 
+#include "ChartIcons.h"
+
 #include <QFrame>
 #include <array>
 #include <optional>
@@ -116,13 +118,15 @@ private:
     void ChartMouseMove(QMouseEvent* event);
     void ChartMouseRelease(QMouseEvent* event);
     void ShowPageLabel();
-    QAction* AddCommand(const char* name, const QString& caption, const QKeySequence& key = {});
+    QAction* AddCommand(const char* name, const QString& caption,
+                        std::optional<TChartIcon> icon = {}, const QKeySequence& key = {});
 
     QWidget* pnTop_;
     QLabel* lbChartName_;
     QToolBar* tbChart_;
     QAction* tbPages_;
     QLabel* lbPage_;
+    QAction* pageLabel_;
     QCustomPlot* chart_;
     QWidget* pnBot_;
     QPushButton* Button1_;

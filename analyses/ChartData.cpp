@@ -2,10 +2,14 @@
 
 #include "Concordance.h"
 #include "Dispersion.h"
+#include "FeUtils.h"
 
 namespace lexorin {
 
-const TMemTable* ChartTable(const TAnalysisState& state, TAnalysisPage page) {
+namespace {
+
+template <typename TState>
+auto TableOf(TState& state, TAnalysisPage page) -> decltype(&state.mteRes) {
     switch (page) {
     case TAnalysisPage::Phrases:
         return &state.mteRes;
@@ -16,6 +20,16 @@ const TMemTable* ChartTable(const TAnalysisState& state, TAnalysisPage page) {
     default:
         return nullptr;
     }
+}
+
+} // namespace
+
+const TMemTable* ChartTable(const TAnalysisState& state, TAnalysisPage page) {
+    return TableOf(state, page);
+}
+
+TMemTable* ChartTable(TAnalysisState& state, TAnalysisPage page) {
+    return TableOf(state, page);
 }
 
 std::vector<std::int32_t> ChartPositions(const TAnalysisState& state, TAnalysisPage page) {
@@ -38,6 +52,19 @@ std::string ChartItem(const TAnalysisState& state, TAnalysisPage page) {
     if (table == nullptr || !table->Active() || table->RecNo() < 0)
         return {};
     return table->CurrentText(page == TAnalysisPage::Phrases ? "text" : "word");
+}
+
+bool MoveToChartItem(TAnalysisState& state, TAnalysisPage page, std::string_view item) {
+    TMemTable* table = ChartTable(state, page);
+    if (table == nullptr || !table->Active())
+        return false;
+    const int field = table->FieldIndex(page == TAnalysisPage::Phrases ? "text" : "word");
+    for (int recNo = 0; recNo < table->RecordCount(); ++recNo)
+        if (SameTextIgnoreCase(table->Text(table->RowOf(recNo), field), item)) {
+            table->MoveTo(recNo);
+            return true;
+        }
+    return false;
 }
 
 std::vector<TChartRow> ChartRows(const TAnalysisState& state, TAnalysisPage page) {

@@ -13,6 +13,7 @@ namespace lexorin {
 
 // The table a chart of the page reads; nullptr on a page without a list.
 const TMemTable* ChartTable(const TAnalysisState& state, TAnalysisPage page);
+TMemTable* ChartTable(TAnalysisState& state, TAnalysisPage page);
 
 // Where the current row's item occurs: for phrases and wordforms the
 // 0-based offsets in the analysed text, in the order of the tree's leaves;
@@ -22,6 +23,10 @@ std::vector<std::int32_t> ChartPositions(const TAnalysisState& state, TAnalysisP
 
 // The text of the current row's item (phrase, wordform or word).
 std::string ChartItem(const TAnalysisState& state, TAnalysisPage page);
+
+// Makes the first shown row whose item is `item` (case ignored) the current
+// row; false when the list shows none.
+bool MoveToChartItem(TAnalysisState& state, TAnalysisPage page, std::string_view item);
 
 struct TChartRow {
     std::int32_t length = 0;

@@ -1,8 +1,10 @@
 #include "CliRun.h"
 
 #include "Calculation.h"
+#include "ChartData.h"
 #include "Cp1251.h"
 #include "CsvExport.h"
+#include "FeLocale.h"
 #include "FeWordWdList.h"
 #include "IniFile.h"
 #include "OptionKeys.h"
@@ -29,7 +31,12 @@ const char* const kUsage =
     "  --layout basic|professional\n"
     "                       the concordance layout (basic: words and frequencies;\n"
     "                       professional: every occurrence with its context)\n"
-    "  --output FILE        writes the result there instead of to standard output\n";
+    "  --output FILE        writes the result there instead of to standard output\n"
+    "  --chart dispersion|frequencies|frequencies-length\n"
+    "                       draws a chart of the list (a dispersion chart of the\n"
+    "                       row --item TEXT) into the file --chart-output FILE\n"
+    "                       (.png, .svg or .pdf); the list itself is then written\n"
+    "                       only with --output\n";
 
 struct TUsageError {
     std::string message;
@@ -41,7 +48,29 @@ struct TCommand {
     std::optional<std::string> settings, ignored, output;
     TConcordanceLayout layout = TConcordanceLayout::Basic;
     std::string file;
+    std::optional<std::string> chart, item, chartOutput;
 };
+
+void CheckChart(const TCommand& command) {
+    if (command.chart.has_value() != command.chartOutput.has_value())
+        throw TUsageError{"--chart and --chart-output go together"};
+    if (command.item && command.chart != "dispersion")
+        throw TUsageError{"--item names the row of a dispersion chart"};
+    if (!command.chart)
+        return;
+    if (*command.chart != "dispersion" && *command.chart != "frequencies" &&
+        *command.chart != "frequencies-length")
+        throw TUsageError{"unknown chart \"" + *command.chart + "\""};
+    if (command.page == TAnalysisPage::Summary)
+        throw TUsageError{"the summary has no charts"};
+    if (*command.chart == "dispersion" && !command.item)
+        throw TUsageError{"a dispersion chart needs --item TEXT"};
+    const std::string& output = *command.chartOutput;
+    const std::size_t dot = output.rfind('.');
+    const std::string suffix = dot == std::string::npos ? "" : LowerCaseText(output.substr(dot));
+    if (suffix != ".png" && suffix != ".svg" && suffix != ".pdf")
+        throw TUsageError{"a chart is written as .png, .svg or .pdf, not as \"" + output + "\""};
+}
 
 TCommand Parse(const std::vector<std::string>& args) {
     static const std::map<std::string, TAnalysisPage> kTasks = {
@@ -84,6 +113,12 @@ TCommand Parse(const std::vector<std::string>& args) {
                 command.layout = TConcordanceLayout::Professional;
             else
                 throw TUsageError{"unknown layout \"" + layout + "\""};
+        } else if (arg == "--chart") {
+            command.chart = value();
+        } else if (arg == "--item") {
+            command.item = value();
+        } else if (arg == "--chart-output") {
+            command.chartOutput = value();
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             throw TUsageError{"unknown option \"" + arg + "\""};
         } else if (haveFile) {
@@ -95,6 +130,7 @@ TCommand Parse(const std::vector<std::string>& args) {
     }
     if (!haveFile)
         throw TUsageError{"no file given"};
+    CheckChart(command);
     return command;
 }
 
@@ -159,7 +195,28 @@ void WriteSummary(const TAnalysisState& state, std::ostream& out) {
     }
 }
 
-int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+// 0 when the chart is written, 1 with the reason on `err` when not.
+int WriteChart(const TCommand& command, TAnalysisState& state, std::ostream& err,
+               const TCliChartWriter& chartWriter) {
+    std::string item;
+    if (command.item &&
+        (!Utf8ToCp1251(*command.item, item) || !MoveToChartItem(state, command.page, item))) {
+        err << "The list has no row \"" << *command.item << "\"\n";
+        return 1;
+    }
+    const std::string error =
+        chartWriter(state, command.page, {*command.chart, *command.chartOutput});
+    if (!error.empty()) {
+        err << error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errIsTerminal,
+        const TCliChartWriter& chartWriter) {
+    if (command.chart && !chartWriter)
+        throw TUsageError{"this build draws no charts"};
     TAnalysisState state;
     if (command.settings) {
         TIniEntries entries;
@@ -191,6 +248,12 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
     TCliHost host(err, errIsTerminal);
     TCalculation calculation(state, host);
     calculation.Calculate(command.page);
+    if (command.chart) {
+        if (const int status = WriteChart(command, state, err, chartWriter); status != 0)
+            return status;
+        if (!command.output)
+            return 0;
+    }
 
     std::ostringstream result;
     if (command.page == TAnalysisPage::Summary)
@@ -217,9 +280,9 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           bool errIsTerminal) {
+           bool errIsTerminal, const TCliChartWriter& chartWriter) {
     try {
-        return Run(Parse(args), out, err, errIsTerminal);
+        return Run(Parse(args), out, err, errIsTerminal, chartWriter);
     } catch (const TUsageError& e) {
         err << "lexorin-cli: " << e.message << "\n" << kUsage;
         return 2;

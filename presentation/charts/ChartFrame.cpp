@@ -364,6 +364,11 @@ void TDiagramFrame::ShowPage(int page) {
     ShowPageLabel();
 }
 
+void TDiagramFrame::SetPaging(bool on) {
+    tbPages_->setChecked(on);
+    tbPagesClick();
+}
+
 void TDiagramFrame::tbPagesClick() {
     FinishAnimation();
     paging_ = tbPages_->isChecked();

@@ -76,6 +76,8 @@ public:
     int Page() const { return page_; }
     int PageCount() const;
     void ShowPage(int page);
+    // Presses or releases tbPages, as a click does.
+    void SetPaging(bool on);
 
     // The frame as a picture: the titles above the chart, `size` in all.
     void RenderPicture(QCPPainter& painter, const QSize& size);

@@ -12,6 +12,7 @@
 #include "MainWindow.h"
 #include "MultiLFChart.h"
 #include "SingleFreqChart.h"
+#include "WindowBench.h"
 
 #include <QAction>
 #include <QTabWidget>
@@ -53,17 +54,12 @@ double Redraw(TDiagramFrame& frame, int steps, const std::function<void()>& chan
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatform();
     TLexorinApplication application(argc, argv);
-    const QString file =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LEXORIN_DEFAULT_CORPUS);
-    const QString word = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("the");
+    const auto [file, word] = bench::WindowBenchArgs(argc, argv);
 
     TfmLexorin window;
-    window.resize(1280, 900);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    if (!bench::ShowBenchWindow(window))
         return 1;
     window.LoadTextFile(file);
     window.findChild<QTabWidget*>(QStringLiteral("pcOp"))

@@ -4,22 +4,18 @@
 #include <cmath>
 
 namespace lexorin {
+namespace {
+
+const QColor kColor(Qt::darkCyan);
+
+} // namespace
 
 TArrowSeries::TArrowSeries(QCPAxis* positionAxis, QCPAxis* lengthAxis)
-    : QCPLayerable(positionAxis->parentPlot()), positionAxis_(positionAxis),
-      lengthAxis_(lengthAxis) {}
+    : TChartLayer(positionAxis, lengthAxis) {}
 
 void TArrowSeries::Add(double position) {
     positions_.push_back(position);
     sorted_.clear();
-}
-
-void TArrowSeries::applyDefaultAntialiasingHint(QCPPainter* painter) const {
-    applyAntialiasingHint(painter, false, QCP::aeNone);
-}
-
-QRect TArrowSeries::clipRect() const {
-    return positionAxis_->axisRect()->rect();
 }
 
 void TArrowSeries::draw(QCPPainter* painter) {
@@ -28,7 +24,7 @@ void TArrowSeries::draw(QCPPainter* painter) {
         sorted_ = positions_;
         std::sort(sorted_.begin(), sorted_.end());
     }
-    const QCPRange range = positionAxis_->range();
+    const QCPRange range = keyAxis_->range();
     const auto first = std::lower_bound(sorted_.begin(), sorted_.end(), range.lower);
     const auto last = std::upper_bound(first, sorted_.end(), range.upper);
     const auto shown = std::distance(first, last);
@@ -36,16 +32,16 @@ void TArrowSeries::draw(QCPPainter* painter) {
         return;
     // Each arrow is half as thick as the room one position has on screen,
     // within limits that keep it visible and its head in proportion.
-    const double slot = positionAxis_->axisRect()->height() / static_cast<double>(shown);
+    const double slot = keyAxis_->axisRect()->height() / static_cast<double>(shown);
     const double thickness = std::clamp(slot * 0.5, 1.0, 8.0);
     const double head = thickness >= 2 ? thickness * 2 + 2 : 0;
-    const double start = lengthAxis_->coordToPixel(0);
-    const double end = lengthAxis_->coordToPixel(1);
-    painter->setPen(QPen(color_, thickness, Qt::SolidLine, Qt::FlatCap));
-    painter->setBrush(color_);
+    const double start = valueAxis_->coordToPixel(0);
+    const double end = valueAxis_->coordToPixel(1);
+    painter->setPen(QPen(kColor, thickness, Qt::SolidLine, Qt::FlatCap));
+    painter->setBrush(kColor);
     double lastRow = std::nan("");
     for (auto it = first; it != last; ++it) {
-        const double row = std::round(positionAxis_->coordToPixel(*it));
+        const double row = std::round(keyAxis_->coordToPixel(*it));
         if (row == lastRow)
             continue;
         lastRow = row;
@@ -57,7 +53,7 @@ void TArrowSeries::draw(QCPPainter* painter) {
                                        QPointF(end - head, row + head / 2)};
             painter->setPen(Qt::NoPen);
             painter->drawPolygon(points, 3);
-            painter->setPen(QPen(color_, thickness, Qt::SolidLine, Qt::FlatCap));
+            painter->setPen(QPen(kColor, thickness, Qt::SolidLine, Qt::FlatCap));
         }
     }
 }

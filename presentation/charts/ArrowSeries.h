@@ -4,13 +4,13 @@
 // of a few hundred.
 #pragma once
 
-#include <QColor>
-#include <qcustomplot.h>
+#include "ChartLayer.h"
+
 #include <vector>
 
 namespace lexorin {
 
-class TArrowSeries : public QCPLayerable {
+class TArrowSeries : public TChartLayer {
     Q_OBJECT
 public:
     // `positionAxis` is vertical; the arrows run along `lengthAxis`.
@@ -19,22 +19,14 @@ public:
     void Add(double position);
     // The positions in the order added.
     const std::vector<double>& Positions() const { return positions_; }
-    void SetColor(const QColor& color) { color_ = color; }
-    // How many arrows the last drawing showed, one per pixel row at most.
-    int DrawnCount() const { return drawn_; }
 
 protected:
-    void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
-    QRect clipRect() const override;
+    // One arrow per pixel row at most.
     void draw(QCPPainter* painter) override;
 
 private:
-    QCPAxis* positionAxis_;
-    QCPAxis* lengthAxis_;
-    QColor color_ = Qt::darkCyan;
     std::vector<double> positions_;
     std::vector<double> sorted_;
-    int drawn_ = 0;
 };
 
 } // namespace lexorin

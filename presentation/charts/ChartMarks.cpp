@@ -6,8 +6,7 @@
 namespace lexorin {
 
 TChartMarks::TChartMarks(QCPAxis* keyAxis, QCPAxis* valueAxis, int distance)
-    : QCPLayerable(keyAxis->parentPlot()), keyAxis_(keyAxis), valueAxis_(valueAxis),
-      distance_(distance) {}
+    : TChartLayer(keyAxis, valueAxis), distance_(distance) {}
 
 void TChartMarks::Add(double key, double value, QString text) {
     if (!marks_.empty() && key < marks_.back().key)
@@ -22,14 +21,6 @@ const std::vector<TChartMark>& TChartMarks::Marks() const {
         sorted_ = true;
     }
     return marks_;
-}
-
-void TChartMarks::applyDefaultAntialiasingHint(QCPPainter* painter) const {
-    applyAntialiasingHint(painter, false, QCP::aeNone);
-}
-
-QRect TChartMarks::clipRect() const {
-    return keyAxis_->axisRect()->rect();
 }
 
 QRectF TChartMarks::TextRect(const QFontMetricsF& metrics, const TChartMark& mark) const {

@@ -4,9 +4,10 @@
 // zooming in brings the hidden ones back.
 #pragma once
 
+#include "ChartLayer.h"
+
 #include <QPen>
 #include <QString>
-#include <qcustomplot.h>
 #include <vector>
 
 namespace lexorin {
@@ -17,7 +18,7 @@ struct TChartMark {
     QString text;
 };
 
-class TChartMarks : public QCPLayerable {
+class TChartMarks : public TChartLayer {
     Q_OBJECT
 public:
     // Above each point when the key axis is horizontal, to its right when it
@@ -29,25 +30,18 @@ public:
     const std::vector<TChartMark>& Marks() const;
     // A frame around each text; Qt::NoPen for none.
     void SetFramePen(const QPen& pen) { framePen_ = pen; }
-    // How many marks the last drawing showed.
-    int DrawnCount() const { return drawn_; }
 
 protected:
-    void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
-    QRect clipRect() const override;
     void draw(QCPPainter* painter) override;
 
 private:
     QRectF TextRect(const QFontMetricsF& metrics, const TChartMark& mark) const;
     bool Vertical() const { return keyAxis_->orientation() == Qt::Vertical; }
 
-    QCPAxis* keyAxis_;
-    QCPAxis* valueAxis_;
     int distance_;
     QPen framePen_ = Qt::NoPen;
     mutable std::vector<TChartMark> marks_;
     mutable bool sorted_ = true;
-    int drawn_ = 0;
 };
 
 } // namespace lexorin

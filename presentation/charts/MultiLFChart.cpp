@@ -46,7 +46,8 @@ void TMultiLFChartFrame::ShowData() {
     std::stable_sort(
         lengthGroups_.begin(), lengthGroups_.end(),
         [](const TLengthGroup& a, const TLengthGroup& b) { return a.length < b.length; });
-    groupIndex_.clear();
+    for (std::size_t k = 0; k < lengthGroups_.size(); ++k)
+        groupIndex_[lengthGroups_[k].length] = k;
     CollectMarkTexts();
     int index = 0;
     for (const TLengthGroup& group : lengthGroups_)

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -367,6 +368,12 @@ TEST_F(ChartZoom, RectangleZoomIsUndoneToo) {
     EXPECT_LT(X().lower, 10);
     EXPECT_TRUE(frame.OriginalSize());
     EXPECT_EQ(X(), QCPRange(0, 100));
+    // A right click that does not drag opens the frame's menu instead.
+    auto* menu = frame.findChild<QMenu*>(QStringLiteral("pmChartFrame"));
+    QTest::mouseClick(frame.Chart(), Qt::RightButton, {}, grab);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(X(), QCPRange(0, 100));
+    menu->hide();
 }
 
 TEST_F(ChartZoom, AnimatedZoomPassesThroughAndEndsOnTheTarget) {

@@ -252,7 +252,8 @@ void TDiagramFrame::Zoom(double percent) {
     AnimateTo(target);
 }
 
-void TDiagramFrame::ZoomToRect(const QRect& pixels) {
+void TDiagramFrame::ZoomToRect(const QRect& dragged) {
+    const QRect pixels = dragged.normalized();
     if (pixels.width() < kDragDistance || pixels.height() < kDragDistance)
         return;
     FinishAnimation();

@@ -63,8 +63,9 @@ public:
 
     // Zooms all four axes by a percentage: above 100 in, below 100 out.
     void Zoom(double percent);
-    // Zooms to a rectangle of the chart, in its pixels.
-    void ZoomToRect(const QRect& pixels);
+    // Zooms to a rectangle of the chart, in its pixels, dragged either way;
+    // a rectangle a few pixels small is taken for a click.
+    void ZoomToRect(const QRect& dragged);
     // Undoes the zooming since the last undo; false when there was none.
     bool OriginalSize();
     // Zoom steps are drawn in between unless switched off.

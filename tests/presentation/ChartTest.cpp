@@ -374,6 +374,13 @@ TEST_F(ChartZoom, RectangleZoomIsUndoneToo) {
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(X(), QCPRange(0, 100));
     menu->hide();
+    // Dragged up and to the left, a rectangle zooms the same.
+    frame.ZoomToRect(QRect(from, to));
+    const QCPRange down = X();
+    ASSERT_TRUE(frame.OriginalSize());
+    frame.ZoomToRect(QRect(to, from));
+    EXPECT_NEAR(X().lower, down.lower, 0.5);
+    EXPECT_NEAR(X().upper, down.upper, 0.5);
 }
 
 TEST_F(ChartZoom, AnimatedZoomPassesThroughAndEndsOnTheTarget) {

@@ -171,8 +171,6 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
     ShowPageLabel();
 }
 
-TDiagramFrame::~TDiagramFrame() = default;
-
 QAction* TDiagramFrame::AddCommand(const char* name, const QString& caption,
                                    std::optional<TChartIcon> icon, const QKeySequence& key) {
     QAction* action = tbChart_->addAction(caption);

@@ -44,7 +44,6 @@ public:
     static constexpr int kPointsPerPage = 10;
 
     explicit TDiagramFrame(QWidget* parent = nullptr);
-    ~TDiagramFrame() override;
 
     QCustomPlot* Chart() const { return chart_; }
     void SetChartName(const QString& name);

@@ -7,6 +7,7 @@
 #include "LexorinApplication.h"
 #include "MainWindow.h"
 #include "ResultGrid.h"
+#include "WindowBench.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -41,17 +42,12 @@ void Report(const char* what, double seconds) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatform();
     TLexorinApplication application(argc, argv);
-    const QString file =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LEXORIN_DEFAULT_CORPUS);
-    const QString word = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("the");
+    const auto [file, word] = bench::WindowBenchArgs(argc, argv);
 
     TfmLexorin window;
-    window.resize(1280, 900);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    if (!bench::ShowBenchWindow(window))
         return 1;
     auto* pages = window.findChild<QTabWidget*>(QStringLiteral("pcOp"));
     auto* phrases = window.findChild<TResultGrid*>(QStringLiteral("dbgRes"));

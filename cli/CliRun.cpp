@@ -1,9 +1,11 @@
 #include "CliRun.h"
 
 #include "Calculation.h"
+#include "ChartData.h"
 #include "Cp1251.h"
 #include "CsvExport.h"
 #include "ExportFile.h"
+#include "FeLocale.h"
 #include "FeWordWdList.h"
 #include "IniFile.h"
 #include "OptionKeys.h"
@@ -34,8 +36,13 @@ const char* const kUsage =
     "  --output FILE        writes the result there instead of to standard output;\n"
     "                       a list goes to FILE.xlsx as an Excel workbook, to any\n"
     "                       other name as CSV in UTF-8 with a byte-order mark\n"
-    "  --report FILE.pdf    writes the paged report of the list as PDF (not for summary);\n"
-    "                       the list goes to standard output only with --output\n";
+    "  --report FILE.pdf    writes the paged report of the list as PDF (not for summary)\n"
+    "  --chart dispersion|frequencies|frequencies-length\n"
+    "                       draws a chart of the list (a dispersion chart of the\n"
+    "                       row --item TEXT) into the file --chart-output FILE\n"
+    "                       (.png, .svg or .pdf)\n"
+    "                       With --report or --chart the list itself is written only\n"
+    "                       with --output.\n";
 
 struct TUsageError {
     std::string message;
@@ -47,7 +54,29 @@ struct TCommand {
     std::optional<std::string> settings, ignored, output, report;
     TConcordanceLayout layout = TConcordanceLayout::Basic;
     std::string file;
+    std::optional<std::string> chart, item, chartOutput;
 };
+
+void CheckChart(const TCommand& command) {
+    if (command.chart.has_value() != command.chartOutput.has_value())
+        throw TUsageError{"--chart and --chart-output go together"};
+    if (command.item && command.chart != "dispersion")
+        throw TUsageError{"--item names the row of a dispersion chart"};
+    if (!command.chart)
+        return;
+    if (*command.chart != "dispersion" && *command.chart != "frequencies" &&
+        *command.chart != "frequencies-length")
+        throw TUsageError{"unknown chart \"" + *command.chart + "\""};
+    if (command.page == TAnalysisPage::Summary)
+        throw TUsageError{"the summary has no charts"};
+    if (*command.chart == "dispersion" && !command.item)
+        throw TUsageError{"a dispersion chart needs --item TEXT"};
+    const std::string& output = *command.chartOutput;
+    const std::size_t dot = output.rfind('.');
+    const std::string suffix = dot == std::string::npos ? "" : LowerCaseText(output.substr(dot));
+    if (suffix != ".png" && suffix != ".svg" && suffix != ".pdf")
+        throw TUsageError{"a chart is written as .png, .svg or .pdf, not as \"" + output + "\""};
+}
 
 TCommand Parse(const std::vector<std::string>& args) {
     static const std::map<std::string, TAnalysisPage> kTasks = {
@@ -92,6 +121,12 @@ TCommand Parse(const std::vector<std::string>& args) {
                 command.layout = TConcordanceLayout::Professional;
             else
                 throw TUsageError{"unknown layout \"" + layout + "\""};
+        } else if (arg == "--chart") {
+            command.chart = value();
+        } else if (arg == "--item") {
+            command.item = value();
+        } else if (arg == "--chart-output") {
+            command.chartOutput = value();
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             throw TUsageError{"unknown option \"" + arg + "\""};
         } else if (haveFile) {
@@ -105,6 +140,7 @@ TCommand Parse(const std::vector<std::string>& args) {
         throw TUsageError{"no file given"};
     if (command.page == TAnalysisPage::Summary && command.output && IsWorkbookName(*command.output))
         throw TUsageError{"the summary is written as text, not as a workbook"};
+    CheckChart(command);
     return command;
 }
 
@@ -173,9 +209,29 @@ void WriteSummary(const TAnalysisState& state, std::ostream& out) {
     }
 }
 
+// 0 when the chart is written, 1 with the reason on `err` when not.
+int WriteChart(const TCommand& command, TAnalysisState& state, std::ostream& err,
+               const TCliChartWriter& chartWriter) {
+    std::string item;
+    if (command.item &&
+        (!Utf8ToCp1251(*command.item, item) || !MoveToChartItem(state, command.page, item))) {
+        err << "The list has no row \"" << *command.item << "\"\n";
+        return 1;
+    }
+    const std::string error =
+        chartWriter(state, command.page, {*command.chart, *command.chartOutput});
+    if (!error.empty()) {
+        err << error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errIsTerminal,
-        const TReportWriter& writeReport) {
-    if (command.report && !writeReport)
+        const TCliDrawers& drawers) {
+    if (command.chart && !drawers.chart)
+        throw TUsageError{"this build draws no charts"};
+    if (command.report && !drawers.report)
         throw TUsageError{"--report is not available in this build"};
     if (command.report && command.page == TAnalysisPage::Summary)
         throw TUsageError{"the summary has no report"};
@@ -206,16 +262,19 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
     TCliHost host(err, errIsTerminal);
     TCalculation calculation(state, host);
     calculation.Calculate(command.page);
-
+    if (command.chart)
+        if (const int status = WriteChart(command, state, err, drawers.chart); status != 0)
+            return status;
     if (command.report) {
-        const std::string error = writeReport(state, command.page, command.file, *command.report);
+        const std::string error =
+            drawers.report(state, command.page, command.file, *command.report);
         if (!error.empty()) {
             err << error << '\n';
             return 1;
         }
-        if (!command.output)
-            return 0;
     }
+    if ((command.chart || command.report) && !command.output)
+        return 0;
     if (!command.output) {
         if (command.page == TAnalysisPage::Summary)
             WriteSummary(state, out);
@@ -245,9 +304,9 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           bool errIsTerminal, const TReportWriter& writeReport) {
+           bool errIsTerminal, const TCliDrawers& drawers) {
     try {
-        return Run(Parse(args), out, err, errIsTerminal, writeReport);
+        return Run(Parse(args), out, err, errIsTerminal, drawers);
     } catch (const TUsageError& e) {
         err << "lexorin-cli: " << e.message << "\n" << kUsage;
         return 2;

@@ -2,6 +2,9 @@
 #ifdef LEXORIN_CLI_REPORTS
 #include "CliReport.h"
 #endif
+#ifdef LEXORIN_CLI_CHARTS
+#include "CliChart.h"
+#endif
 
 #include <iostream>
 #include <unistd.h>
@@ -9,10 +12,12 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
+    lexorin::TCliDrawers drawers;
 #ifdef LEXORIN_CLI_REPORTS
-    const lexorin::TReportWriter writeReport = lexorin::WriteReportPdf;
-#else
-    const lexorin::TReportWriter writeReport;
+    drawers.report = lexorin::WriteReportPdf;
 #endif
-    return lexorin::RunCli(args, std::cout, std::cerr, isatty(STDERR_FILENO) != 0, writeReport);
+#ifdef LEXORIN_CLI_CHARTS
+    drawers.chart = lexorin::WriteCliChart;
+#endif
+    return lexorin::RunCli(args, std::cout, std::cerr, isatty(STDERR_FILENO) != 0, drawers);
 }

@@ -1,23 +1,8 @@
 #include "CommandRules.h"
 
+#include "ChartData.h"
+
 namespace lexorin {
-
-namespace {
-
-const TMemTable* PageTable(TAnalysisPage page, const TAnalysisState& state) {
-    switch (page) {
-    case TAnalysisPage::Phrases:
-        return &state.mteRes;
-    case TAnalysisPage::Wordforms:
-        return &state.mteWordForms;
-    case TAnalysisPage::Concordance:
-        return &state.mteConcordance;
-    default:
-        return nullptr;
-    }
-}
-
-} // namespace
 
 TCommandStates EvaluateCommands(const TCommandInputs& in, const TAnalysisState& state) {
     TCommandStates s;
@@ -29,7 +14,7 @@ TCommandStates EvaluateCommands(const TCommandInputs& in, const TAnalysisState& 
     s.aPasteFile = idle;
     s.aReload = idle && in.fileLoaded;
     s.aFind = idle && in.viewHasText && in.viewHasFocus;
-    const TMemTable* table = PageTable(in.page, state);
+    const TMemTable* table = ChartTable(state, in.page);
     s.results = idle && table != nullptr && table->Active() && table->RecordCount() > 0;
     s.tbWordWrap = idle && in.viewHasText;
     s.aClearSelection = idle && in.highlightActive;

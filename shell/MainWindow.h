@@ -26,6 +26,7 @@ class QWidget;
 
 namespace lexorin {
 
+class TDiagramFrame;
 class TFindDialog;
 class THintWindow;
 class TIgnoredWordsPage;
@@ -127,6 +128,13 @@ private:
     void LocateContext();
     void FindInText(const QString& what, bool matchCase, bool wholeWord);
     void pmGridPopup(TResultGrid* grid, const QPoint& pos);
+
+    // Charts.
+    void ConnectCharts();
+    void FillPositionsList(std::vector<std::int32_t>& positions) const;
+    void OpenChartTab(TDiagramFrame* frame);
+    void aDispersionChartExecute();
+    void BuildFrequencyChart(bool withLength);
 
     // Reports.
     void aPrintExecute();

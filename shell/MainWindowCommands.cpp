@@ -82,6 +82,7 @@ void TfmLexorin::ConnectCommands() {
             [this](int page) { pcOp_->setCurrentIndex(page); });
     connect(fdFind_, &TFindDialog::FindNext, this, &TfmLexorin::FindInText);
     ConnectLists();
+    ConnectCharts();
 }
 
 void TfmLexorin::aSearchExecute() {

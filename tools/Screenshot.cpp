@@ -1,9 +1,11 @@
 // Takes the README's pictures of the window: a text loaded and its phrase
-// list calculated, and, when asked for, the report of that list.
+// list calculated; the report of that list; or a chart of its concordance
+// (the frequency chart, or the dispersion chart of one word).
 //
-//   lexorin_screenshot TEXT PNG [REPORT_PNG]
+//   lexorin_screenshot TEXT PNG [report | frequencies | dispersion WORD]
 #include "LexorinApplication.h"
 #include "MainWindow.h"
+#include "ResultGrid.h"
 
 #include <QAction>
 #include <QPixmap>
@@ -11,10 +13,15 @@
 #include <QTest>
 #include <QToolButton>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: lexorin_screenshot TEXT PNG [REPORT_PNG]\n");
+    const bool report = argc == 4 && std::strcmp(argv[3], "report") == 0;
+    const bool frequencies = argc == 4 && std::strcmp(argv[3], "frequencies") == 0;
+    const bool dispersion = argc == 5 && std::strcmp(argv[3], "dispersion") == 0;
+    if (argc != 3 && !report && !frequencies && !dispersion) {
+        std::fprintf(stderr, "usage: lexorin_screenshot TEXT PNG [report | frequencies | "
+                             "dispersion WORD]\n");
         return 2;
     }
     lexorin::TLexorinApplication application(argc, argv);
@@ -29,18 +36,29 @@ int main(int argc, char** argv) {
     window.findChild<QTabWidget*>(QStringLiteral("pcOp"))->setCurrentIndex(0);
     window.UpdateActions();
     window.Actions().aSearch->trigger();
-    QTest::qWait(300);
+    if (frequencies || dispersion) {
+        window.findChild<QTabWidget*>(QStringLiteral("pcOp"))
+            ->setCurrentIndex(lexorin::TfmLexorin::TabIndexOf(lexorin::TAnalysisPage::Concordance));
+        window.UpdateActions();
+        window.Actions().aSearch->trigger();
+        lexorin::TMemTable& words = window.State().mteConcordance;
+        const int field = words.FieldIndex("word");
+        for (int recNo = 0; dispersion && recNo < words.RecordCount(); ++recNo)
+            if (QString::fromLatin1(words.Text(words.RowOf(recNo), field))
+                    .compare(QString::fromLocal8Bit(argv[4]), Qt::CaseInsensitive) == 0)
+                words.MoveTo(recNo);
+        window.findChild<lexorin::TResultGrid*>(QStringLiteral("dbgConcordanceTop"))
+            ->ShowCurrentRecord();
+        window.UpdateActions();
+        (dispersion ? window.Actions().aDispersionChart : window.Actions().aLFChart)->trigger();
+    }
+    if (report) {
+        window.resize(1200, 860);
+        window.Actions().aPrint->trigger();
+    }
+    QTest::qWait(report ? 500 : 300);
     if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
-        return 1;
-    }
-    if (argc == 3)
-        return 0;
-    window.resize(1200, 860);
-    window.Actions().aPrint->trigger();
-    QTest::qWait(500);
-    if (!window.grab().save(QString::fromLocal8Bit(argv[3]))) {
-        std::fprintf(stderr, "cannot write %s\n", argv[3]);
         return 1;
     }
     return 0;

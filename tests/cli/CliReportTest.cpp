@@ -20,7 +20,7 @@ struct Result {
 
 Result Cli(const std::vector<std::string>& args, const TReportWriter& writer = WriteReportPdf) {
     std::ostringstream out, err;
-    const int status = RunCli(args, out, err, false, writer);
+    const int status = RunCli(args, out, err, false, {.report = writer, .chart = {}});
     return {status, out.str(), err.str()};
 }
 

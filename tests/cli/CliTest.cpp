@@ -60,8 +60,7 @@ TEST(Cli, SettingsFileIsReadFirst) {
     // Saved by an editor in UTF-8 with a byte-order mark before the section.
     const std::string marked =
         WriteTempFile("bom.ini", "\xEF\xBB\xBF[Options]\r\nrseCases_Value=3\r\n");
-    EXPECT_EQ(Cli({"phrases", "--settings", marked, text}).out,
-              "\"x y\",3,2,4.08248290463863\r\n");
+    EXPECT_EQ(Cli({"phrases", "--settings", marked, text}).out, "\"x y\",3,2,4.08248290463863\r\n");
 }
 
 TEST(Cli, WordformsAndConcordanceLayouts) {

@@ -29,6 +29,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -77,7 +78,7 @@ TfmLexorin::TfmLexorin(QWidget* parent) : QMainWindow(parent) {
     spMain_->addWidget(CreateLeftPane());
     spMain_->addWidget(CreateRightPane());
     spMain_->setStretchFactor(1, 1);
-    spMain_->setSizes({398, 394});
+    spMain_->setSizes({std::max(398, pnSearch_->minimumWidth()), 394});
     setCentralWidget(spMain_);
 
     phraseHintWindow_ = new THintWindow(this);
@@ -154,6 +155,17 @@ QWidget* TfmLexorin::CreateLeftPane() {
 
     pcOp_ = new QTabWidget(pnSearch_);
     pcOp_->setObjectName(QStringLiteral("pcOp"));
+    // Every task tab in sight: the pane is at least as wide as the tabs.
+    pcOp_->setUsesScrollButtons(false);
+    pcOp_->tabBar()->setElideMode(Qt::ElideNone);
+    // Tabs with less padding than the style's, so that the five fit a pane
+    // that leaves the text room at the window's first size.
+    pcOp_->tabBar()->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 3px 5px; margin-right: 1px; border: 1px solid palette(mid);"
+        " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
+        " background: palette(button); }"
+        "QTabBar::tab:selected { background: palette(window); }"
+        "QTabBar::tab:!selected { margin-top: 2px; }"));
     const auto page = [this](QWidget* content, const char* name, const char* caption) {
         content->setObjectName(QString::fromLatin1(name));
         pcOp_->addTab(content, QString::fromLatin1(caption));
@@ -165,6 +177,7 @@ QWidget* TfmLexorin::CreateLeftPane() {
     page(summaryPage_, "tsSummary", "Summary     ");
     page(CreateOptionsPage(), "tsOpts", "Options       ");
     column->addWidget(pcOp_, 1);
+    pnSearch_->setMinimumWidth(std::max(320, pcOp_->tabBar()->sizeHint().width() + 8));
 
     auto* pnBot = new QWidget(pnSearch_);
     pnBot->setObjectName(QStringLiteral("pnBot"));

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <cstring>
 
 namespace lexorin {
@@ -27,25 +29,37 @@ bool IsMemo(const char* control) {
 } // namespace
 
 TSummaryPage::TSummaryPage(QWidget* parent) : QWidget(parent) {
-    auto* grid = new QGridLayout(this);
+    // The fields scroll when the pane is lower than they are, so that no
+    // label or box is ever squeezed.
+    auto* content = new QWidget;
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(scroll);
+    auto* grid = new QGridLayout(content);
     int row = 0;
     for (const TSummaryField& field : SummaryFields(TTextStatistics{})) {
-        grid->addWidget(new QLabel(PageLabel(field), this), row, 0, Qt::AlignTop);
+        grid->addWidget(new QLabel(PageLabel(field), content), row, 0, Qt::AlignTop);
         QWidget* box = nullptr;
         if (IsMemo(field.control)) {
-            auto* memo = new QPlainTextEdit(this);
+            auto* memo = new QPlainTextEdit(content);
             memo->setReadOnly(true);
-            memo->setMaximumHeight(56);
+            // Three lines of the sentence in sight.
+            memo->setFixedHeight(memo->fontMetrics().lineSpacing() * 3 +
+                                 2 * (memo->frameWidth() + 4));
             box = memo;
         } else {
-            auto* edit = new QLineEdit(this);
+            auto* edit = new QLineEdit(content);
             edit->setReadOnly(true);
             box = edit;
         }
         box->setObjectName(QString::fromLatin1(field.control));
         grid->addWidget(box, row, 1);
         if (field.noteControl != nullptr) {
-            auto* note = new QLabel(QStringLiteral("0"), this);
+            auto* note = new QLabel(QStringLiteral("0"), content);
             note->setObjectName(QString::fromLatin1(field.noteControl));
             note->hide();
             grid->addWidget(note, row, 2, Qt::AlignTop);

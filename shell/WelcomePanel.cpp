@@ -13,6 +13,8 @@ const char* kGrey = "color: gray;";
 QLabel* Text(const QString& text, QWidget* parent, const char* style = "") {
     auto* label = new QLabel(text, parent);
     label->setStyleSheet(QString::fromLatin1(style));
+    // Long lines wrap in a narrow pane instead of widening it.
+    label->setWordWrap(true);
     return label;
 }
 
@@ -78,6 +80,8 @@ TWelcomePanel::TWelcomePanel(QWidget* parent) : QFrame(parent) {
     column->addLayout(last);
     column->addStretch();
     dontShow_ = new QCheckBox(QStringLiteral("don't show this guide upon next startup"), this);
+    dontShow_->setMinimumWidth(0);
+    dontShow_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     dontShow_->setObjectName(QStringLiteral("cbDontShowGuide"));
     column->addWidget(dontShow_);
 }

@@ -11,6 +11,7 @@
 #include "ResultTabs.h"
 #include "ScriptedDialogs.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -557,6 +558,40 @@ private slots:
         QVERIFY(Action("aPasteText")->isEnabled());
         QTest::keyClick(spin, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("From a spin box"));
+    }
+
+    // Every caption of a page shown whole: no widget narrower than its text.
+    static QStringList CutWidgets(QWidget* page) {
+        QStringList cut;
+        for (QWidget* widget : page->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(page) || !(qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                                                qobject_cast<QLabel*>(widget) != nullptr))
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->wordWrap())
+                continue;
+            if (widget->width() < widget->minimumSizeHint().width())
+                cut << widget->objectName() + ": " + widget->property("text").toString();
+        }
+        return cut;
+    }
+
+    void everyTaskTabAndOptionReadsWholeAtTheFirstSize() {
+        auto* pages = Child<QTabWidget>("pcOp");
+        QTRY_VERIFY(pages->tabBar()->width() > 0);
+        for (int k = 0; k < pages->count(); ++k)
+            QVERIFY2(pages->tabBar()->tabRect(k).right() < pages->tabBar()->width(),
+                     qPrintable(pages->tabText(k)));
+        for (const char* page : {"tsSettings", "tsIgnoredWords"}) {
+            SetPage(TAnalysisPage::Options);
+            auto* options = Child<QTabWidget>("pcOpts");
+            options->setCurrentWidget(Child<QWidget>(page));
+            QTest::qWait(20);
+            QCOMPARE(CutWidgets(Child<QWidget>(page)), QStringList());
+        }
+        LoadTale();
+        Calculate(TAnalysisPage::Summary);
+        QTest::qWait(20);
+        QCOMPARE(CutWidgets(Child<QWidget>("tsSummary")), QStringList());
     }
 
     void shortcutsWorkOnceAfterAMenuWasOpened() {

@@ -24,8 +24,6 @@ constexpr const char* kLayout = "Layout";
 constexpr const char* kStartup = "Startup";
 constexpr const char* kColumnSections[] = {"dbgResColumns", "dbgConcordanceTopColumns",
                                            "dbgWordformsColumns"};
-// The left pane is never narrower than this.
-constexpr int kMinimumPaneWidth = 320;
 
 } // namespace
 
@@ -46,7 +44,8 @@ void TfmLexorin::RestoreSettings() {
         optionsPage_->SetOptions(values);
         QList<int> panes = spMain_->sizes();
         layout.ReadInteger("pnSearch_Width", panes[0]);
-        panes[0] = std::max(panes[0], kMinimumPaneWidth);
+        // A width that is no integer reads as 0: the pane keeps its minimum.
+        panes[0] = std::max(panes[0], pnSearch_->minimumWidth());
         spMain_->setSizes(panes);
         layout.ReadText("odFile_InitialDir", openDialogDirectory_);
         if (layout.Has("dbgConcordanceDetail_Height")) {

@@ -120,7 +120,10 @@ private slots:
 
         Child<QCheckBox>("cbLayout")->click();
         Child<QCheckBox>("cbDontShowGuide")->setChecked(true);
-        Child<QSplitter>("spMain")->setSizes({400, 392});
+        auto* panes = Child<QSplitter>("spMain");
+        const int paneWidth = Child<QWidget>("pnSearch")->minimumWidth() + 40;
+        panes->setSizes({paneWidth, panes->width() - paneWidth});
+        QCOMPARE(panes->sizes().value(0), paneWidth);
         Child<QToolButton>("tbWordWrap")->setChecked(true);
         Child<TResultGrid>("dbgRes")->setColumnWidth(1, 123);
         Child<QTabWidget>("pcOp")->setCurrentIndex(1);
@@ -133,14 +136,14 @@ private slots:
 
         const QByteArray file = Settings();
         QVERIFY(file.contains("\r\ndbgConcordanceDetail_Height=" + QByteArray::number(detail)));
+        QVERIFY(file.contains("\r\npnSearch_Width=" + QByteArray::number(paneWidth) + "\r\n"));
         for (const char* line :
              {"[Options]\r\nFormVersion=0\r\nFlags=0\r\nShowCmd=1\r\n", "\r\nrseWords_Value=3\r\n",
               "\r\nedSeparator_Text=;\r\n", "\r\ncbConcCapitalize_Checked=False\r\n",
               "[Startup]\r\nFormVersion=0\r\n",
               "\r\ncbDontShowGuide_Checked=True\r\nlbWordListName_Caption=\r\n",
-              "\r\ncbLayout_Checked=True\r\npnSearch_Width=400\r\n", "\r\ntbWordWrap_Down=True\r\n",
-              "\r\ndbgRes.cases=1,123,",
-              "\r\nVisible=1\r\n", "\r\nNormPos="})
+              "\r\ncbLayout_Checked=True\r\npnSearch_Width=", "\r\ntbWordWrap_Down=True\r\n",
+              "\r\ndbgRes.cases=1,123,", "\r\nVisible=1\r\n", "\r\nNormPos="})
             QVERIFY2(file.contains(line), line);
 
         Start();
@@ -159,7 +162,7 @@ private slots:
         QCOMPARE(Child<QLineEdit>("edSeparator")->text(), QStringLiteral(";"));
         QCOMPARE(Child<QLineEdit>("edQuote")->text(), QStringLiteral("'"));
         QCOMPARE(Child<QLineEdit>("edDecimalSeparator")->text(), QStringLiteral(","));
-        QCOMPARE(Child<QSplitter>("spMain")->sizes().value(0), 400);
+        QCOMPARE(Child<QSplitter>("spMain")->sizes().value(0), paneWidth);
         QVERIFY(Child<QToolButton>("tbWordWrap")->isChecked());
         QCOMPARE(Child<TResultGrid>("dbgRes")->columnWidth(1), 123);
         Child<QTabWidget>("pcOp")->setCurrentIndex(1);
@@ -181,7 +184,8 @@ private slots:
         QVERIFY(!Child<QCheckBox>("cbCaseSens")->isChecked());
         QVERIFY(!Child<QCheckBox>("cbPrefOnly")->isChecked());
         QCOMPARE(Child<QLineEdit>("edSeparator")->text(), QString());
-        QCOMPARE(Child<QSplitter>("spMain")->sizes().value(0), 320); // "never narrower"
+        QCOMPARE(Child<QSplitter>("spMain")->sizes().value(0),
+                 Child<QWidget>("pnSearch")->minimumWidth()); // never narrower
         QVERIFY(Child<TResultGrid>("dbgRes")->columnWidth(0) > 0);
         QVERIFY(dialogs->asked.isEmpty());
     }

@@ -195,6 +195,19 @@ bool TResultGrid::viewportEvent(QEvent* event) {
                 viewport(), ButtonRect(column, button));
             return true;
         }
+        // A cell cut short shows its whole text.
+        const QModelIndex index = indexAt(help.pos());
+        if (index.isValid() && !index.data(Qt::ToolTipRole).isValid() &&
+            !(autoRowHeight_ && index.column() == 0)) {
+            const QString text = index.data().toString();
+            const QRect cell = visualRect(index);
+            if (fontMetrics().horizontalAdvance(text) >
+                TextRect(cell, index.column(), index.row() == currentIndex().row()).width())
+                QToolTip::showText(help.globalPos(), text, viewport(), cell);
+            else
+                QToolTip::hideText();
+            return true;
+        }
     }
     return QTableView::viewportEvent(event);
 }
@@ -289,9 +302,9 @@ void TResultGrid::PaintCell(QPainter* painter, const QStyleOptionViewItem& optio
                                                     ? QPalette::HighlightedText
                                                     : QPalette::Text));
     painter->setFont(option.font);
-    painter->drawText(textRect,
-                      Qt::AlignLeft | Qt::AlignTop | (wrap ? Qt::TextWordWrap : Qt::TextSingleLine),
-                      shown);
+    const Qt::Alignment across = model_->IsNumber(index.column()) ? Qt::AlignRight : Qt::AlignLeft;
+    painter->drawText(
+        textRect, across | Qt::AlignTop | (wrap ? Qt::TextWordWrap : Qt::TextSingleLine), shown);
     if (index.column() == contextColumn_) {
         painter->setPen(
             option.state.testFlag(QStyle::State_Selected)
@@ -437,6 +450,39 @@ void TResultGrid::ColumnResized(int column, int size) {
         measuredRows_.clear();
         MeasureVisibleRows();
     }
+}
+
+void TResultGrid::FitColumns() {
+    const TMemTable& table = model_->Table();
+    if (!table.Active() || table.RowCount() == 0)
+        return;
+    const QScopedValueRollback<bool> sharing(sharing_, true);
+    const QFontMetrics titles = horizontalHeader()->fontMetrics();
+    // Room for the title's sort arrow and index beside its text.
+    const int markerRoom = titles.horizontalAdvance(QStringLiteral("99")) + titles.height() + 8;
+    int numbers = 0;
+    int textColumn = -1;
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        const TResultColumn& column = model_->Columns()[static_cast<std::size_t>(c)];
+        if (!model_->IsNumber(c)) {
+            if (textColumn < 0)
+                textColumn = c;
+            numbers += c == textColumn ? 0 : columnWidth(c);
+            continue;
+        }
+        const int width = std::max(
+            {fontMetrics().horizontalAdvance(model_->WidestNumber(c)) + 8 + ButtonStripWidth(c),
+             titles.horizontalAdvance(column.title) + markerRoom, column.minWidth});
+        horizontalHeader()->resizeSection(c, width);
+        numbers += width;
+    }
+    if (textColumn >= 0 && !options_.stretchColumns)
+        horizontalHeader()->resizeSection(
+            textColumn, std::max(model_->Columns()[static_cast<std::size_t>(textColumn)].minWidth,
+                                 viewport()->width() - numbers));
+    if (options_.stretchColumns)
+        for (int c = 0; c < model_->columnCount(); ++c)
+            shares_[static_cast<std::size_t>(c)] = columnWidth(c);
 }
 
 void TResultGrid::ShareWidth() {

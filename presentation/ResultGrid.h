@@ -61,6 +61,9 @@ public:
     // Reads the table again after it changed; the table's current row stays
     // the current row of the list.
     void Reload();
+    // After the table was filled: number columns as wide as their widest
+    // value and their title, the first text column taking the rest.
+    void FitColumns();
     // Makes the table's current row the list's current row after the table
     // was moved by other means, without moving the table again.
     void ShowCurrentRecord();

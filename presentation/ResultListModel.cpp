@@ -3,6 +3,7 @@
 #include "FeLocale.h"
 #include "QtCp1251.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -108,6 +109,38 @@ void TResultListModel::ApplySort() {
     if (table_.Active())
         table_.Sort(markers_.Keys());
     endResetModel();
+}
+
+bool TResultListModel::IsNumber(int column) const {
+    const TFieldType type =
+        table_.Fields()[static_cast<std::size_t>(fields_[static_cast<std::size_t>(column)])].type;
+    return type != TFieldType::Memo && type != TFieldType::String;
+}
+
+QString TResultListModel::WidestNumber(int column) const {
+    if (!IsNumber(column) || !table_.Active())
+        return {};
+    const int field = fields_[static_cast<std::size_t>(column)];
+    const TNumberFormat format = columns_[static_cast<std::size_t>(column)].format;
+    const bool integers =
+        table_.Fields()[static_cast<std::size_t>(field)].type != TFieldType::Double;
+    QString widest;
+    double least = 0, most = 0;
+    for (int row = 0; row < table_.RowCount(); ++row) {
+        const double value = table_.Double(row, field);
+        least = std::min(least, value);
+        most = std::max(most, value);
+        if (integers)
+            continue;
+        const QString shown = FormatNumber(value, format);
+        if (shown.size() > widest.size())
+            widest = shown;
+    }
+    if (integers)
+        for (const double end : {least, most})
+            if (const QString shown = FormatNumber(end, format); shown.size() > widest.size())
+                widest = shown;
+    return widest;
 }
 
 void TResultListModel::Reload() {

@@ -41,6 +41,12 @@ public:
     TMemTable& Table() const { return table_; }
     const std::vector<TResultColumn>& Columns() const { return columns_; }
     const TSortMarkers& Markers() const { return markers_; }
+    // Whether a list column shows numbers (drawn right-aligned).
+    bool IsNumber(int column) const;
+    // The widest text the column shows over all the table's rows, as it is
+    // shown; empty for a text column. Integers are not formatted row by row:
+    // the widest is the one of most digits.
+    QString WidestNumber(int column) const;
     // The marker of a list column; none for a column the markers lack.
     TSortMarkers::TColumn MarkerOf(int column) const;
     // A click on a sortable column's title: the markers change and the

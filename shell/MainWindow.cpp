@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "ElidedLabel.h"
 #include "ExceptionDlg.h"
 #include "FeWordWdList.h"
 #include "FindDialog.h"
@@ -136,7 +137,9 @@ void TfmLexorin::CreateStatusBar() {
     const char* texts[] = {"Ready", "", "Text is not loaded"};
     const int widths[] = {328, 150, 0};
     for (int k = 0; k < 3; ++k) {
-        auto* panel = new QLabel(QString::fromLatin1(texts[k]), bar);
+        // The source's path may be long: cut in the middle, whole as a tooltip.
+        QLabel* panel = k == 2 ? new TElidedLabel(QString::fromLatin1(texts[k]), bar)
+                               : new QLabel(QString::fromLatin1(texts[k]), bar);
         panel->setObjectName(QStringLiteral("sbMainPanel%1").arg(k));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);

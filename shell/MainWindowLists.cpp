@@ -145,6 +145,7 @@ void TfmLexorin::SuspendGrid(const TMemTable& table) {
 void TfmLexorin::ResumeGrid(const TMemTable& table) {
     TResultGrid* grid = GridOf(table);
     grid->Reload();
+    grid->FitColumns();
     grid->setUpdatesEnabled(true);
 }
 

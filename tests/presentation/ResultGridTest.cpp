@@ -77,6 +77,7 @@ const std::vector<std::tuple<const char*, int, int, double>> FourPhrases = {
 
 TEST(ResultGrid, TitleClicksSortAndShowTheMarkers) {
     TPhraseList list(FourPhrases);
+    const int phraseWidth = list.grid->columnWidth(0);
     EXPECT_EQ(list.Header().TitleMarker(2), (TMarker{TSortMarker::Descending, 1}));
     EXPECT_EQ(list.Header().TitleMarker(1), (TMarker{TSortMarker::Descending, 2}));
     EXPECT_EQ(list.Header().TitleMarker(0), (TMarker{TSortMarker::Ascending, 3}));
@@ -108,7 +109,33 @@ TEST(ResultGrid, TitleClicksSortAndShowTheMarkers) {
     list.ClickTitle(4, Qt::NoModifier); // not sortable
     EXPECT_EQ(titles.count(), 2);
     EXPECT_EQ(list.model->Markers().Keys(), "cases asc,dispersion desc");
-    EXPECT_EQ(list.grid->columnWidth(0), 176) << "re-sorting keeps the widths";
+    EXPECT_EQ(list.grid->columnWidth(0), phraseWidth) << "re-sorting keeps the widths";
+}
+
+TEST(ResultGrid, NumbersAreRightAlignedInColumnsThatHoldThemWhole) {
+    TPhraseList list({{"a", 1234567, 2, 1.5}, {"b", 3, 12, 10.25}});
+    list.grid->FitColumns();
+    const QFontMetrics metrics(list.grid->font());
+    for (int column : {1, 2, 3}) {
+        const QString widest = list.model->WidestNumber(column);
+        EXPECT_GE(list.grid->columnWidth(column), metrics.horizontalAdvance(widest)) << column;
+        EXPECT_GE(list.grid->columnWidth(column),
+                  list.grid->horizontalHeader()->fontMetrics().horizontalAdvance(
+                      list.model->Columns()[static_cast<std::size_t>(column)].title))
+            << "the title whole";
+    }
+    EXPECT_EQ(list.model->WidestNumber(1), "1234567");
+    EXPECT_EQ(list.model->WidestNumber(0), "");
+    // The number sits at the right edge of its cell: its last column of ink
+    // is near the cell's right side.
+    const QImage image = list.grid->viewport()->grab().toImage();
+    const QRect cell = list.grid->visualRect(list.model->index(1, 2));
+    int rightmostInk = -1;
+    for (int x = cell.left(); x < cell.right(); ++x)
+        for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y)
+            if (image.pixelColor(x, y).lightness() < 128)
+                rightmostInk = x;
+    EXPECT_GT(rightmostInk, cell.right() - 8);
 }
 
 TEST(ResultGrid, CurrentRowFollowsTheTableBothWays) {

@@ -2,6 +2,7 @@
 // analyses, the lists, the text view, the result tabs and the error report.
 #include "CliRun.h"
 #include "CommandRules.h"
+#include "ElidedLabel.h"
 #include "ExceptionDlg.h"
 #include "LexorinApplication.h"
 #include "MainWindow.h"
@@ -592,6 +593,18 @@ private slots:
         Calculate(TAnalysisPage::Summary);
         QTest::qWait(20);
         QCOMPARE(CutWidgets(Child<QWidget>("tsSummary")), QStringList());
+    }
+
+    void aLongSourcePathIsCutInTheMiddleAndWholeInItsTooltip() {
+        const QString deep = QStringLiteral("a-long-folder-name-that-goes-on/").repeated(8);
+        QVERIFY(QDir(folder.path()).mkpath(deep));
+        const QString path = WriteFile(deep + QStringLiteral("end.txt"), "text");
+        window->LoadTextFile(path);
+        auto* panel = Child<TElidedLabel>("sbMainPanel2");
+        QVERIFY(panel->text().endsWith(path));
+        QVERIFY(panel->ShownText().contains(QChar(0x2026)));
+        QVERIFY(panel->ShownText().endsWith(QStringLiteral("end.txt")));
+        QVERIFY(panel->fontMetrics().horizontalAdvance(panel->ShownText()) <= panel->width());
     }
 
     void shortcutsWorkOnceAfterAMenuWasOpened() {

@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev libqt6printsupport6 libgl-dev libqcustomplot-dev
     libxlsxwriter-dev pkg-config unzip qt6-svg-dev
     xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils breeze-icon-theme
+    desktop-file-utils
 )
 
 missing=()

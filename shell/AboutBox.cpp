@@ -15,6 +15,12 @@ void ShowAboutBox(QWidget* parent) {
     box.setObjectName(QStringLiteral("AboutBox"));
     box.setWindowTitle(QStringLiteral("About"));
     auto* layout = new QVBoxLayout(&box);
+    if (!QApplication::windowIcon().isNull()) {
+        auto* icon = new QLabel(&box);
+        icon->setObjectName(QStringLiteral("ProgramIcon"));
+        icon->setPixmap(QApplication::windowIcon().pixmap(64, 64));
+        layout->addWidget(icon);
+    }
     auto* product = new QLabel(QStringLiteral("Lexorin"), &box);
     product->setObjectName(QStringLiteral("ProductName"));
     QFont large = product->font();

@@ -5,6 +5,7 @@
 #include "IgnoredWordsPage.h"
 #include "MainWindow.h"
 #include "OptionsPage.h"
+#include "ProgramFiles.h"
 #include "QtCp1251.h"
 #include "ResultGrid.h"
 #include "SummaryPage.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,11 +101,22 @@ void TfmLexorin::aSearchExecute() {
         summaryPage_->Show(state_.summaryFields);
 }
 
-// A missing help file or viewer is not reported.
+// The help file beside the program is opened first, a failure not reported;
+// the user guide stands in for it, and its absence is reported.
 void TfmLexorin::aHelpExecute() {
     const QString help = QApplication::applicationDirPath() + QStringLiteral("/Lexorin.chm");
-    if (QFileInfo::exists(help))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    if (QFileInfo::exists(help)) {
+        UserDialogs().OpenDocument(QUrl::fromLocalFile(help));
+        return;
+    }
+    // Without a help file, the user guide in the desktop's browser.
+    const QString guide = UserGuidePath();
+    if (guide.isEmpty())
+        UserDialogs().Warn(this, QStringLiteral("The user guide is not installed."));
+    else if (!UserDialogs().OpenDocument(QUrl::fromLocalFile(guide)))
+        UserDialogs().Warn(this, QStringLiteral("No program could be started to show the "
+                                                "user guide %1")
+                                     .arg(guide));
 }
 
 void TfmLexorin::EditCopyExecute() {

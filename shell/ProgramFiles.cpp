@@ -63,6 +63,15 @@ void ProvideShippedList() {
         QFile::copy(shipped, lists.filePath(QStringLiteral("lexorin.tiw")));
 }
 
+QString UserGuidePath() {
+    const QString beside = QCoreApplication::applicationDirPath();
+    for (const QString& guide : {beside + QStringLiteral("/guide/guide.html"),
+                                 beside + QStringLiteral("/../share/doc/lexorin/guide/guide.html")})
+        if (QFileInfo::exists(guide))
+            return QFileInfo(guide).canonicalFilePath();
+    return {};
+}
+
 void SetProgramFolder(const QString& folder) {
     FolderOverride() = folder;
 }

@@ -20,6 +20,10 @@ QString ErrorLogPath();
 // that folder holds no list yet (a user in a fresh account).
 void ProvideShippedList();
 
+// The user guide's first page: beside the program in the build tree, or in
+// the documentation folder of an install; empty when neither is there.
+QString UserGuidePath();
+
 // Puts every file of the program into one folder (for tests); an empty
 // folder returns to the rule above.
 void SetProgramFolder(const QString& folder);

@@ -1,6 +1,7 @@
 #include "UserDialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -26,6 +27,7 @@ public:
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), directory,
                                             filters.join(QStringLiteral(";;")));
     }
+    bool OpenDocument(const QUrl& document) override { return QDesktopServices::openUrl(document); }
     QString SaveFileName(QWidget* parent, const QString& directory, const QStringList& filters,
                          const QString& defaultSuffix) override {
         QFileDialog dialog(parent, QStringLiteral("Save"), directory,

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 class QWidget;
 
@@ -22,6 +23,9 @@ public:
     // The file to write, or an empty string when the user cancels. A name
     // typed without an extension gets `defaultSuffix`; the dialog asks
     // before a file is replaced.
+    // Shows a document with the desktop's program for it; false when none
+    // could be started.
+    virtual bool OpenDocument(const QUrl& document) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& directory,
                                  const QStringList& filters, const QString& defaultSuffix) = 0;
 };

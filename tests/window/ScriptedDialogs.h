@@ -15,7 +15,7 @@ public:
     ~TScriptedDialogs() override { SetUserDialogs(nullptr); }
 
     // "inform: ...", "warn: ...", "confirm: ...", "open: <directory>",
-    // "save: <directory>".
+    // "save: <directory>", "document: <file>".
     QStringList asked;
     // Answers to the confirmations in turn; Yes once they run out.
     QList<bool> answers;
@@ -36,6 +36,10 @@ public:
     QString OpenFileName(QWidget*, const QString& directory, const QStringList&) override {
         asked << "open: " + directory;
         return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    bool OpenDocument(const QUrl& document) override {
+        asked << "document: " + document.toLocalFile();
+        return true;
     }
     QString SaveFileName(QWidget*, const QString& directory, const QStringList& filters,
                          const QString& defaultSuffix) override {

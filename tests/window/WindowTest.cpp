@@ -459,7 +459,8 @@ private slots:
             if (top->objectName() != "AboutBox")
                 return false;
             for (auto* label : top->findChildren<QLabel*>())
-                shown << label->text();
+                if (label->objectName() != "ProgramIcon")
+                    shown << label->text();
             static_cast<QDialog*>(top)->accept();
             return true;
         });
@@ -605,6 +606,21 @@ private slots:
         QVERIFY(panel->ShownText().contains(QChar(0x2026)));
         QVERIFY(panel->ShownText().endsWith(QStringLiteral("end.txt")));
         QVERIFY(panel->fontMetrics().horizontalAdvance(panel->ShownText()) <= panel->width());
+    }
+
+    void helpOpensTheUserGuideOrSaysItIsMissing() {
+        const QString guideFolder = QApplication::applicationDirPath() + QStringLiteral("/guide");
+        QDir(guideFolder).removeRecursively();
+        Action("aHelp")->trigger();
+        QCOMPARE(dialogs->asked.last(), QStringLiteral("warn: The user guide is not installed."));
+        QVERIFY(QDir().mkpath(guideFolder));
+        QFile page(guideFolder + QStringLiteral("/guide.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        Action("aHelp")->trigger();
+        QCOMPARE(dialogs->asked.last(),
+                 QStringLiteral("document: ") + QFileInfo(page).canonicalFilePath());
+        QDir(guideFolder).removeRecursively();
     }
 
     void shortcutsWorkOnceAfterAMenuWasOpened() {

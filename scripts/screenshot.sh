@@ -3,7 +3,8 @@
 # text: docs/screenshot.png, the window after a phrase calculation;
 # docs/report-preview.png, the report of that list; and
 # docs/chart-frequencies.png and docs/chart-dispersion.png, two charts of
-# its concordance.
+# its concordance; docs/page-summary.png and docs/page-options.png (and the
+# latter at a 1.5 scale factor), two pages at the window's first size.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,3 +18,6 @@ shoot docs/screenshot.png
 shoot docs/report-preview.png report
 shoot docs/chart-frequencies.png frequencies
 shoot docs/chart-dispersion.png dispersion the
+shoot docs/page-summary.png page 4
+shoot docs/page-options.png page 5
+QT_SCALE_FACTOR=1.5 shoot docs/page-options-1.5.png page 5

@@ -2,7 +2,10 @@
 // list calculated; the report of that list; or a chart of its concordance
 // (the frequency chart, or the dispersion chart of one word).
 //
-//   lexorin_screenshot TEXT PNG [report | frequencies | dispersion WORD]
+//   lexorin_screenshot TEXT PNG [report | frequencies | dispersion WORD | page N]
+//
+// "page N" shows task tab N (1 Phrase frequency ... 5 Options) calculated,
+// at the window's first size.
 #include "LexorinApplication.h"
 #include "MainWindow.h"
 #include "ResultGrid.h"
@@ -13,20 +16,24 @@
 #include <QTest>
 #include <QToolButton>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char** argv) {
     const bool report = argc == 4 && std::strcmp(argv[3], "report") == 0;
     const bool frequencies = argc == 4 && std::strcmp(argv[3], "frequencies") == 0;
     const bool dispersion = argc == 5 && std::strcmp(argv[3], "dispersion") == 0;
-    if (argc != 3 && !report && !frequencies && !dispersion) {
+    const int page = argc == 5 && std::strcmp(argv[3], "page") == 0 ? std::atoi(argv[4]) : 0;
+    if (argc != 3 && !report && !frequencies && !dispersion && (page < 1 || page > 5)) {
         std::fprintf(stderr, "usage: lexorin_screenshot TEXT PNG [report | frequencies | "
-                             "dispersion WORD]\n");
+                             "dispersion WORD | page 1..5]\n");
         return 2;
     }
     lexorin::TLexorinApplication application(argc, argv);
     lexorin::TfmLexorin window;
-    window.resize(1000, 640);
+    // A task page is shown at the window's first size, the rest larger.
+    if (page == 0)
+        window.resize(1000, 640);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
@@ -51,6 +58,12 @@ int main(int argc, char** argv) {
             ->ShowCurrentRecord();
         window.UpdateActions();
         (dispersion ? window.Actions().aDispersionChart : window.Actions().aLFChart)->trigger();
+    }
+    if (page > 0) {
+        window.findChild<QTabWidget*>(QStringLiteral("pcOp"))->setCurrentIndex(page - 1);
+        window.UpdateActions();
+        if (window.Actions().aSearch->isEnabled())
+            window.Actions().aSearch->trigger();
     }
     if (report) {
         window.resize(1200, 860);

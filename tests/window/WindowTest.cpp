@@ -591,9 +591,17 @@ private slots:
             QCOMPARE(CutWidgets(Child<QWidget>(page)), QStringList());
         }
         LoadTale();
-        Calculate(TAnalysisPage::Summary);
-        QTest::qWait(20);
-        QCOMPARE(CutWidgets(Child<QWidget>("tsSummary")), QStringList());
+        const std::pair<TAnalysisPage, const char*> tasks[] = {
+            {TAnalysisPage::Phrases, "tsPhraseSearch"},
+            {TAnalysisPage::Concordance, "tsConcordance"},
+            {TAnalysisPage::Wordforms, "tsWordSearch"},
+            {TAnalysisPage::Summary, "tsSummary"}};
+        for (const auto& [task, page] : tasks) {
+            Calculate(task);
+            QTest::qWait(20);
+            QCOMPARE(CutWidgets(Child<QWidget>(page)), QStringList());
+        }
+        QCOMPARE(CutWidgets(Child<QWidget>("pnWelcome")), QStringList());
     }
 
     void aLongSourcePathIsCutInTheMiddleAndWholeInItsTooltip() {

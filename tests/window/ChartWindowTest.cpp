@@ -10,6 +10,7 @@
 #include "ResultTabs.h"
 #include "ScriptedDialogs.h"
 #include "SingleFreqChart.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QFile>
@@ -27,31 +28,16 @@ using lexorin::test::TScriptedDialogs;
 
 namespace {
 
-class TChartWindowTest : public QObject {
+class TChartWindowTest : public QObject, private test::TWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TScriptedDialogs> dialogs;
-    std::unique_ptr<TfmLexorin> window;
-    QTemporaryDir folder;
-
-    template <typename T> T* Child(const QString& name) const {
-        T* child = window->findChild<T*>(name);
-        if (child == nullptr)
-            qFatal("no child %s", qPrintable(name));
-        return child;
-    }
-    QTabWidget* Pages() const { return Child<QTabWidget>(QStringLiteral("pcText")); }
+    QTabWidget* Pages() const { return Child<QTabWidget>("pcText"); }
     void Load(const QByteArray& text) {
-        const QString path = folder.filePath(QStringLiteral("text.txt"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        file.close();
-        window->LoadTextFile(path);
+        window->LoadTextFile(WriteFile(QStringLiteral("text.txt"), text));
     }
     void Run(QAction* command, TAnalysisPage page) {
-        Child<QTabWidget>(QStringLiteral("pcOp"))->setCurrentIndex(TfmLexorin::TabIndexOf(page));
+        SetPage(page);
         window->UpdateActions();
         QVERIFY(command->isEnabled());
         command->trigger();
@@ -73,17 +59,8 @@ private:
     }
 
 private slots:
-    void init() {
-        dialogs = std::make_unique<TScriptedDialogs>();
-        window = std::make_unique<TfmLexorin>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void cleanup() {
-        dialogs->answers = {true};
-        window.reset();
-        dialogs.reset();
-    }
+    void init() { OpenWindow(); }
+    void cleanup() { CloseWindow(); }
 
     // A word at offsets 0 and 99 of a 100-character text: its phrase chart
     // labels them 0 and 99, its concordance chart 1 and 100.
@@ -95,7 +72,7 @@ private slots:
         Run(a.aDispersionChart, TAnalysisPage::Phrases);
         QCOMPARE(Pages()->count(), 2);
         QCOMPARE(Pages()->tabText(1), QStringLiteral(" Chart 1 "));
-        auto* phrase = Child<TSingleFreqFrame>(QStringLiteral("ChartFrame1"));
+        auto* phrase = Child<TSingleFreqFrame>("ChartFrame1");
         QCOMPARE(phrase->Chart()->yAxis->range(), QCPRange(0, 101));
         QCOMPARE(phrase->Series2()->Positions().size(), std::size_t(2));
         QCOMPARE(Texts(*phrase->Marks()), (std::vector<std::string>{"0", "99"}));
@@ -106,7 +83,7 @@ private slots:
         Run(a.aSearch, TAnalysisPage::Concordance);
         Select(window->State().mteConcordance, "word", "x");
         Run(a.aDispersionChart, TAnalysisPage::Concordance);
-        auto* word = Child<TSingleFreqFrame>(QStringLiteral("ChartFrame2"));
+        auto* word = Child<TSingleFreqFrame>("ChartFrame2");
         QCOMPARE(Texts(*word->Marks()), (std::vector<std::string>{"1", "100"}));
         QCOMPARE(word->ChartName(), QStringLiteral("Dispersion of word : "));
         QVERIFY(word->mText()->height() < phrase->mText()->height());
@@ -121,12 +98,12 @@ private slots:
         const TMainActions& a = window->Actions();
         Run(a.aSearch, TAnalysisPage::Phrases);
         TMemTable& phrases = window->State().mteRes;
-        Child<QLineEdit>(QStringLiteral("edPhraseFilter"))->setText(QStringLiteral("lamp"));
+        Child<QLineEdit>("edPhraseFilter")->setText(QStringLiteral("lamp"));
         window->UpdateActions();
-        QTest::mouseClick(Child<QToolButton>(QStringLiteral("sbFilterPhrases")), Qt::LeftButton);
+        QTest::mouseClick(Child<QToolButton>("sbFilterPhrases"), Qt::LeftButton);
         phrases.MoveTo(1);
         Run(a.aLFChart, TAnalysisPage::Phrases);
-        auto* bars = Child<TLFChartFrame>(QStringLiteral("ChartFrame1"));
+        auto* bars = Child<TLFChartFrame>("ChartFrame1");
         int counted = 0;
         for (const TKeyCounts::TEntry& entry : bars->FreqCounts().Entries())
             counted += entry.count;
@@ -136,7 +113,7 @@ private slots:
         QCOMPARE(bars->ChartName(), QStringLiteral("Numbers of phrases by their frequencies"));
 
         Run(a.aMultiLFChart, TAnalysisPage::Phrases);
-        auto* points = Child<TMultiLFChartFrame>(QStringLiteral("ChartFrame2"));
+        auto* points = Child<TMultiLFChartFrame>("ChartFrame2");
         QCOMPARE(points->Chart()->xAxis->label(), QStringLiteral("phrase length(words)"));
         window->Tabs()->AddTab(TTabKind::Report, new QWidget);
         QCOMPARE(Pages()->tabText(1), QStringLiteral(" Chart 1 "));
@@ -170,7 +147,7 @@ private slots:
         Load("the lamp. the lamp. the keeper.");
         Run(window->Actions().aSearch, TAnalysisPage::Concordance);
         Run(window->Actions().aLFChart, TAnalysisPage::Concordance);
-        auto* frame = Child<TLFChartFrame>(QStringLiteral("ChartFrame1"));
+        auto* frame = Child<TLFChartFrame>("ChartFrame1");
         const QString pdf = folder.filePath(QStringLiteral("words.pdf"));
         const QString nowhere = folder.filePath(QStringLiteral("gone/words.png"));
         dialogs->saveFiles = {pdf, nowhere};

@@ -9,6 +9,7 @@
 #include "ReportDocument.h"
 #include "RptBase.h"
 #include "ScriptedDialogs.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QFile>
@@ -31,21 +32,15 @@ const char* const kTale = "The keeper lit the lamp.\r\n"
                           "The lamp burned all night and the keeper slept.\r\n"
                           "At dawn the keeper lit the lamp again.";
 
-class TReportWindowTest : public QObject {
+class TReportWindowTest : public QObject, private test::TWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TScriptedDialogs> dialogs;
-    std::unique_ptr<TfmLexorin> window;
-    QTemporaryDir folder;
     QString talePath;
 
-    template <typename T> T* Child(const char* name) const {
-        return test::NamedChild<T>(window.get(), name);
-    }
     QTabWidget* Pages() const { return Child<QTabWidget>("pcText"); }
     void Calculate(TAnalysisPage page) {
-        Child<QTabWidget>("pcOp")->setCurrentIndex(TfmLexorin::TabIndexOf(page));
+        SetPage(page);
         window->UpdateActions();
         window->Actions().aSearch->trigger();
     }
@@ -72,23 +67,11 @@ private:
 
 private slots:
     void init() {
-        SetProgramFolder(folder.path());
-        dialogs = std::make_unique<TScriptedDialogs>();
-        window = std::make_unique<TfmLexorin>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        talePath = folder.filePath(QStringLiteral("tale.txt"));
-        QFile file(talePath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(kTale);
-        file.close();
+        OpenWindow();
+        talePath = WriteFile(QStringLiteral("tale.txt"), kTale);
         window->LoadTextFile(talePath);
     }
-    void cleanup() {
-        dialogs->answers = {true};
-        window.reset();
-        dialogs.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     void printOpensNumberedReportTabsThatCloseAfterAsking() {
         Calculate(TAnalysisPage::Phrases);

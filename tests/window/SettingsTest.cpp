@@ -9,6 +9,7 @@
 #include "ProgramFiles.h"
 #include "ResultGrid.h"
 #include "ScriptedDialogs.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,22 +36,10 @@ using lexorin::test::TScriptedDialogs;
 
 namespace {
 
-class TSettingsTest : public QObject {
+class TSettingsTest : public QObject, private test::TWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TScriptedDialogs> dialogs;
-    std::unique_ptr<TfmLexorin> window;
-    QTemporaryDir folder;
-
-    template <typename T> T* Child(const char* name) const {
-        return test::NamedChild<T>(window.get(), name);
-    }
-    void WriteFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(folder.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     QByteArray ReadFile(const QString& name) const {
         QFile file(folder.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -90,11 +79,7 @@ private slots:
         QDir(SettingsFilePath()).removeRecursively();
         dialogs = std::make_unique<TScriptedDialogs>();
     }
-    void cleanup() {
-        dialogs->answers = {true};
-        window.reset();
-        dialogs.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     void everyOptionAndTheLayoutSurviveARestart() {
         Start();

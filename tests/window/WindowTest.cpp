@@ -11,6 +11,7 @@
 #include "ResultGrid.h"
 #include "ResultTabs.h"
 #include "ScriptedDialogs.h"
+#include "WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -52,30 +53,13 @@ const char* const kTale = "The keeper lit the lamp.\r\n"
                           "The lamp burned all night and the keeper slept.\r\n"
                           "At dawn the keeper lit the lamp again.";
 
-class TWindowTest : public QObject {
+class TWindowTest : public QObject, private test::TWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TScriptedDialogs> dialogs;
-    std::unique_ptr<TfmLexorin> window;
-    QTemporaryDir folder;
-
-    template <typename T> T* Child(const char* name) const {
-        return test::NamedChild<T>(window.get(), name);
-    }
     QAction* Action(const char* name) const { return Child<QAction>(name); }
     QString Panel(int k) const {
         return Child<QLabel>(qPrintable(QStringLiteral("sbMainPanel%1").arg(k)))->text();
-    }
-    QString WriteFile(const QString& name, const QByteArray& bytes) const {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    }
-    void SetPage(TAnalysisPage page) const {
-        Child<QTabWidget>("pcOp")->setCurrentIndex(TfmLexorin::TabIndexOf(page));
     }
     void Calculate(TAnalysisPage page) {
         SetPage(page);
@@ -119,17 +103,10 @@ private slots:
         // Every file of the program in the test's folder, no settings yet.
         SetProgramFolder(folder.path());
         QFile::remove(SettingsFilePath());
-        dialogs = std::make_unique<TScriptedDialogs>();
-        window = std::make_unique<TfmLexorin>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        OpenWindow();
         QGuiApplication::clipboard()->clear();
     }
-    void cleanup() {
-        dialogs->answers = {true};
-        window.reset();
-        dialogs.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     void everyNamedPartIsThere() {
         const char* const widgets[] = {"fmLexorin",

@@ -13,8 +13,6 @@ TLexorinApplication::TLexorinApplication(int& argc, char** argv) : QApplication(
     // window's caption ("Confirm — Lexorin").
     setApplicationName(QStringLiteral("Lexorin"));
     setApplicationVersion(QStringLiteral(LEXORIN_VERSION));
-    // The program's own icon, for its windows and the about box.
-    setWindowIcon(QIcon(QStringLiteral(":/lexorin.svg")));
     // Icons from the desktop's theme, and from Breeze for those it lacks or
     // where there is no desktop theme at all.
     QIcon::setFallbackThemeName(QStringLiteral("breeze"));

@@ -64,8 +64,10 @@ public:
                 return false;
             table.SetText("word", word);
             table.Post();
-        } else {
+        } else if (table.Active() && !table.Inserting() && index.row() < table.RecordCount()) {
             table.ReplaceText(table.RowOf(index.row()), "word", word);
+        } else {
+            return false; // a row that is no longer there
         }
         Posted();
         return true;
@@ -83,7 +85,11 @@ public:
     using QTableView::QTableView;
     bool Editing() const { return state() == EditingState; }
     void FinishEdit(bool commit) {
-        auto* editor = viewport()->findChild<QLineEdit*>();
+        // The open editor: one closed before may still wait for deletion.
+        QLineEdit* editor = nullptr;
+        for (QLineEdit* child : viewport()->findChildren<QLineEdit*>())
+            if (!child->isHidden())
+                editor = child;
         if (!Editing() || editor == nullptr)
             return;
         if (commit)
@@ -125,8 +131,8 @@ TIgnoredWordsPage::TIgnoredWordsPage(TAnalysisState& state, QWidget* parent)
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                           QAbstractItemView::AnyKeyPressed);
+    // A word is edited on purpose only: a double click or F2, not any key.
+    grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     column->addWidget(grid_, 1);
     connect(header, &TSortHeader::TitleClicked, this, [this](int section, bool ctrl) {
         grid_->FinishEdit(false);
@@ -156,6 +162,9 @@ TIgnoredWordsPage::TIgnoredWordsPage(TAnalysisState& state, QWidget* parent)
         buttons_[k] = new QPushButton(QString::fromLatin1(captions[k]), this);
         buttons_[k]->setObjectName(QString::fromLatin1(names[k]));
         buttons_[k]->setToolTip(QString::fromLatin1(hints[k]));
+        // The buttons leave the focus where it is, so that an open editor
+        // stays open for Cancel and Save to act on.
+        buttons_[k]->setFocusPolicy(Qt::NoFocus);
         connect(buttons_[k], &QPushButton::clicked, this, commands[k]);
         bottom->addWidget(buttons_[k]);
     }
@@ -268,10 +277,12 @@ void TIgnoredWordsPage::Insert() {
     table_.Append();
     model_->Reload();
     const QModelIndex added = model_->index(model_->PendingRow(), 0);
-    grid_->setCurrentIndex(added);
-    grid_->edit(added);
+    // The grid takes the focus first, so that the editor opened in it keeps it.
     if (!state_.busy && grid_->isVisible())
         grid_->setFocus();
+    grid_->setCurrentIndex(added);
+    grid_->scrollTo(added);
+    grid_->edit(added);
 }
 
 void TIgnoredWordsPage::DeleteWord() {

@@ -176,6 +176,7 @@ void TfmLexorin::ConcordanceRowChanged() {
     if (state_.busy)
         return;
     UpdateGridButtons(state_.mteConcordanceDetail);
+    dbgConcordanceDetail_->FitColumns();
 }
 
 void TfmLexorin::GridButtonClicked(TResultGrid* grid, int column, int button) {

@@ -98,9 +98,11 @@ void TfmLexorin::SaveSection(const char* section) {
             storage.WriteCheck("cbLayout_Checked", optionsPage_->Options().cbLayout);
             storage.WriteInteger("pnSearch_Width", spMain_->sizes().value(0));
             storage.WriteText("odFile_InitialDir", openDialogDirectory_);
-            storage.WriteInteger("dbgConcordanceDetail_Height",
-                                 detailHeight_ >= 0 ? detailHeight_
-                                                    : rxsConcordance_->sizes().value(1));
+            // Before the page was first shown the list has no height of its own.
+            const int detail =
+                detailHeight_ >= 0 ? detailHeight_ : rxsConcordance_->sizes().value(1);
+            if (detail > 0)
+                storage.WriteInteger("dbgConcordanceDetail_Height", detail);
             storage.WriteCheck("tbWordWrap_Down", actions_.tbWordWrap->isChecked());
             // fsLayoutSavePlacement: the column layouts with the layout.
             if (optionsPage_->Options().cbLayout)

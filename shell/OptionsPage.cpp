@@ -15,10 +15,21 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <tuple>
 
 namespace lexorin {
 namespace {
+
+// A spin box that changes by its arrows: the mouse wheel scrolls the page
+// instead of changing the value under the pointer.
+class TArrowSpinBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+};
 
 using TOptions = TAnalysisOptions;
 
@@ -62,7 +73,7 @@ struct TPageBuilder {
     // Spin boxes change by their arrows only.
     void AddSpin(const char* name, const QString& caption, int TOptions::*member, int minimum,
                  int maximum, int step = 1) {
-        auto* spin = new QSpinBox(page);
+        auto* spin = new TArrowSpinBox(page);
         spin->setObjectName(QString::fromLatin1(name));
         spin->setRange(minimum, maximum);
         spin->setSingleStep(step);

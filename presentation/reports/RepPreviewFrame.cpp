@@ -260,7 +260,7 @@ void TfrRepPreview::sbPrintClick() {
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(TReportDocument::PageLayout());
-    printer.setDocName(document_->Template().name);
+    printer.setDocName(document_->Template().Title());
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, PreviewMain->PageCount());
     if (dialog.exec() == QDialog::Accepted)

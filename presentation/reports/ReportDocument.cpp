@@ -217,7 +217,7 @@ void TReportDocument::WritePdf(const QString& path) const {
     writer.setResolution(kPdfResolution);
     writer.setPageLayout(PageLayout());
     writer.setCreator(QStringLiteral("Lexorin"));
-    writer.setTitle(template_.name);
+    writer.setTitle(template_.Title());
     PrintPages(writer, 0, PageCount() - 1);
 }
 

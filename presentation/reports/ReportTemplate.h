@@ -47,6 +47,17 @@ struct TReportTemplate {
     QString name;
     std::vector<TReportBand> bands;
 
+    // The report's title as a document name: the first text of the title
+    // band without its closing colon ("Phrase frequency list").
+    QString Title() const {
+        const TReportBand* title = Band(TBandKind::ReportTitle);
+        if (title == nullptr || title->objects.empty())
+            return name;
+        QString text = title->objects.front().text.trimmed();
+        if (text.endsWith(QLatin1Char(':')))
+            text.chop(1);
+        return text.trimmed();
+    }
     // The band of a kind; nullptr when the template has none.
     const TReportBand* Band(TBandKind kind) const {
         for (const TReportBand& band : bands)

@@ -29,6 +29,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <memory>
 
 using namespace lexorin;
@@ -287,6 +288,48 @@ private slots:
         QCOMPARE(ReadFile("lexorin.tiw"), QByteArray());
         window->UpdateActions();
         QVERIFY(!Child<QPushButton>("Button4")->isEnabled());
+    }
+
+    // With the mouse, as a user does: the buttons must leave the editor its
+    // focus, and typing must go to the new row, not over another word.
+    void theButtonsWorkWithTheMouseOnTheEditor() {
+        WriteFile("lexorin.tiw", "a\r\nabove\r\n");
+        Start();
+        Child<QTabWidget>("pcOpts")->setCurrentIndex(1);
+        auto* grid = Child<QTableView>("dbgIgnoredWords");
+        window->UpdateActions();
+        QTest::mouseClick(Child<QPushButton>("Button3"), Qt::LeftButton);
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor != nullptr);
+        QTRY_COMPARE(QApplication::focusWidget(), editor);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("newword"));
+        window->UpdateActions();
+        QVERIFY(Child<QPushButton>("Button6")->isEnabled());
+        QTest::mouseClick(Child<QPushButton>("Button6"), Qt::LeftButton);
+        QCOMPARE(ReadFile("lexorin.tiw"), QByteArray("a\r\nabove\r\nnewword\r\n"));
+
+        // An edit in place, then Cancel: nothing changes.
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(1, 0));
+        grid->edit(grid->currentIndex());
+        QTRY_VERIFY(grid->viewport()->findChild<QLineEdit*>() != nullptr);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("zzz"));
+        window->UpdateActions();
+        QTest::mouseClick(Child<QPushButton>("Button5"), Qt::LeftButton);
+        QCOMPARE(ReadFile("lexorin.tiw"), QByteArray("a\r\nabove\r\nnewword\r\n"));
+        QCOMPARE(GridWords(), (QStringList{"a", "above", "newword"}));
+        // Typing on a row without F2 or a double click changes nothing.
+        QTest::keyClicks(grid, QStringLiteral("qqq"));
+        QCOMPARE(GridWords(), (QStringList{"a", "above", "newword"}));
+    }
+
+    void theMouseWheelScrollsPastTheSpinBoxes() {
+        Start();
+        auto* spin = Child<QSpinBox>("rseConLength");
+        QWheelEvent wheel(QPointF(5, 5), spin->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(spin, &wheel);
+        QCOMPARE(spin->value(), 3);
     }
 
     void withoutListFilesWordsGoToDotTiw() {

@@ -99,6 +99,9 @@ void TfmLexorin::aSearchExecute() {
     }
     if (page == TAnalysisPage::Summary && !state_.summaryFields.empty())
         summaryPage_->Show(state_.summaryFields);
+    // The first word's contexts came while the run was busy.
+    if (page == TAnalysisPage::Concordance)
+        dbgConcordanceDetail_->FitColumns();
 }
 
 // The help file beside the program is opened first, a failure not reported;

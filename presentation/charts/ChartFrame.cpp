@@ -73,6 +73,14 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
     chart_->setContextMenuPolicy(Qt::PreventContextMenu);
     chart_->setSelectionRectMode(QCP::srmCustom);
     chart_->setNoAntialiasingOnDrag(true);
+    // Every chart counts: frequencies, lengths, numbers of rows and positions
+    // are whole numbers, and so are the axes' ticks.
+    for (QCPAxis* axis : {chart_->xAxis, chart_->yAxis}) {
+        QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
+        ticker->setTickStep(1.0);
+        ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+        axis->setTicker(ticker);
+    }
     auto* middleLayout = new QVBoxLayout(middle);
     middleLayout->setContentsMargins(0, 0, 0, 0);
     middleLayout->setSpacing(0);

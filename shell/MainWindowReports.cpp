@@ -9,6 +9,7 @@
 #include "UserDialogs.h"
 #include "WaitCursor.h"
 
+#include <QProgressDialog>
 #include <QTabWidget>
 #include <stdexcept>
 
@@ -61,12 +62,21 @@ void TfmLexorin::SaveReportPdf(TfrRep* frame) {
         QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
+    frame->PreviewFrame->FinishLayout();
+    const TReportDocument& report = *frame->PreviewFrame->Report();
+    QProgressDialog progress(QStringLiteral("Writing the PDF file..."), QStringLiteral("Cancel"), 0,
+                             report.PageCount(), this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
     try {
-        const TWaitCursor wait;
-        frame->PreviewFrame->FinishLayout();
-        frame->PreviewFrame->Report()->WritePdf(path);
+        report.WritePdf(path, [&progress](int done) {
+            progress.setValue(done);
+            return !progress.wasCanceled();
+        });
     } catch (const std::runtime_error& error) {
-        UserDialogs().Warn(this, QString::fromStdString(error.what()));
+        // Stopped by the user: the old file stays, and nothing is to be said.
+        if (!progress.wasCanceled())
+            UserDialogs().Warn(this, QString::fromStdString(error.what()));
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -251,8 +252,21 @@ void TfrRepPreview::Print(QPrinter& printer) {
     if (PreviewMain->PageCount() == 0)
         return;
     const bool range = printer.fromPage() > 0;
-    document_->PrintPages(printer, range ? printer.fromPage() - 1 : 0,
-                          range ? printer.toPage() - 1 : PreviewMain->PageCount() - 1);
+    const int first = range ? printer.fromPage() - 1 : 0;
+    const int last = range ? printer.toPage() - 1 : PreviewMain->PageCount() - 1;
+    // Thousands of pages take a while: the window shows how far it got and
+    // the user can stop.
+    QProgressDialog progress(QStringLiteral("Printing the report..."), QStringLiteral("Cancel"), 0,
+                             last - first + 1, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    document_->PrintPages(printer, first, last, [&](int done) {
+        progress.setValue(done);
+        if (!progress.wasCanceled())
+            return true;
+        printer.abort();
+        return false;
+    });
 }
 
 void TfrRepPreview::sbPrintClick() {

@@ -1,5 +1,6 @@
 #include "ReportDocument.h"
 
+#include "ReplaceFile.h"
 #include "ReportExpressions.h"
 
 #include <QFile>
@@ -188,12 +189,17 @@ QStringList TReportDocument::PageTexts(int page) const {
     return texts;
 }
 
-void TReportDocument::PrintPages(QPagedPaintDevice& device, int first, int last) const {
+bool TReportDocument::PrintPages(QPagedPaintDevice& device, int first, int last,
+                                 const TPageProgress& progress) const {
     QPainter painter;
     if (!painter.begin(&device))
         throw std::runtime_error("The report could not be printed: the printer did not start.");
     const QSizeF page = PageSize();
     for (int p = std::max(0, first); p <= std::min(last, PageCount() - 1); ++p) {
+        if (progress && !progress(p - std::max(0, first))) {
+            painter.end();
+            return false;
+        }
         if (p > std::max(0, first))
             device.newPage();
         const double scale = std::min({device.logicalDpiX() / 96.0, device.width() / page.width(),
@@ -204,21 +210,26 @@ void TReportDocument::PrintPages(QPagedPaintDevice& device, int first, int last)
         painter.restore();
     }
     painter.end();
+    return true;
 }
 
-void TReportDocument::WritePdf(const QString& path) const {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+void TReportDocument::WritePdf(const QString& path, const TPageProgress& progress) const {
+    try {
+        // A failed or stopped write leaves whatever was at `path`.
+        ReplaceFile(path.toStdString(), [&](const std::string& temporary) {
+            QPdfWriter writer(QString::fromStdString(temporary));
+            writer.setResolution(kPdfResolution);
+            writer.setPageLayout(PageLayout());
+            writer.setCreator(QStringLiteral("Lexorin"));
+            writer.setTitle(template_.Title());
+            if (!PrintPages(writer, 0, PageCount() - 1, progress))
+                throw std::runtime_error("stopped");
+        });
+    } catch (const std::runtime_error& error) {
         throw std::runtime_error(QStringLiteral("The file %1 could not be written: %2")
-                                     .arg(path, file.errorString())
+                                     .arg(path, QString::fromStdString(error.what()))
                                      .toStdString());
-    file.close();
-    QPdfWriter writer(path);
-    writer.setResolution(kPdfResolution);
-    writer.setPageLayout(PageLayout());
-    writer.setCreator(QStringLiteral("Lexorin"));
-    writer.setTitle(template_.Title());
-    PrintPages(writer, 0, PageCount() - 1);
+    }
 }
 
 } // namespace lexorin

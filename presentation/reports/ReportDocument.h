@@ -50,12 +50,16 @@ public:
     // Draws page `page` (0-based) with the painter's origin at the printable
     // area's top left and its unit one template pixel.
     void PaintPage(QPainter& painter, int page) const;
+    // Told before each page how many are done; false stops the printing.
+    using TPageProgress = std::function<bool(int done)>;
     // Draws pages first..last (0-based) on `device`, one page each, scaled
-    // down where its printable area is smaller.
-    void PrintPages(QPagedPaintDevice& device, int first, int last) const;
-    // The whole report as a PDF file with its text as text; an error when
-    // the file cannot be written.
-    void WritePdf(const QString& path) const;
+    // down where its printable area is smaller. False when `progress`
+    // stopped it.
+    bool PrintPages(QPagedPaintDevice& device, int first, int last,
+                    const TPageProgress& progress = {}) const;
+    // The whole report as a PDF file with its text as text, put in place of
+    // the old file in one step; an error when the file cannot be written.
+    void WritePdf(const QString& path, const TPageProgress& progress = {}) const;
 
     // The text lines printed on a page, band by band; for tests of what a
     // page holds.

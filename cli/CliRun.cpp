@@ -319,6 +319,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     } catch (const std::bad_alloc&) {
         err << "Out of memory: the text is too large for the memory of this machine\n";
         return 1;
+    } catch (const std::exception& e) {
+        err << "lexorin-cli: " << e.what() << "\n";
+        return 1;
+    } catch (...) {
+        err << "lexorin-cli: an unknown error stopped the run\n";
+        return 1;
     }
 }
 

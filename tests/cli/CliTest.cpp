@@ -125,6 +125,44 @@ TEST(Cli, EmptyResultsAndBadInput) {
         EXPECT_EQ(Cli(usage).status, 2);
 }
 
+TEST(Cli, AnEmptyTextGivesAnEmptyListForEveryTask) {
+    const std::string empty = WriteTempFile("empty.txt", "");
+    const std::string markOnly = WriteTempFile("mark.txt", "\xEF\xBB\xBF");
+    const struct {
+        std::vector<std::string> task;
+        std::string titles;
+    } cases[] = {
+        {{"phrases"}, "\"phrase\",\"frequency\",\"words\",\"dispersion\"\r\n"},
+        {{"wordforms"}, "\"wordform\",\"frequency\",\"length\",\"dispersion\"\r\n"},
+        {{"concordance"}, "\"word\",\"frequency\"\r\n"},
+        {{"concordance", "--layout", "professional"},
+         "\"position\",\"before\",\"word\",\"after\"\r\n"},
+    };
+    for (const std::string& text : {empty, markOnly})
+        for (const auto& [task, titles] : cases) {
+            for (const bool withTitles : {false, true}) {
+                std::vector<std::string> args = task;
+                if (withTitles)
+                    args.insert(args.end(), {"--option", "cbShowTitles_Checked=True"});
+                args.push_back(text);
+                const Result r = Cli(args);
+                SCOPED_TRACE(task[0] + " " + text + (withTitles ? " with titles" : ""));
+                EXPECT_EQ(r.status, 0) << r.err;
+                EXPECT_EQ(r.out, withTitles ? titles : "");
+            }
+            const std::string output = ::testing::TempDir() + "empty-list.xlsx";
+            std::vector<std::string> args = task;
+            args.insert(args.end(), {"--output", output, text});
+            EXPECT_EQ(Cli(args).status, 0) << task[0] << " " << text;
+            EXPECT_NE(test::ZipPart(output, "xl/worksheets/sheet1.xml").find("<t>"),
+                      std::string::npos)
+                << "the titles alone";
+        }
+    const Result summary = Cli({"summary", markOnly});
+    EXPECT_EQ(summary.status, 0);
+    EXPECT_NE(summary.err.find("Empty text"), std::string::npos);
+}
+
 TEST(Cli, IgnoredWordsAndOutputFile) {
     const std::string text = WriteTempFile("i.txt", "the cat. the cat. the");
     // In UTF-8 with a mark, and blanks around the word as an editor leaves them.

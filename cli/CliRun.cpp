@@ -13,7 +13,9 @@
 #include "ResultTables.h"
 #include "TextLoading.h"
 #include "WholeFile.h"
+#include "WriteCheck.h"
 
+#include <cerrno>
 #include <fstream>
 #include <map>
 #include <new>
@@ -149,7 +151,8 @@ struct TCannotOpen {
 };
 
 struct TCannotWrite {
-    std::string path, reason;
+    std::string destination; // file "PATH" or to standard output
+    std::string reason;
 };
 
 std::string ReadFile(const std::string& path) {
@@ -276,11 +279,18 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
     if ((command.chart || command.report) && !command.output)
         return 0;
     if (!command.output) {
-        if (command.page == TAnalysisPage::Summary)
-            WriteSummary(state, out);
-        else
-            ExportCsv(state, command.page, command.layout, TCsvFormat::From(state.options), out);
-        out << std::flush;
+        try {
+            errno = 0;
+            if (command.page == TAnalysisPage::Summary)
+                WriteSummary(state, out);
+            else
+                ExportCsv(state, command.page, command.layout, TCsvFormat::From(state.options),
+                          out);
+            out << std::flush;
+            CheckWritten(out);
+        } catch (const EWriteFailed& error) {
+            throw TCannotWrite{"to standard output", error.what()};
+        }
         return 0;
     }
     try {
@@ -289,14 +299,14 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
             return 0;
         }
         ReplaceFile(*command.output, [&](const std::string& temporary) {
+            errno = 0;
             std::ofstream file(temporary, std::ios::binary);
             WriteSummary(state, file);
             file.close();
-            if (!file)
-                throw std::runtime_error("write error");
+            CheckWritten(file);
         });
     } catch (const std::runtime_error& error) {
-        throw TCannotWrite{*command.output, error.what()};
+        throw TCannotWrite{"file \"" + *command.output + "\"", error.what()};
     }
     return 0;
 }
@@ -314,7 +324,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "Cannot open file \"" << e.path << "\"\n";
         return 1;
     } catch (const TCannotWrite& e) {
-        err << "Cannot write file \"" << e.path << "\": " << e.reason << "\n";
+        err << "Cannot write " << e.destination << ": " << e.reason << "\n";
         return 1;
     } catch (const std::bad_alloc&) {
         err << "Out of memory: the text is too large for the memory of this machine\n";

@@ -196,5 +196,33 @@ TEST(Cli, WorkbookOutputAndWriteErrors) {
               std::string::npos);
 }
 
+TEST(Cli, AFailedWriteIsAnError) {
+    // More rows than a stream buffer holds, and a list small enough to
+    // fail only when it is flushed at the end.
+    std::string words;
+    for (int k = 0; k < 3000; ++k)
+        words.append("w").append(std::to_string(k)).append(" ");
+    const std::string many = WriteTempFile("many.txt", words);
+    const std::string few = WriteTempFile("few.txt", "the cat. the cat.");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"concordance", many}, {"concordance", few}, {"summary", few}}) {
+        SCOPED_TRACE(args[0] + " " + args[1]);
+        std::ofstream full("/dev/full", std::ios::binary);
+        ASSERT_TRUE(full.is_open());
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(args, full, err), 1);
+        EXPECT_NE(err.str().find("Cannot write to standard output: No space left on device\n"),
+                  std::string::npos)
+            << err.str();
+
+        const Result toFile = Cli({args[0], "--output", "/dev/full", args[1]});
+        EXPECT_EQ(toFile.status, 1);
+        EXPECT_NE(toFile.err.find("Cannot write file \"/dev/full\": No space left on device\n"),
+                  std::string::npos)
+            << toFile.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full")) << "written, not replaced";
+}
+
 } // namespace
 } // namespace lexorin

@@ -203,12 +203,28 @@ private:
     int maximum_ = 0;
 };
 
+// The text on one line: a line break (CR LF, CR or LF), a tab and any other
+// control character become one blank each.
+std::string OneLine(std::string_view text) {
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const auto c = static_cast<unsigned char>(text[k]);
+        if (c == '\r' && k + 1 < text.size() && text[k + 1] == '\n')
+            continue;
+        line.push_back(c < 0x20 ? ' ' : text[k]);
+    }
+    return line;
+}
+
+// One figure a line: its label, a tab and its value, so that a sentence
+// with line breaks still takes one line.
 void WriteSummary(const TAnalysisState& state, std::ostream& out) {
     for (const TSummaryField& field : state.summaryFields) {
-        std::string line = std::string(field.label) + "\t" + field.value;
+        std::string value = field.value;
         if (field.noteControl != nullptr)
-            line += " " + field.note;
-        out << Cp1251ToUtf8(line) << '\n';
+            value += " " + field.note;
+        out << Cp1251ToUtf8(std::string(field.label) + "\t" + OneLine(value)) << '\n';
     }
 }
 

@@ -2,6 +2,7 @@
 #include "TempFile.h"
 #include "ZipPart.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -83,6 +84,21 @@ TEST(Cli, SummaryOneFigurePerLine) {
     EXPECT_NE(r.out.find("Longest word\thello (5 char.)\n"), std::string::npos);
     EXPECT_NE(r.out.find("Readability (the higher, the harder to read)\t3.12\n"),
               std::string::npos);
+}
+
+TEST(Cli, SummarySentencesWithLineBreaksTakeOneLine) {
+    const std::string text =
+        WriteTempFile("lines.txt", "The first\r\nline\tgoes on\nand on\rand ends. Short one.");
+    const Result r = Cli({"summary", text});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\nLongest sentence\tThe first line goes on and on and ends. (9 words)\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\nShortest sentence\tShort one. (2 words)\n"), std::string::npos)
+        << r.out;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 1) << "label, tab, value: " << line;
 }
 
 TEST(Cli, TextIsCp1251AndOutputUtf8) {

@@ -1,7 +1,9 @@
 #include "CsvExport.h"
 
 #include "Cp1251.h"
+#include "WriteCheck.h"
 
+#include <cerrno>
 #include <charconv>
 
 namespace lexorin {
@@ -71,17 +73,20 @@ std::string TCsvFormat::Line(const std::vector<std::string>& fields) const {
 
 int ExportCsv(TAnalysisState& state, TAnalysisPage page, TConcordanceLayout layout,
               const TCsvFormat& format, std::ostream& out) {
+    errno = 0; // a failed write gives its own reason
     std::vector<std::string> fields;
     if (format.titles) {
         for (const std::string& title : ExportTitles(page, layout))
             fields.push_back(format.Text(title));
         out << Cp1251ToUtf8(format.Line(fields));
+        CheckWritten(out);
     }
     return ForEachExportRow(state, page, layout, format.capitalize, [&](const TExportRow& row) {
         fields.clear();
         for (const TExportCell& cell : row)
             fields.push_back(format.Field(cell));
         out << Cp1251ToUtf8(format.Line(fields));
+        CheckWritten(out);
     });
 }
 

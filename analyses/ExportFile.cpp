@@ -2,6 +2,7 @@
 
 #include "CsvExport.h"
 #include "ReplaceFile.h"
+#include "WriteCheck.h"
 #include "XlsxExport.h"
 
 #include <cctype>
@@ -34,11 +35,12 @@ int WriteExportFile(TAnalysisState& state, TAnalysisPage page, TConcordanceLayou
         }
         errno = 0;
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out)
+            throw std::runtime_error(errno != 0 ? std::strerror(errno) : "cannot open");
         out << kUtf8ByteOrderMark;
         rows = ExportCsv(state, page, layout, format, out);
         out.close();
-        if (!out)
-            throw std::runtime_error(errno != 0 ? std::strerror(errno) : "write error");
+        CheckWritten(out);
     });
     return rows;
 }

@@ -1,5 +1,6 @@
 #include "ExportRows.h"
 
+#include "ChartData.h"
 #include "Concordance.h"
 #include "FeLocale.h"
 
@@ -116,6 +117,9 @@ int ForEachOccurrence(TAnalysisState& state, bool capitalize,
 
 int ForEachExportRow(TAnalysisState& state, TAnalysisPage page, TConcordanceLayout layout,
                      bool capitalize, const std::function<void(const TExportRow&)>& row) {
+    // A list that was never filled (its text was empty) has no rows.
+    if (const TMemTable* list = ChartTable(state, page); list == nullptr || !list->Active())
+        return 0;
     switch (page) {
     case TAnalysisPage::Phrases:
         return ForEachListRow(state.mteRes, {"text", "cases", "words", "dispersion"}, row);

@@ -13,7 +13,9 @@
 #include "ResultTables.h"
 #include "TextLoading.h"
 #include "WholeFile.h"
+#include "WriteCheck.h"
 
+#include <cerrno>
 #include <fstream>
 #include <map>
 #include <new>
@@ -149,7 +151,8 @@ struct TCannotOpen {
 };
 
 struct TCannotWrite {
-    std::string path, reason;
+    std::string destination; // file "PATH" or to standard output
+    std::string reason;
 };
 
 std::string ReadFile(const std::string& path) {
@@ -200,12 +203,28 @@ private:
     int maximum_ = 0;
 };
 
+// The text on one line: a line break (CR LF, CR or LF), a tab and any other
+// control character become one blank each.
+std::string OneLine(std::string_view text) {
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const auto c = static_cast<unsigned char>(text[k]);
+        if (c == '\r' && k + 1 < text.size() && text[k + 1] == '\n')
+            continue;
+        line.push_back(c < 0x20 ? ' ' : text[k]);
+    }
+    return line;
+}
+
+// One figure a line: its label, a tab and its value, so that a sentence
+// with line breaks still takes one line.
 void WriteSummary(const TAnalysisState& state, std::ostream& out) {
     for (const TSummaryField& field : state.summaryFields) {
-        std::string line = std::string(field.label) + "\t" + field.value;
+        std::string value = field.value;
         if (field.noteControl != nullptr)
-            line += " " + field.note;
-        out << Cp1251ToUtf8(line) << '\n';
+            value += " " + field.note;
+        out << Cp1251ToUtf8(std::string(field.label) + "\t" + OneLine(value)) << '\n';
     }
 }
 
@@ -276,11 +295,18 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
     if ((command.chart || command.report) && !command.output)
         return 0;
     if (!command.output) {
-        if (command.page == TAnalysisPage::Summary)
-            WriteSummary(state, out);
-        else
-            ExportCsv(state, command.page, command.layout, TCsvFormat::From(state.options), out);
-        out << std::flush;
+        try {
+            errno = 0;
+            if (command.page == TAnalysisPage::Summary)
+                WriteSummary(state, out);
+            else
+                ExportCsv(state, command.page, command.layout, TCsvFormat::From(state.options),
+                          out);
+            out << std::flush;
+            CheckWritten(out);
+        } catch (const EWriteFailed& error) {
+            throw TCannotWrite{"to standard output", error.what()};
+        }
         return 0;
     }
     try {
@@ -289,14 +315,14 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
             return 0;
         }
         ReplaceFile(*command.output, [&](const std::string& temporary) {
+            errno = 0;
             std::ofstream file(temporary, std::ios::binary);
             WriteSummary(state, file);
             file.close();
-            if (!file)
-                throw std::runtime_error("write error");
+            CheckWritten(file);
         });
     } catch (const std::runtime_error& error) {
-        throw TCannotWrite{*command.output, error.what()};
+        throw TCannotWrite{"file \"" + *command.output + "\"", error.what()};
     }
     return 0;
 }
@@ -314,10 +340,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "Cannot open file \"" << e.path << "\"\n";
         return 1;
     } catch (const TCannotWrite& e) {
-        err << "Cannot write file \"" << e.path << "\": " << e.reason << "\n";
+        err << "Cannot write " << e.destination << ": " << e.reason << "\n";
         return 1;
     } catch (const std::bad_alloc&) {
         err << "Out of memory: the text is too large for the memory of this machine\n";
+        return 1;
+    } catch (const std::exception& e) {
+        err << "lexorin-cli: " << e.what() << "\n";
+        return 1;
+    } catch (...) {
+        err << "lexorin-cli: an unknown error stopped the run\n";
         return 1;
     }
 }

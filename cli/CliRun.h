@@ -31,8 +31,8 @@ struct TCliDrawers {
 };
 
 // Runs one command line (without the program name); returns the exit
-// status: 0 done, 1 a file could not be read or memory ran out, 2 a usage
-// error. Results go to `out` (or the --output file), messages to `err`.
+// status: 0 done, 1 a file could not be read or written, memory ran out or
+// any other error stopped the run (its message on `err`), 2 a usage error. Results go to `out` (or the --output file), messages to `err`.
 // `errIsTerminal` draws a progress bar on `err` while a tree is built.
 // `--report` and `--chart` use `drawers`; without the one asked for, it is a
 // usage error.

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <stdexcept>
 #include <string_view>
 #include <sys/stat.h>
@@ -27,7 +28,23 @@ mode_t NewFileMode(const std::string& path) {
 
 } // namespace
 
-void ReplaceFile(const std::string& path, const std::function<void(const std::string&)>& write) {
+void ReplaceFile(const std::string& destination,
+                 const std::function<void(const std::string&)>& write) {
+    struct stat existing {};
+    if (::stat(destination.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
+        !S_ISDIR(existing.st_mode)) {
+        // A device or a pipe has no contents to keep, and taking its place
+        // would put a plain file where /dev/null was.
+        write(destination);
+        return;
+    }
+    // A link stays a link: the file it leads to is replaced.
+    std::string path = destination;
+    if (std::error_code linkError; std::filesystem::is_symlink(destination, linkError)) {
+        path = std::filesystem::weakly_canonical(destination, linkError).string();
+        if (linkError)
+            Fail(linkError.value());
+    }
     std::vector<char> name(path.begin(), path.end());
     for (char c : std::string_view(".XXXXXX"))
         name.push_back(c);

@@ -12,7 +12,9 @@ namespace lexorin {
 // is removed, whatever was at `path` stays as it was, and a
 // std::runtime_error with the reason (without the path) is thrown. A new
 // file gets the permissions the process's umask allows; a replaced file
-// keeps its own.
+// keeps its own. A symbolic link stays: the file it leads to is replaced.
+// A device, a pipe or a socket (/dev/null, /dev/stdout on a pipe) is not
+// replaced but written in place: `write` gets `path` itself.
 void ReplaceFile(const std::string& path, const std::function<void(const std::string&)>& write);
 
 } // namespace lexorin

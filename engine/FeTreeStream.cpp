@@ -4,6 +4,7 @@
 #include "FeStream.h"
 
 #include <algorithm>
+#include <limits>
 #include <sstream>
 
 namespace lexorin {
@@ -69,6 +70,12 @@ void TFeTree::ReadNodes(std::istream& stream) {
         TFeTreeNode node;
         std::int32_t parent = ReadInt32(stream);
         std::int32_t start = ReadInt32(stream);
+        const std::string where = "node " + std::to_string(k) + ": ";
+        // The most negative value has no positive counterpart to restore.
+        constexpr std::int32_t kUnnegatable = std::numeric_limits<std::int32_t>::min();
+        Check(parent != kUnnegatable, where + "parent " + std::to_string(parent) + " out of range");
+        Check(start != kUnnegatable,
+              where + "edge start " + std::to_string(start) + " out of range");
         const bool oneSymbol = k > 0 && parent < 0;
         const bool open = k > 0 && start < 0;
         if (oneSymbol)
@@ -77,7 +84,6 @@ void TFeTree::ReadNodes(std::istream& stream) {
             start = -start;
         const std::int32_t end = open ? -1 : (oneSymbol ? start : ReadInt32(stream));
         node.FirstChild = node.NextSibling = -1;
-        const std::string where = "node " + std::to_string(k) + ": ";
         if (k == 0) {
             Check(parent == -1 && start == 0 && end == 0, where + "not a root");
         } else {

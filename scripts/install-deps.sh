@@ -10,6 +10,7 @@ packages=(
     libxlsxwriter-dev pkg-config unzip qt6-svg-dev
     xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils breeze-icon-theme
     desktop-file-utils
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -28,10 +28,13 @@ namespace {
 // gigabytes to build: such a text is refused before anything is cleared.
 constexpr qint64 kMaxTextBytes = 32 * 1024 * 1024;
 
+// Sizes in MiB, the text's rounded up so that a text just over the limit
+// does not read as the limit itself.
 QString TooLarge(qint64 bytes) {
-    return QStringLiteral("The text is too large: %1 MB. Lexorin analyses texts of up to %2 MB.")
-        .arg((bytes + 1024 * 1024 - 1) / (1024 * 1024))
-        .arg(kMaxTextBytes / (1024 * 1024));
+    constexpr qint64 kMiB = 1024 * 1024;
+    return QStringLiteral("The text is too large: %1 MiB. Lexorin analyses texts of up to %2 MiB.")
+        .arg((bytes + kMiB - 1) / kMiB)
+        .arg(kMaxTextBytes / kMiB);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "TempFile.h"
 #include "ZipPart.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -85,6 +86,21 @@ TEST(Cli, SummaryOneFigurePerLine) {
               std::string::npos);
 }
 
+TEST(Cli, SummarySentencesWithLineBreaksTakeOneLine) {
+    const std::string text =
+        WriteTempFile("lines.txt", "The first\r\nline\tgoes on\nand on\rand ends. Short one.");
+    const Result r = Cli({"summary", text});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\nLongest sentence\tThe first line goes on and on and ends. (9 words)\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\nShortest sentence\tShort one. (2 words)\n"), std::string::npos)
+        << r.out;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 1) << "label, tab, value: " << line;
+}
+
 TEST(Cli, TextIsCp1251AndOutputUtf8) {
     const std::string text = WriteTempFile("c.txt", "\xC6\xE8\xE2\xE5 \xE6\xE8\xE2\xE5");
     EXPECT_EQ(Cli({"concordance", text}).out, "\"\xD0\x96\xD0\xB8\xD0\xB2\xD0\xB5\",2\r\n");
@@ -125,6 +141,44 @@ TEST(Cli, EmptyResultsAndBadInput) {
         EXPECT_EQ(Cli(usage).status, 2);
 }
 
+TEST(Cli, AnEmptyTextGivesAnEmptyListForEveryTask) {
+    const std::string empty = WriteTempFile("empty.txt", "");
+    const std::string markOnly = WriteTempFile("mark.txt", "\xEF\xBB\xBF");
+    const struct {
+        std::vector<std::string> task;
+        std::string titles;
+    } cases[] = {
+        {{"phrases"}, "\"phrase\",\"frequency\",\"words\",\"dispersion\"\r\n"},
+        {{"wordforms"}, "\"wordform\",\"frequency\",\"length\",\"dispersion\"\r\n"},
+        {{"concordance"}, "\"word\",\"frequency\"\r\n"},
+        {{"concordance", "--layout", "professional"},
+         "\"position\",\"before\",\"word\",\"after\"\r\n"},
+    };
+    for (const std::string& text : {empty, markOnly})
+        for (const auto& [task, titles] : cases) {
+            for (const bool withTitles : {false, true}) {
+                std::vector<std::string> args = task;
+                if (withTitles)
+                    args.insert(args.end(), {"--option", "cbShowTitles_Checked=True"});
+                args.push_back(text);
+                const Result r = Cli(args);
+                SCOPED_TRACE(task[0] + " " + text + (withTitles ? " with titles" : ""));
+                EXPECT_EQ(r.status, 0) << r.err;
+                EXPECT_EQ(r.out, withTitles ? titles : "");
+            }
+            const std::string output = ::testing::TempDir() + "empty-list.xlsx";
+            std::vector<std::string> args = task;
+            args.insert(args.end(), {"--output", output, text});
+            EXPECT_EQ(Cli(args).status, 0) << task[0] << " " << text;
+            EXPECT_NE(test::ZipPart(output, "xl/worksheets/sheet1.xml").find("<t>"),
+                      std::string::npos)
+                << "the titles alone";
+        }
+    const Result summary = Cli({"summary", markOnly});
+    EXPECT_EQ(summary.status, 0);
+    EXPECT_NE(summary.err.find("Empty text"), std::string::npos);
+}
+
 TEST(Cli, IgnoredWordsAndOutputFile) {
     const std::string text = WriteTempFile("i.txt", "the cat. the cat. the");
     // In UTF-8 with a mark, and blanks around the word as an editor leaves them.
@@ -156,6 +210,34 @@ TEST(Cli, WorkbookOutputAndWriteErrors) {
     EXPECT_NE(Cli({"phrases", "--output", missing, text})
                   .err.find("Cannot write file \"" + missing + "\": No such file or directory"),
               std::string::npos);
+}
+
+TEST(Cli, AFailedWriteIsAnError) {
+    // More rows than a stream buffer holds, and a list small enough to
+    // fail only when it is flushed at the end.
+    std::string words;
+    for (int k = 0; k < 3000; ++k)
+        words.append("w").append(std::to_string(k)).append(" ");
+    const std::string many = WriteTempFile("many.txt", words);
+    const std::string few = WriteTempFile("few.txt", "the cat. the cat.");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"concordance", many}, {"concordance", few}, {"summary", few}}) {
+        SCOPED_TRACE(args[0] + " " + args[1]);
+        std::ofstream full("/dev/full", std::ios::binary);
+        ASSERT_TRUE(full.is_open());
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(args, full, err), 1);
+        EXPECT_NE(err.str().find("Cannot write to standard output: No space left on device\n"),
+                  std::string::npos)
+            << err.str();
+
+        const Result toFile = Cli({args[0], "--output", "/dev/full", args[1]});
+        EXPECT_EQ(toFile.status, 1);
+        EXPECT_NE(toFile.err.find("Cannot write file \"/dev/full\": No space left on device\n"),
+                  std::string::npos)
+            << toFile.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full")) << "written, not replaced";
 }
 
 } // namespace

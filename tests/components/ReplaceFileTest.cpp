@@ -2,11 +2,13 @@
 
 #include "TempFile.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace lexorin {
 namespace {
@@ -80,6 +82,38 @@ TEST(ReplaceFile, AFailureLeavesWhatWasThere) {
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "No such file or directory");
     }
+}
+
+TEST(ReplaceFile, ALinkStaysALink) {
+    const fs::path folder = Folder("replace-link");
+    const fs::path file = folder / "target.csv";
+    const fs::path link = folder / "link.csv";
+    Write(file.string(), "old");
+    fs::create_symlink(file.filename(), link);
+    ReplaceFile(link.string(), [](const std::string& temporary) { Write(temporary, "new"); });
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(file.string()), "new");
+    EXPECT_EQ(Entries(folder), 2);
+}
+
+TEST(ReplaceFile, APipeIsWrittenInPlace) {
+    const fs::path folder = Folder("replace-pipe");
+    const std::string pipe = (folder / "pipe").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ReplaceFile(pipe, [&pipe](const std::string& target) {
+        EXPECT_EQ(target, pipe);
+        Write(target, "through");
+    });
+    char bytes[16] = {};
+    EXPECT_EQ(::read(reader, bytes, sizeof bytes), 7);
+    ::close(reader);
+    EXPECT_EQ(std::string(bytes), "through");
+    struct stat info {};
+    ASSERT_EQ(::stat(pipe.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "not replaced by a plain file";
+    EXPECT_EQ(Entries(folder), 1);
 }
 
 } // namespace

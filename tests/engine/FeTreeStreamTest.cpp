@@ -2,6 +2,7 @@
 #include "FeWordWdList.h"
 #include "TreeTestSupport.h"
 
+#include <limits>
 #include <random>
 #include <sstream>
 
@@ -137,6 +138,38 @@ TEST(TreeStream, CorruptNodesAreRejected) {
     for (const auto& [what, bytes] : cases) {
         std::istringstream in(bytes);
         EXPECT_THROW(tree->ReadNodes(in), EFeStreamError) << what;
+    }
+    EXPECT_EQ(Nodes(*tree), good);
+}
+
+TEST(TreeStream, TheMostNegativeIntegerIsRejectedInEveryField) {
+    // "abab": node 1 is a leaf, so both its parent and its negated start
+    // come before any end.
+    auto tree = CharTree("abab");
+    const std::string good = Nodes(*tree);
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    for (std::size_t offset = 0; offset + 4 <= good.size(); offset += 4) {
+        std::string bytes = good;
+        for (int k = 0; k < 4; ++k)
+            bytes[offset + static_cast<std::size_t>(k)] =
+                static_cast<char>((static_cast<std::uint32_t>(kMin) >> (8 * k)) & 0xFF);
+        std::istringstream in(bytes);
+        EXPECT_THROW(tree->ReadNodes(in), EFeStreamError) << "at byte " << offset;
+    }
+    for (const auto& [offset, what] :
+         {std::pair<std::size_t, std::string>{20, "parent"}, {24, "edge start"}}) {
+        std::string bytes = good;
+        bytes.replace(offset, 4, std::string("\0\0\0\x80", 4));
+        std::istringstream in(bytes);
+        try {
+            tree->ReadNodes(in);
+            ADD_FAILURE() << what << " read";
+        } catch (const EFeStreamError& error) {
+            EXPECT_NE(
+                std::string(error.what()).find("node 1: " + what + " -2147483648 out of range"),
+                std::string::npos)
+                << error.what();
+        }
     }
     EXPECT_EQ(Nodes(*tree), good);
 }

@@ -378,11 +378,12 @@ private slots:
         Calculate(TAnalysisPage::Concordance);
         const QString huge = folder.filePath(QStringLiteral("huge.txt"));
         QFile file(huge);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(200LL * 1024 * 1024));
+        // 200,000,000 bytes: 190.7 MiB.
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(200'000'000));
         file.close();
         window->LoadTextFile(huge);
-        QCOMPARE(dialogs->asked, QStringList{"warn: The text is too large: 200 MB. Lexorin "
-                                             "analyses texts of up to 32 MB."});
+        QCOMPARE(dialogs->asked, QStringList{"warn: The text is too large: 191 MiB. Lexorin "
+                                             "analyses texts of up to 32 MiB."});
         QCOMPARE(window->SourceName(), path);
         QVERIFY(window->State().mteConcordance.RecordCount() > 0);
         QFile::remove(huge);

@@ -62,11 +62,29 @@ QRect THintWindow::Measure(const QString& text, int maxWidth) const {
 }
 
 void THintWindow::SetText(const QString& text) {
-    text_->setPlainText(text);
+    whole_ = text;
+    if (text.size() <= MeasuredChars) {
+        text_->setPlainText(text);
+        return;
+    }
+    // A document lays out only the paragraphs in view, so a long text is
+    // shown in paragraphs of a few thousand characters, each ending at a blank.
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype to = text.indexOf(QLatin1Char(' '), from + MeasuredChars);
+        if (to < 0)
+            to = text.size();
+        shown += QStringView(text).mid(from, to - from);
+        if (to < text.size())
+            shown += QLatin1Char('\n');
+        from = to + 1;
+    }
+    text_->setPlainText(shown);
 }
 
 QString THintWindow::Text() const {
-    return text_->toPlainText();
+    return whole_;
 }
 
 TWordFormsHintFrame::TWordFormsHintFrame(QWidget* parent) : QFrame(parent) {

@@ -20,6 +20,7 @@ public:
     // The rectangle the text takes when lines wrap between words at
     // `maxWidth`; a longer word widens it. Of a long text only its first
     // MeasuredChars characters are measured.
+    // A text longer than MeasuredChars shows in paragraphs about that long.
     QRect Measure(const QString& text, int maxWidth) const;
     void SetText(const QString& text);
     QString Text() const;
@@ -28,6 +29,7 @@ public:
 
 private:
     QPlainTextEdit* text_;
+    QString whole_;
 };
 
 // The words that hold a wordform, one per line, the wordform's own

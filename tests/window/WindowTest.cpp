@@ -895,6 +895,8 @@ private slots:
         auto* hint = Child<THintWindow>("phraseHintWindow");
         QVERIFY(hint->isVisible());
         QCOMPARE(hint->Text(), whole);
+        QVERIFY2(hint->findChild<QPlainTextEdit*>()->document()->blockCount() > 1,
+                 "a long phrase is laid out a paragraph at a time");
         QVERIFY(hint->height() <= phrases->height());
         QTest::keyClick(phrases, Qt::Key_Escape);
         QVERIFY(!hint->isVisible());

@@ -28,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -36,6 +37,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWheelEvent>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -897,6 +899,14 @@ private slots:
         QCOMPARE(hint->Text(), whole);
         QVERIFY2(hint->findChild<QPlainTextEdit*>()->document()->blockCount() > 1,
                  "a long phrase is laid out a paragraph at a time");
+        // the wheel over the hint scrolls it and leaves it open
+        auto* edit = hint->findChild<QPlainTextEdit*>();
+        const QPointF at(5, 5);
+        QWheelEvent wheel(at, edit->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(edit->viewport(), &wheel);
+        QVERIFY(hint->isVisible());
+        QVERIFY(edit->verticalScrollBar()->value() > 0);
         QVERIFY(hint->height() <= phrases->height());
         QTest::keyClick(phrases, Qt::Key_Escape);
         QVERIFY(!hint->isVisible());

@@ -60,7 +60,7 @@ bool MoveToChartItem(TAnalysisState& state, TAnalysisPage page, std::string_view
         return false;
     const int field = table->FieldIndex(page == TAnalysisPage::Phrases ? "text" : "word");
     for (int recNo = 0; recNo < table->RecordCount(); ++recNo)
-        if (SameTextIgnoreCase(table->Text(table->RowOf(recNo), field), item)) {
+        if (SameTextIgnoreCase(table->TextView(table->RowOf(recNo), field), item)) {
             table->MoveTo(recNo);
             return true;
         }

@@ -10,6 +10,8 @@
 #include "Dispersion.h"
 #include "FeWordWdList.h"
 
+#include <memory>
+
 namespace lexorin {
 namespace {
 
@@ -51,26 +53,32 @@ std::vector<std::int32_t> LinkedFromBelow(const TFeTree& tree) {
     return from;
 }
 
-std::string PhraseText(const TFeTree& tree, int node, int words) {
-    const int start = -tree.Node(TFeTreeWalker::FirstLeaf(tree, node)).Link;
-    std::string text = Words(tree).GetFragment(start, words);
-    for (char& c : text)
+// The text the phrase rows are spans of: the analysed text with every line
+// break read as a blank; the tree's own text when it holds none.
+std::shared_ptr<const std::string> PhraseSpanText(const TFeTree& tree) {
+    std::shared_ptr<const std::string> source = Words(tree).SharedSourceText();
+    if (source->find_first_of("\r\n") == std::string::npos)
+        return source;
+    auto text = std::make_shared<std::string>(*source);
+    for (char& c : *text)
         if (c == '\r' || c == '\n')
             c = ' ';
     return text;
 }
 
-bool AddPhrase(TAnalysisState& state, int words, int cases, int node) {
+bool AddPhrase(TAnalysisState& state, std::string_view spanText, int words, int cases, int node) {
     const TFeTree& tree = *state.phraseTree;
-    const std::string text = PhraseText(tree, node, words);
-    if (state.options.cbWordsUseIgnored && state.ignoredWordSet.Contains(text))
+    const int start = -tree.Node(TFeTreeWalker::FirstLeaf(tree, node)).Link;
+    const TFeWordsString::TFragmentSpan span = Words(tree).FragmentSpan(start, words);
+    if (state.options.cbWordsUseIgnored &&
+        state.ignoredWordSet.Contains(spanText.substr(span.start, span.length)))
         return false;
     TMemTable& table = state.mteRes;
     table.Append();
     table.SetInteger("cases", cases);
     table.SetInteger("words", words);
     table.SetInteger("nodeid", node);
-    table.SetText("text", text);
+    table.SetSpan("text", span.start, span.length);
     table.SetDouble("dispersion", NodeDispersion(state, node, TTreeKind::Phrase));
     table.Post();
     return true;
@@ -85,6 +93,8 @@ void FillPhrases(TCalculation& calculation) {
     const bool dropSubstrings = !options.cbIncludeSubstrings && !exact;
     const std::vector<std::int32_t> linkedFrom =
         dropSubstrings ? LinkedFromBelow(tree) : std::vector<std::int32_t>();
+    const std::shared_ptr<const std::string> spanText = PhraseSpanText(tree);
+    state.mteRes.SetSpanText(spanText);
     int added = 0;
     for (int i = 1; i < tree.Count(); ++i) {
         const TFeTreeNode& node = tree.Node(i);
@@ -107,7 +117,7 @@ void FillPhrases(TCalculation& calculation) {
         }
         if (listed == 0)
             continue;
-        if (AddPhrase(state, listed, cases, i))
+        if (AddPhrase(state, *spanText, listed, cases, i))
             ++added;
         calculation.ReportAdded("Phrases added", added);
     }

@@ -9,7 +9,9 @@
 namespace lexorin {
 namespace {
 
-const std::string kEmptyText;
+template <typename T> std::size_t VectorBytes(const std::vector<T>& values) {
+    return values.capacity() * sizeof(T);
+}
 
 } // namespace
 
@@ -52,6 +54,7 @@ void TMemTable::Empty() {
     inserting_ = false;
     for (TColumn& column : columns_)
         column = TColumn{};
+    spanText_.reset();
     rows_ = 0;
     order_.clear();
     sequence_.clear();
@@ -74,6 +77,9 @@ void TMemTable::Append() {
         TColumn& column = columns_[k];
         switch (fields_[k].type) {
         case TFieldType::Memo:
+            column.spans.emplace_back();
+            column.texts.emplace_back();
+            break;
         case TFieldType::String:
             column.texts.emplace_back();
             break;
@@ -126,6 +132,21 @@ void TMemTable::SetText(std::string_view field, std::string_view value) {
     columns_[static_cast<std::size_t>(k)].texts.back() = std::string(Fitted(k, value));
 }
 
+void TMemTable::SetSpanText(std::shared_ptr<const std::string> text) {
+    spanText_ = std::move(text);
+}
+
+void TMemTable::SetSpan(std::string_view field, std::size_t start, std::size_t length) {
+    const int k = PendingField(field, true);
+    Require(fields_[static_cast<std::size_t>(k)].type == TFieldType::Memo, "a span is a memo");
+    Require(spanText_ && start <= spanText_->size() && length <= spanText_->size() - start,
+            "the span is outside the span text");
+    TColumn& column = columns_[static_cast<std::size_t>(k)];
+    column.spans.back() = {start, length};
+    column.texts.back().clear();
+    column.set.back() = 2;
+}
+
 void TMemTable::ReplaceText(int row, std::string_view field, std::string_view value) {
     const int k = FieldIndex(field);
     Require(IsText(k), "not a text field");
@@ -142,6 +163,8 @@ void TMemTable::Delete() {
         const auto at = static_cast<std::ptrdiff_t>(row);
         if (!column.texts.empty())
             column.texts.erase(column.texts.begin() + at);
+        if (!column.spans.empty())
+            column.spans.erase(column.spans.begin() + at);
         if (!column.doubles.empty())
             column.doubles.erase(column.doubles.begin() + at);
         if (!column.integers.empty())
@@ -182,6 +205,8 @@ void TMemTable::Cancel() {
         return;
     for (std::size_t k = 0; k < columns_.size(); ++k) {
         TColumn& column = columns_[k];
+        if (fields_[k].type == TFieldType::Memo)
+            column.spans.pop_back();
         if (IsText(static_cast<int>(k)))
             column.texts.pop_back();
         else if (fields_[k].type == TFieldType::Double)
@@ -229,9 +254,18 @@ double TMemTable::Double(int row, int field) const {
     return column.integers[static_cast<std::size_t>(row)];
 }
 
-const std::string& TMemTable::Text(int row, int field) const {
+std::string_view TMemTable::TextView(int row, int field) const {
     Require(IsText(field), "not a text field");
-    return columns_[static_cast<std::size_t>(field)].texts[static_cast<std::size_t>(row)];
+    const TColumn& column = columns_[static_cast<std::size_t>(field)];
+    const auto at = static_cast<std::size_t>(row);
+    if (column.set[at] != 2)
+        return column.texts[at];
+    const TSpan& span = column.spans[at];
+    return std::string_view(*spanText_).substr(span.start, span.length);
+}
+
+std::string TMemTable::Text(int row, int field) const {
+    return std::string(TextView(row, field));
 }
 
 std::int32_t TMemTable::CurrentInteger(std::string_view field) const {
@@ -244,10 +278,28 @@ double TMemTable::CurrentDouble(std::string_view field) const {
     return Double(RowOf(current_), FieldIndex(field));
 }
 
-const std::string& TMemTable::CurrentText(std::string_view field) const {
+std::string_view TMemTable::CurrentTextView(std::string_view field) const {
     if (current_ < 0)
-        return kEmptyText;
-    return Text(RowOf(current_), FieldIndex(field));
+        return {};
+    return TextView(RowOf(current_), FieldIndex(field));
+}
+
+std::string TMemTable::CurrentText(std::string_view field) const {
+    return std::string(CurrentTextView(field));
+}
+
+std::size_t TMemTable::ByteCount() const {
+    std::size_t bytes = VectorBytes(order_) + VectorBytes(sequence_) + VectorBytes(columns_);
+    for (const TColumn& column : columns_) {
+        bytes += VectorBytes(column.integers) + VectorBytes(column.doubles) +
+                 VectorBytes(column.texts) + VectorBytes(column.spans) + VectorBytes(column.set);
+        for (const std::string& text : column.texts)
+            if (text.capacity() > std::string().capacity()) // beyond the in-place buffer
+                bytes += text.capacity() + 1;
+    }
+    if (spanText_)
+        bytes += spanText_->capacity() + 1;
+    return bytes;
 }
 
 int TMemTable::Compare(int a, int b, int field) const {
@@ -257,8 +309,8 @@ int TMemTable::Compare(int a, int b, int field) const {
     switch (fields_[static_cast<std::size_t>(field)].type) {
     case TFieldType::Memo:
     case TFieldType::String: {
-        const std::string& x = column.texts[ia];
-        const std::string& y = column.texts[ib];
+        const std::string_view x = TextView(a, field);
+        const std::string_view y = TextView(b, field);
         if (x.empty() || y.empty())
             return int(!x.empty()) - int(!y.empty());
         return CompareTextCaseSensitive(x, y);

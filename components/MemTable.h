@@ -2,6 +2,10 @@
 // cursor, appending with post and cancel, sorting by a list of sort keys,
 // a record filter and change notifications.
 //
+// A memo value is either a string of its own or a span: a stretch of one text
+// the table shares (SetSpanText), kept as where it starts and how long it is,
+// so that rows whose values overlap cost no more than their two numbers.
+//
 // Rows are addressed in two ways: a record number is a 0-based place in the
 // table's current order among the rows that pass the filter (what a grid
 // shows); a row id is the row's place in storage, which sorting reorders and
@@ -10,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +59,12 @@ public:
     void SetInteger(std::string_view field, std::int32_t value);
     void SetDouble(std::string_view field, double value);
     void SetText(std::string_view field, std::string_view value);
+    // The text the spans of every memo field point into; kept until the
+    // table is emptied or closed.
+    void SetSpanText(std::shared_ptr<const std::string> text);
+    // Sets a memo field of the new row to `length` characters of the span
+    // text from `start`.
+    void SetSpan(std::string_view field, std::size_t start, std::size_t length);
     void Post();
     void Cancel();
     // Changes a text field of a stored row in place.
@@ -72,11 +83,18 @@ public:
     bool IsNull(int row, int field) const;
     std::int32_t Integer(int row, int field) const;
     double Double(int row, int field) const;
-    const std::string& Text(int row, int field) const;
+    std::string Text(int row, int field) const;
+    // A text value where it is kept, without a copy: valid until the row or
+    // the span text changes.
+    std::string_view TextView(int row, int field) const;
     // The same for the current row, by field name.
     std::int32_t CurrentInteger(std::string_view field) const;
     double CurrentDouble(std::string_view field) const;
-    const std::string& CurrentText(std::string_view field) const;
+    std::string CurrentText(std::string_view field) const;
+    std::string_view CurrentTextView(std::string_view field) const;
+
+    // The memory the rows take: values, spans, the orders and the span text.
+    std::size_t ByteCount() const;
 
     // Sorts by keys such as "words desc,cases desc,text asc".
     // Numbers compare numerically, text alphabetically (case decides only
@@ -96,10 +114,16 @@ public:
     bool ScrollEventsSuspended() const { return scrollEventsSuspended_; }
 
 private:
+    struct TSpan {
+        std::size_t start = 0;
+        std::size_t length = 0;
+    };
+    // set: 0 for a value never set, 1 for a value kept, 2 for a span
     struct TColumn {
         std::vector<std::int32_t> integers;
         std::vector<double> doubles;
         std::vector<std::string> texts;
+        std::vector<TSpan> spans; // memo fields only
         std::vector<std::uint8_t> set;
     };
     bool IsText(int field) const;
@@ -114,6 +138,7 @@ private:
     std::string name_;
     std::vector<TFieldDef> fields_;
     std::vector<TColumn> columns_;
+    std::shared_ptr<const std::string> spanText_;
     int rows_ = 0;
     std::vector<int> order_;    // row ids in the current order, filtered
     std::vector<int> sequence_; // row ids in the current order, all rows

@@ -1,6 +1,7 @@
 #include "FeLocale.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace lexorin {
 namespace {
@@ -52,6 +53,21 @@ std::uint8_t Weight(char c) {
     return kPrimaryWeight[static_cast<std::uint8_t>(c)];
 }
 
+// A length the two texts are byte for byte the same over: at least their
+// common length less a block. Equal bytes weigh the same in any comparison,
+// so comparing may start there; two views of the same place (spans of one
+// text) skip their whole common length.
+std::size_t SameStart(std::string_view a, std::string_view b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    if (a.data() == b.data())
+        return common;
+    constexpr std::size_t block = 64;
+    std::size_t same = 0;
+    while (same + block <= common && std::memcmp(a.data() + same, b.data() + same, block) == 0)
+        same += block;
+    return same;
+}
+
 } // namespace
 
 std::string LowerCaseText(std::string_view text) {
@@ -63,7 +79,7 @@ std::string LowerCaseText(std::string_view text) {
 
 int CompareTextIgnoreCase(std::string_view a, std::string_view b) {
     const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
+    for (std::size_t i = SameStart(a, b); i < common; ++i) {
         const int d = int(Weight(a[i])) - int(Weight(b[i]));
         if (d != 0)
             return d;
@@ -75,7 +91,7 @@ int CompareTextCaseSensitive(std::string_view a, std::string_view b) {
     if (const int primary = CompareTextIgnoreCase(a, b); primary != 0)
         return primary;
     // Same letters, same length: the first difference is one of case.
-    for (std::size_t i = 0; i < a.size(); ++i) {
+    for (std::size_t i = SameStart(a, b); i < a.size(); ++i) {
         if (a[i] == b[i])
             continue;
         const bool aLower = CharTypeTable[static_cast<std::uint8_t>(a[i])] & kCharLower;

@@ -87,18 +87,22 @@ std::string_view TFeWordsString::SortedWordText(int k) const {
     return wordList_[static_cast<std::size_t>(sortedItems_[k])];
 }
 
-std::string TFeWordsString::GetFragment(int first, int words) const {
+TFeWordsString::TFragmentSpan TFeWordsString::FragmentSpan(int first, int words) const {
     if (!hasPositions_)
         throw EFeError("Word positions are not accessible");
     const int last = first + words - 1;
     if (first < 1 || words < 1 || last > Length())
         return {};
-    const std::string& text = *sourceText_;
     const std::int64_t from = Position(first);
     const std::int64_t to = std::int64_t{Position(last)} + Item(last).Len; // one past the end
-    if (from < 1 || to <= from || to - 1 > static_cast<std::int64_t>(text.size()))
+    if (from < 1 || to <= from || to - 1 > static_cast<std::int64_t>(sourceText_->size()))
         return {};
-    return text.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from));
+    return {static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from)};
+}
+
+std::string TFeWordsString::GetFragment(int first, int words) const {
+    const TFragmentSpan span = FragmentSpan(first, words);
+    return sourceText_->substr(span.start, span.length);
 }
 
 bool TFeWordsString::SameWord(std::string_view a, std::string_view b) const {

@@ -41,6 +41,7 @@ public:
     bool IdsAssigned() const { return idsAssigned_; }
     bool HasPositions() const { return hasPositions_; }
     const std::string& SourceText() const { return *sourceText_; }
+    std::shared_ptr<const std::string> SharedSourceText() const { return sourceText_; }
 
     const TFeWordItem& Item(int n) const { return items_[n - 1]; }
     // Text position of word symbol N; only when positions were stored.
@@ -52,6 +53,13 @@ public:
     // The text from the first character of symbol First to the last character
     // of symbol First + Words - 1, as written. Needs stored positions.
     std::string GetFragment(int first, int words) const;
+    // Where that fragment lies in the source text: 0-based start and length;
+    // empty when there is no such fragment.
+    struct TFragmentSpan {
+        std::size_t start = 0;
+        std::size_t length = 0;
+    };
+    TFragmentSpan FragmentSpan(int first, int words) const;
     // Puts the items in word order (stable: equal words keep text order; breaks
     // and the terminator first) and, when asked, gives equal words one Id,
     // ascending in that order, and every break and the terminator one of its own.

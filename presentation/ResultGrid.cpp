@@ -530,7 +530,8 @@ int TResultGrid::MeasureRow(int recNo) const {
     const QRect cell(0, 0, columnWidth(0) - gridLine, std::numeric_limits<int>::max() / 2);
     const QRect bounds = fontMetrics().boundingRect(
         TextRect(cell, 0, false), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-    return std::max(lineHeight_, bounds.height() + 3 + gridLine);
+    // a row is never taller than the view, so that it can be shown whole
+    return std::max(lineHeight_, std::min(bounds.height() + 3 + gridLine, viewport()->height()));
 }
 
 } // namespace lexorin

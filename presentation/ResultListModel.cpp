@@ -31,6 +31,29 @@ QString FormatNumber(double value, TNumberFormat format) {
     return shown;
 }
 
+QString CellText(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    std::size_t words = 0, cut = text.size();
+    bool inWord = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (blank(text[i]) == !inWord)
+            continue;
+        inWord = !inWord;
+        if (!inWord)
+            continue;
+        if (words == CellWords)
+            cut = i;
+        ++words;
+    }
+    if (words <= CellWords)
+        return FromCp1251(std::string(text));
+    std::string_view head = text.substr(0, cut);
+    while (!head.empty() && blank(head.back()))
+        head.remove_suffix(1);
+    return FromCp1251(std::string(head)) +
+           QStringLiteral(" %1 (%2 words)").arg(QChar(0x2026)).arg(words);
+}
+
 TResultListModel::TResultListModel(TMemTable& table, std::vector<TResultColumn> columns,
                                    TSortMarkers markers, QObject* parent)
     : QAbstractTableModel(parent), table_(table), columns_(std::move(columns)),
@@ -52,12 +75,15 @@ QVariant TResultListModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::ToolTipRole && columns_[static_cast<std::size_t>(index.column())].wholeTextTip)
         return data(index, Qt::DisplayRole);
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     const int row = table_.RowOf(index.row());
     const int field = fields_[static_cast<std::size_t>(index.column())];
     switch (table_.Fields()[static_cast<std::size_t>(field)].type) {
     case TFieldType::Memo:
+        if (role == Qt::DisplayRole)
+            return CellText(table_.TextView(row, field));
+        return FromCp1251(table_.Text(row, field));
     case TFieldType::String:
         return FromCp1251(table_.Text(row, field));
     case TFieldType::Double:

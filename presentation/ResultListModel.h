@@ -35,6 +35,7 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
+    // Display: the value as the cell shows it; edit: the whole value.
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
@@ -66,6 +67,12 @@ private:
     std::vector<int> fields_;
     TSortMarkers markers_;
 };
+
+// The most words a cell shows of a memo text; a longer one is cut after them
+// and ends in an ellipsis and its word count. The whole text is the cell's
+// edit value.
+inline constexpr std::size_t CellWords = 300;
+QString CellText(std::string_view text);
 
 // A number as the list shows it, with the locale's decimal separator.
 QString FormatNumber(double value, TNumberFormat format);

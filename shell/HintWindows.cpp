@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -36,19 +37,54 @@ bool ClosesHints(QEvent::Type type) {
 
 } // namespace
 
-THintWindow::THintWindow(QWidget* parent) : QLabel(parent, Qt::ToolTip | Qt::FramelessWindowHint) {
+THintWindow::THintWindow(QWidget* parent)
+    : QFrame(parent, Qt::ToolTip | Qt::FramelessWindowHint), text_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("phraseHintWindow"));
-    setWordWrap(true);
     setFrameShape(QFrame::Box);
-    setMargin(2);
     UseTooltipColours(this);
+    text_->setReadOnly(true);
+    text_->setFrameShape(QFrame::NoFrame);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_->setWordWrapMode(QTextOption::WordWrap);
+    text_->document()->setDocumentMargin(2);
+    UseTooltipColours(text_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(text_);
 }
 
 QRect THintWindow::Measure(const QString& text, int maxWidth) const {
-    const QRect box =
-        fontMetrics().boundingRect(QRect(0, 0, maxWidth, 100000), Qt::TextWordWrap, text);
-    const int extra = 2 * (margin() + frameWidth());
+    const QRect box = fontMetrics().boundingRect(QRect(0, 0, maxWidth, 100000), Qt::TextWordWrap,
+                                                 text.left(MeasuredChars));
+    // the frame, the document's margin and a little room for the text cursor
+    const int extra = 2 * (frameWidth() + 2) + 4;
     return {0, 0, box.width() + extra, box.height() + extra};
+}
+
+void THintWindow::SetText(const QString& text) {
+    whole_ = text;
+    if (text.size() <= MeasuredChars) {
+        text_->setPlainText(text);
+        return;
+    }
+    // A document lays out only the paragraphs in view, so a long text is
+    // shown in paragraphs of a few thousand characters, each ending at a blank.
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype to = text.indexOf(QLatin1Char(' '), from + MeasuredChars);
+        if (to < 0)
+            to = text.size();
+        shown += QStringView(text).mid(from, to - from);
+        if (to < text.size())
+            shown += QLatin1Char('\n');
+        from = to + 1;
+    }
+    text_->setPlainText(shown);
+}
+
+QString THintWindow::Text() const {
+    return whole_;
 }
 
 TWordFormsHintFrame::TWordFormsHintFrame(QWidget* parent) : QFrame(parent) {
@@ -113,6 +149,11 @@ THintCloser::THintCloser(THintWindow* phraseHint, TWordFormsHintFrame* wordsFram
 bool THintCloser::eventFilter(QObject* watched, QEvent* event) {
     if (!ClosesHints(event->type()))
         return QObject::eventFilter(watched, event);
+    // the hint's own scroll bar and wheel scroll a long text
+    if (auto* widget = qobject_cast<QWidget*>(watched);
+        widget != nullptr && phraseHint_->isVisible() &&
+        (event->type() != QEvent::KeyPress && phraseHint_->isAncestorOf(widget)))
+        return false;
     if (phraseHint_->isVisible()) {
         phraseHint_->hide();
         return true;

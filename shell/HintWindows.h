@@ -4,21 +4,32 @@
 #pragma once
 
 #include <QFrame>
-#include <QLabel>
 #include <string>
 #include <vector>
 
+class QPlainTextEdit;
 class QTextEdit;
 
 namespace lexorin {
 
-// A plain hint window in the tooltip colours.
-class THintWindow : public QLabel {
+// A plain hint window in the tooltip colours; a text longer than the window
+// scrolls.
+class THintWindow : public QFrame {
 public:
     explicit THintWindow(QWidget* parent = nullptr);
     // The rectangle the text takes when lines wrap between words at
-    // `maxWidth`; a longer word widens it.
+    // `maxWidth`; a longer word widens it. Of a long text only its first
+    // MeasuredChars characters are measured.
+    // A text longer than MeasuredChars shows in paragraphs about that long.
     QRect Measure(const QString& text, int maxWidth) const;
+    void SetText(const QString& text);
+    QString Text() const;
+
+    static constexpr qsizetype MeasuredChars = 4000;
+
+private:
+    QPlainTextEdit* text_;
+    QString whole_;
 };
 
 // The words that hold a wordform, one per line, the wordform's own

@@ -129,7 +129,7 @@ void TfmLexorin::EditCopyExecute() {
     else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus))
         plain->copy();
     else if (auto* grid = qobject_cast<QAbstractItemView*>(focus)) {
-        const QVariant cell = grid->currentIndex().data(Qt::DisplayRole);
+        const QVariant cell = grid->currentIndex().data(Qt::EditRole); // the whole value
         if (cell.isValid())
             QApplication::clipboard()->setText(cell.toString());
     }

@@ -124,7 +124,7 @@ void TfmLexorin::ConnectLists() {
 
     state_.mteRes.SetFilter([this](const TMemTable& table, int row) {
         const std::string wanted = LowerCaseText(ToCp1251(edPhraseFilter_->text()));
-        return LowerCaseText(table.Text(row, table.FieldIndex("text"))).find(wanted) !=
+        return LowerCaseText(table.TextView(row, table.FieldIndex("text"))).find(wanted) !=
                std::string::npos;
     });
     connect(sbFilterPhrases_, &QToolButton::clicked, this, [this] { ApplyPhraseFilter(true); });
@@ -224,8 +224,11 @@ void TfmLexorin::ShowOriginalPhrase() {
         const TWaitCursor wait;
         text = FromCp1251(GetPhraseAsWritten(state_));
     }
-    const QRect place = HintPlace(dbgRes_, phraseHintWindow_->Measure(text, 80));
-    phraseHintWindow_->setText(text);
+    QRect measured = phraseHintWindow_->Measure(text, 80);
+    // a long phrase scrolls in a hint as high as the list
+    measured.setHeight(std::min(measured.height(), dbgRes_->height()));
+    const QRect place = HintPlace(dbgRes_, measured);
+    phraseHintWindow_->SetText(text);
     phraseHintWindow_->setGeometry(QRect(mapToGlobal(place.topLeft()), place.size()));
     phraseHintWindow_->show();
 }

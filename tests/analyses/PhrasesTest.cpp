@@ -69,6 +69,26 @@ TEST_F(Phrases, IgnoredWordsDropOnlyWholeRowTexts) {
     EXPECT_EQ(Run(analysis).size(), 4u);
 }
 
+TEST_F(Phrases, ARepetitiveTextsTableGrowsWithTheTextNotItsSquare) {
+    const auto tableBytes = [](int repeats) {
+        std::string text;
+        for (int k = 0; k < repeats; ++k)
+            text += k % 7 == 3 ? "a\r\n" : "a ";
+        Analysis analysis(text);
+        analysis.state.options.rseCases = 2;
+        analysis.Run(TAnalysisPage::Phrases);
+        const TMemTable& table = analysis.state.mteRes;
+        EXPECT_EQ(table.RecordCount(), repeats - 1) << "every run of a but the whole text";
+        const std::string longest = table.Text(table.RowOf(0), table.FieldIndex("text"));
+        EXPECT_EQ(longest.size(), 2u * static_cast<std::size_t>(repeats - 1) - 1);
+        EXPECT_EQ(longest.find_first_of("\r\n"), std::string::npos) << "line breaks read as blanks";
+        return table.ByteCount();
+    };
+    const std::size_t small = tableBytes(1000), large = tableBytes(4000);
+    EXPECT_LT(large, 5 * small) << "four times the text, four times the bytes, not sixteen";
+    EXPECT_LT(large, 4000u * 120) << "a few numbers a row and the text once";
+}
+
 TEST_F(Phrases, RowsPointAtTheirNodesWithDispersion) {
     Analysis analysis("x y. x y. x y.");
     Run(analysis);

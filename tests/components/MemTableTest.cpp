@@ -125,5 +125,67 @@ TEST(MemTable, DeleteAndReplaceKeepOrderFilterAndCursor) {
     EXPECT_THROW(table.Delete(), std::logic_error);
 }
 
+TEST(MemTable, SpansReadSortFilterAndDeleteLikeTexts) {
+    TMemTable table = Table();
+    table.SetSpanText(std::make_shared<const std::string>("b a B c"));
+    const auto addSpan = [&](std::size_t start, std::size_t length, int n) {
+        table.Append();
+        table.SetSpan("text", start, length);
+        table.SetInteger("n", n);
+        table.Post();
+    };
+    addSpan(0, 3, 1); // "b a"
+    Add(table, "a", 2, 0);
+    addSpan(4, 3, 3); // "B c"
+    addSpan(2, 1, 4); // "a"
+    addSpan(0, 0, 5); // ""
+    EXPECT_EQ(Order(table), "b a;a;B c;a;;");
+    EXPECT_EQ(table.TextView(table.RowOf(0), 1), "b a");
+    table.Sort("text asc,n desc");
+    EXPECT_EQ(Order(table), ";a;a;b a;B c;");
+    EXPECT_EQ(table.Integer(table.RowOf(1), 3), 4) << "a span and a text compare as equals";
+    table.SetFilter([](const TMemTable& t, int row) { return t.TextView(row, 1).size() == 3; });
+    table.SetFiltered(true);
+    EXPECT_EQ(Order(table), "b a;B c;");
+    table.Delete();
+    EXPECT_EQ(Order(table), "B c;");
+    table.ReplaceText(table.RowOf(0), "text", "own");
+    EXPECT_EQ(table.CurrentText("text"), "own");
+}
+
+TEST(MemTable, SpansOutsideTheTextOrInOtherFieldsAreRefused) {
+    TMemTable table = Table();
+    table.Append();
+    EXPECT_THROW(table.SetSpan("text", 0, 0), std::logic_error) << "no span text";
+    table.SetSpanText(std::make_shared<const std::string>("abc"));
+    EXPECT_THROW(table.SetSpan("text", 2, 2), std::logic_error);
+    EXPECT_THROW(table.SetSpan("name", 0, 1), std::logic_error) << "a string keeps its own";
+    table.SetSpan("text", 1, 2);
+    table.Post();
+    EXPECT_EQ(table.Text(0, 1), "bc");
+    table.Empty();
+    table.Append();
+    EXPECT_THROW(table.SetSpan("text", 0, 1), std::logic_error) << "emptying drops the text";
+}
+
+TEST(MemTable, ByteCountGrowsWithRowsNotWithTheLengthOfSpans) {
+    TMemTable table = Table();
+    const std::size_t empty = table.ByteCount();
+    const auto text = std::make_shared<const std::string>(100000, 'a');
+    table.SetSpanText(text);
+    for (int r = 0; r < 1000; ++r) {
+        table.Append();
+        table.SetSpan("text", 0, text->size());
+        table.Post();
+    }
+    const std::size_t spans = table.ByteCount() - empty;
+    EXPECT_GE(spans, text->size()) << "the span text counts once";
+    EXPECT_LT(spans, text->size() + 1000 * 200);
+    table.Empty();
+    for (int r = 0; r < 10; ++r)
+        Add(table, std::string(1000, 'a').c_str(), r, 0);
+    EXPECT_GE(table.ByteCount() - empty, 10 * 1000) << "texts of their own count each";
+}
+
 } // namespace
 } // namespace lexorin

@@ -132,6 +132,25 @@ TEST(Collation, IgnoringCaseEqualExactlyWhenTheLowerCaseFormsAre) {
         }
 }
 
+TEST(Collation, LongTextsDifferingLateOrSharingTheirPlace) {
+    // a long equal start, then each kind of difference at every place in a block
+    for (std::size_t at = 190; at < 260; ++at) {
+        const std::string same(at, 'a');
+        const std::string the = same + "the", The = same + "The", thf = same + "thf";
+        SCOPED_TRACE(at);
+        EXPECT_EQ(CompareTextIgnoreCase(the, The), 0);
+        EXPECT_LT(CompareTextCaseSensitive(the, The), 0);
+        EXPECT_LT(CompareTextIgnoreCase(The, thf), 0);
+        EXPECT_GT(CompareTextCaseSensitive(thf, the), 0);
+        EXPECT_LT(CompareTextIgnoreCase(same, the), 0) << "a prefix comes first";
+    }
+    const std::string text = std::string(300, 'b') + "Ab";
+    const std::string_view whole = text, shorter = whole.substr(0, 301);
+    EXPECT_GT(CompareTextCaseSensitive(whole, shorter), 0) << "one place, the longer after";
+    EXPECT_EQ(CompareTextCaseSensitive(whole, whole), 0);
+    EXPECT_LT(CompareTextIgnoreCase(whole.substr(1), whole), 0) << "b... then A against b";
+}
+
 TEST(Collation, CaseSensitiveOrderIsTotalAndKeepsWordsTogether) {
     EXPECT_LT(CompareTextCaseSensitive("the", "The"), 0) << "lower case first";
     EXPECT_LT(CompareTextCaseSensitive("The", "thee"), 0) << "letters before case";

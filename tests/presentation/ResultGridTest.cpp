@@ -291,6 +291,28 @@ TEST(ResultGrid, AutoRowHeightMeasuresOnlyTheRowsInView) {
     EXPECT_EQ(grid.rowHeight(1), line);
 }
 
+TEST(ResultGrid, AHugePhraseIsShownCutInARowNoTallerThanTheView) {
+    std::string huge;
+    for (int k = 0; k < 100000; ++k)
+        huge += "word ";
+    TPhraseList list({{huge.c_str(), 2, 100000, 0}, {"a b", 3, 2, 0}});
+    TResultGrid& grid = *list.grid;
+    const QString shown = list.Text(0);
+    EXPECT_TRUE(shown.endsWith(QString(QChar(0x2026)) + " (100000 words)"))
+        << shown.right(40).toStdString();
+    EXPECT_EQ(shown.count(QStringLiteral("word")), static_cast<qsizetype>(CellWords) + 1)
+        << "the words it keeps and the count's own";
+    EXPECT_EQ(list.model->index(0, 0).data(Qt::EditRole).toString().size(),
+              static_cast<qsizetype>(huge.size()))
+        << "the whole text is the cell's edit value";
+    grid.SetAutoRowHeight(true);
+    EXPECT_LE(grid.rowHeight(0), grid.viewport()->height());
+    EXPECT_GT(grid.rowHeight(0), grid.viewport()->height() / 2);
+    grid.setColumnWidth(0, 20);
+    grid.repaint(); // paints the cut cell in a narrow column
+    EXPECT_LE(grid.rowHeight(0), grid.viewport()->height());
+}
+
 TEST(ResultGrid, StretchedColumnsShareTheWidthAndKeepTheirMinimum) {
     TMemTable table = MakeConcordanceTable();
     TResultListModel model(table, {{"word", "word", 300, 0}, {"count", "frequency", 65, 40}},

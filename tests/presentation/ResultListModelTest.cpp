@@ -38,6 +38,17 @@ TEST(NumberFormat, ListFormats) {
     SetDecimalSeparator('.');
 }
 
+TEST(ResultListModel, CellsCutLongTextsAfterTheirWords) {
+    std::string words;
+    for (std::size_t k = 0; k < CellWords; ++k)
+        words += " w" + std::to_string(k) + (k % 10 == 9 ? "\r\n" : "\t");
+    EXPECT_EQ(CellText(words), FromCp1251(words)) << "as many words as a cell shows, whole";
+    EXPECT_EQ(CellText(words + "more  words "),
+              FromCp1251(words.substr(0, words.size() - 2)) +
+                  QString::fromUtf8(" \xE2\x80\xA6 (%1 words)").arg(CellWords + 2));
+    EXPECT_EQ(CellText(""), "");
+}
+
 TEST(ResultListModel, RowsColumnsAndTitleClicks) {
     TMemTable table = MakePhraseTable();
     TResultListModel model(

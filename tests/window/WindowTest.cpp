@@ -4,6 +4,7 @@
 #include "CommandRules.h"
 #include "ElidedLabel.h"
 #include "ExceptionDlg.h"
+#include "HintWindows.h"
 #include "LexorinApplication.h"
 #include "MainWindow.h"
 #include "NamedChild.h"
@@ -28,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -36,6 +38,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWheelEvent>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -848,6 +851,45 @@ private slots:
         QVERIFY(!frame->isVisible());
     }
 
+    void aHugePhraseIsCutInItsCellAndWholeInTheHintAndCopy() {
+        QByteArray text;
+        for (int k = 0; k < 3000; ++k)
+            text += k % 100 == 99 ? "a\n" : "a ";
+        window->LoadTextFile(WriteFile(QStringLiteral("repeats.txt"), text));
+        Calculate(TAnalysisPage::Phrases);
+        auto* phrases = Child<TResultGrid>("dbgRes");
+        const QString cell = phrases->model()->index(0, 0).data().toString();
+        QVERIFY(cell.endsWith(QString(QChar(0x2026)) + QStringLiteral(" (2999 words)")));
+        QCOMPARE(cell.count(QLatin1Char('a')), 300);
+        QVERIFY(phrases->rowHeight(0) <= phrases->viewport()->height());
+        // all but the last word, a line break read as a blank
+        const QString whole =
+            QString::fromLatin1(text.chopped(3)).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        phrases->setFocus();
+        window->UpdateActions();
+        Action("EditCopy")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), whole);
+        Child<QCheckBox>("cbAutoPhraseHeight")->setChecked(false);
+        Calculate(TAnalysisPage::Phrases);
+        QVERIFY(phrases->PressButton(0, 0)); // "Original phrase"
+        auto* hint = Child<THintWindow>("phraseHintWindow");
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->Text(), whole);
+        QVERIFY2(hint->findChild<QPlainTextEdit*>()->document()->blockCount() > 1,
+                 "a long phrase is laid out a paragraph at a time");
+        // the wheel over the hint scrolls it and leaves it open
+        auto* edit = hint->findChild<QPlainTextEdit*>();
+        const QPointF at(5, 5);
+        QWheelEvent wheel(at, edit->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(edit->viewport(), &wheel);
+        QVERIFY(hint->isVisible());
+        QVERIFY(edit->verticalScrollBar()->value() > 0);
+        QVERIFY(hint->height() <= phrases->height());
+        QTest::keyClick(phrases, Qt::Key_Escape);
+        QVERIFY(!hint->isVisible());
+    }
+
     void theOriginalPhraseHintAndTheListPopup() {
         window->LoadTextFile(
             WriteFile(QStringLiteral("hint.txt"), "Once, upon a Time. once upon a time."));
@@ -857,9 +899,9 @@ private slots:
         auto* phrases = Child<TResultGrid>("dbgRes");
         QVERIFY(phrases->ButtonVisible(0, 0));
         QVERIFY(phrases->PressButton(0, 0)); // "Original phrase"
-        auto* hint = Child<QLabel>("phraseHintWindow");
+        auto* hint = Child<THintWindow>("phraseHintWindow");
         QVERIFY(hint->isVisible());
-        QCOMPARE(hint->text(), QStringLiteral("Once, upon a Time"));
+        QCOMPARE(hint->Text(), QStringLiteral("Once, upon a Time"));
         QTest::keyClick(phrases, Qt::Key_Down); // hides the hint and goes no further
         QVERIFY(!hint->isVisible());
         // "Add to ignored" shows only over a concordance word not yet ignored.

@@ -9,7 +9,9 @@
 #include <QScreen>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 namespace lexorin {
 namespace {
@@ -18,6 +20,8 @@ namespace {
 constexpr int kShowNormal = 1;
 constexpr int kShowMinimized = 2;
 constexpr int kShowMaximized = 3;
+// The other values that mean minimised (minimise, show minimised inactive).
+constexpr int kShowMinimizedAlso[] = {6, 7};
 
 bool ParseInteger(std::string_view text, int& value) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -110,7 +114,9 @@ void TFormStorage::RestoreWindow(QWidget& window) const {
     ReadInteger("ShowCmd", show);
     if (show == kShowMaximized)
         window.setWindowState(Qt::WindowMaximized);
-    else if (show == kShowMinimized || show == 6 || show == 7)
+    else if (show == kShowMinimized ||
+             std::find(std::begin(kShowMinimizedAlso), std::end(kShowMinimizedAlso), show) !=
+                 std::end(kShowMinimizedAlso))
         window.setWindowState(Qt::WindowMinimized);
 }
 

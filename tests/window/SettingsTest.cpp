@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -174,6 +175,29 @@ private slots:
                  Child<QWidget>("pnSearch")->minimumWidth()); // never narrower
         QVERIFY(Child<TResultGrid>("dbgRes")->columnWidth(0) > 0);
         QVERIFY(dialogs->asked.isEmpty());
+    }
+
+    void theWindowRectangleComesBackOnlyAtTheSameResolution() {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QByteArray size = QByteArray::number(screen->size().width()) + "x" +
+                                QByteArray::number(screen->size().height());
+        const QByteArray dpi = QByteArray::number(qRound(screen->logicalDotsPerInch()));
+        const auto layout = [&](const QByteArray& pixelsPerInch, const QByteArray& show) {
+            WriteFile(QFileInfo(SettingsFilePath()).fileName(),
+                      "[Layout]\r\nPixelsPerInch=" + pixelsPerInch + "\r\nShowCmd=" + show +
+                          "\r\nNormPos(" + size + ")=10,20,810,620\r\nNormPos=1,1,2,2\r\n");
+        };
+        layout(dpi, "1");
+        Start();
+        QCOMPARE(window->geometry().size(), QSize(800, 600)); // the key with the screen size
+        QCOMPARE(window->geometry().topLeft(), QPoint(10, 20));
+        CloseWindow();
+
+        dialogs = std::make_unique<TScriptedDialogs>();
+        layout(dpi + "1", "3");
+        Start();
+        QCOMPARE(window->normalGeometry().size(), QSize(792, 554)); // another resolution
+        QVERIFY(window->windowState().testFlag(Qt::WindowMaximized));
     }
 
     void aSettingsFileThatCannotBeReadWarnsAndIsLeftAlone() {

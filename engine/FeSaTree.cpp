@@ -1,0 +1,322 @@
+#include "FeSaTree.h"
+
+#include "FeErrors.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <divsufsort.h>
+#include <limits>
+#include <numeric>
+#include <utility>
+#include <vector>
+
+namespace lexorin {
+namespace {
+
+using TIndexes = std::vector<std::int32_t>;
+
+void Release(TIndexes& values) {
+    TIndexes().swap(values);
+}
+
+// Suffix arrays hold 0-based suffix starts; keys[1..n] are the symbols.
+TIndexes ByteSuffixArray(const std::vector<std::uint8_t>& keys) {
+    const int n = static_cast<int>(keys.size()) - 1;
+    TIndexes sa(static_cast<std::size_t>(n));
+    if (divsufsort(keys.data() + 1, sa.data(), n) != 0)
+        throw EFeError("The suffix array could not be built");
+    return sa;
+}
+
+// Prefix doubling: suffixes sorted by their first 2k symbols, from the ranks
+// of their first k.
+TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
+    const int n = static_cast<int>(keys.size()) - 1;
+    TIndexes sa(static_cast<std::size_t>(n));
+    std::iota(sa.begin(), sa.end(), 0);
+    std::vector<std::int64_t> rank(keys.begin() + 1, keys.end());
+    std::vector<std::int64_t> next(static_cast<std::size_t>(n));
+    constexpr std::int64_t kPastEnd = std::numeric_limits<std::int64_t>::min();
+    for (int k = 1;; k *= 2) {
+        const auto key = [&](std::int32_t p) {
+            return std::pair(rank[static_cast<std::size_t>(p)],
+                             p + k < n ? rank[static_cast<std::size_t>(p + k)] : kPastEnd);
+        };
+        std::sort(sa.begin(), sa.end(),
+                  [&](std::int32_t a, std::int32_t b) { return key(a) < key(b); });
+        next[static_cast<std::size_t>(sa[0])] = 0;
+        for (int r = 1; r < n; ++r)
+            next[static_cast<std::size_t>(sa[r])] =
+                next[static_cast<std::size_t>(sa[r - 1])] + (key(sa[r - 1]) < key(sa[r]) ? 1 : 0);
+        rank.swap(next);
+        if (rank[static_cast<std::size_t>(sa[n - 1])] == n - 1 || k >= n)
+            return sa;
+    }
+}
+
+// Kasai's construction: lcp[r] is the length of the common prefix of the
+// suffixes sa[r - 1] and sa[r]; lcp[0] is 0.
+template <typename Key> TIndexes LcpArray(const std::vector<Key>& keys, const TIndexes& sa) {
+    const int n = static_cast<int>(sa.size());
+    TIndexes rank(sa.size());
+    for (int r = 0; r < n; ++r)
+        rank[static_cast<std::size_t>(sa[r])] = r;
+    TIndexes lcp(sa.size(), 0);
+    int h = 0;
+    for (int p = 0; p < n; ++p) {
+        const int r = rank[static_cast<std::size_t>(p)];
+        if (r == 0) {
+            h = 0;
+            continue;
+        }
+        const int q = sa[static_cast<std::size_t>(r - 1)];
+        while (p + h < n && q + h < n && keys[p + h + 1] == keys[q + h + 1])
+            ++h;
+        lcp[static_cast<std::size_t>(r)] = h;
+        if (h > 0)
+            --h;
+    }
+    return lcp;
+}
+
+// The steps from the arrays to the tree. Internal nodes are first numbered
+// in the order their LCP intervals close (0 the root), then renumbered in
+// the online construction's order.
+class TSaConstruction {
+public:
+    explicit TSaConstruction(const TFeStringObject& string) : n_(string.Length()) {
+        bytes_ = string.ByteSymbolKeys();
+        if (bytes_.empty())
+            keys_ = string.SymbolKeys();
+    }
+
+    void SortSuffixes() {
+        CheckTerminator();
+        sa_ = bytes_.empty() ? IntSuffixArray(keys_) : ByteSuffixArray(bytes_);
+    }
+
+    void FindCommonPrefixes() {
+        lcp_ = bytes_.empty() ? LcpArray(keys_, sa_) : LcpArray(bytes_, sa_);
+        std::vector<std::uint8_t>().swap(bytes_);
+        std::vector<std::int32_t>().swap(keys_);
+    }
+
+    TSuffixArrays TakeArrays() { return {std::move(sa_), std::move(lcp_)}; }
+    void FindIntervals();
+    void OrderNodes();
+    void Fill(TFeTree& tree);
+
+private:
+    struct TEntry {
+        std::int32_t node; // internal node, or ~start for a leaf
+        std::int32_t depth;
+        std::int32_t minLeaf;
+    };
+
+    template <typename Key> static bool LastIsUnique(const std::vector<Key>& keys) {
+        return std::count(keys.begin() + 1, keys.end(), keys.back()) == 1;
+    }
+    void CheckTerminator() const {
+        if (!(bytes_.empty() ? LastIsUnique(keys_) : LastIsUnique(bytes_)))
+            throw EFeError("The string does not end with a terminator equal to no other symbol");
+    }
+    void Attach(const TEntry& child, TEntry& parent);
+    void Close(const TEntry& entry) {
+        if (entry.node >= 0)
+            minLeaf_[static_cast<std::size_t>(entry.node)] = entry.minLeaf;
+    }
+    std::int32_t NewInternal(std::int32_t depth) {
+        depth_.push_back(depth);
+        minLeaf_.push_back(0);
+        parent_.push_back(-1);
+        return static_cast<std::int32_t>(depth_.size()) - 1;
+    }
+
+    const int n_;
+    std::vector<std::uint8_t> bytes_;
+    std::vector<std::int32_t> keys_;
+    TIndexes sa_;
+    TIndexes lcp_;
+    // Internal nodes by interval number.
+    TIndexes depth_;
+    TIndexes minLeaf_; // 0-based start of the first occurrence
+    TIndexes parent_;
+    TIndexes index_; // in the tree
+    TIndexes link_;  // Link value in the tree
+    // Leaves by 0-based suffix start.
+    TIndexes leafParent_;
+    TIndexes leafIndex_;
+};
+
+void TSaConstruction::Attach(const TEntry& child, TEntry& parent) {
+    if (child.node < 0)
+        leafParent_[static_cast<std::size_t>(~child.node)] = parent.node;
+    else
+        parent_[static_cast<std::size_t>(child.node)] = parent.node;
+    parent.minLeaf = std::min(parent.minLeaf, child.minLeaf);
+}
+
+// One pass over the suffixes in sorted order, with the open intervals on a
+// stack; a leaf is deeper than any common prefix since the terminator is unique.
+void TSaConstruction::FindIntervals() {
+    leafParent_.assign(static_cast<std::size_t>(n_), 0);
+    std::vector<TEntry> stack{{NewInternal(0), 0, n_}};
+    for (int r = 0; r <= n_; ++r) {
+        if (r > 0) {
+            const std::int32_t h = r == n_ ? 0 : lcp_[static_cast<std::size_t>(r)];
+            TEntry last = stack.back();
+            stack.pop_back();
+            Close(last);
+            while (stack.back().depth > h) {
+                Attach(last, stack.back());
+                last = stack.back();
+                stack.pop_back();
+                Close(last);
+            }
+            if (stack.back().depth < h)
+                stack.push_back({NewInternal(h), h, n_});
+            Attach(last, stack.back());
+        }
+        if (r < n_) {
+            const std::int32_t start = sa_[static_cast<std::size_t>(r)];
+            stack.push_back({~start, n_ - start, start});
+        }
+    }
+    Close(stack.back());
+    Release(sa_);
+    Release(lcp_);
+}
+
+void TSaConstruction::OrderNodes() {
+    const std::size_t internals = depth_.size();
+    // up[j]: the node on which the leaf of suffix j is hung when it is made,
+    // the parent of the highest node whose first leaf is j.
+    TIndexes up(static_cast<std::size_t>(n_), 0);
+    for (std::size_t j = 0; j < up.size(); ++j) {
+        const std::int32_t p = leafParent_[j];
+        if (minLeaf_[static_cast<std::size_t>(p)] != static_cast<std::int32_t>(j))
+            up[j] = p;
+    }
+    for (std::size_t v = 1; v < internals; ++v) {
+        const std::int32_t p = parent_[v];
+        if (minLeaf_[v] != minLeaf_[static_cast<std::size_t>(p)])
+            up[static_cast<std::size_t>(minLeaf_[v])] = p;
+    }
+    // A node is made by a split just before the first leaf hung on it.
+    TIndexes creator(internals, -1);
+    std::vector<std::uint8_t> splits(up.size(), 0);
+    for (std::size_t j = 0; j < up.size(); ++j) {
+        const auto v = static_cast<std::size_t>(up[j]);
+        if (v != 0 && creator[v] < 0) {
+            creator[v] = static_cast<std::int32_t>(j);
+            splits[j] = 1;
+        }
+    }
+    leafIndex_.resize(up.size());
+    std::int32_t made = 1; // the root
+    for (std::size_t j = 0; j < up.size(); ++j) {
+        made += splits[j];
+        leafIndex_[j] = made++;
+    }
+    index_.resize(internals);
+    index_[0] = 0;
+    for (std::size_t v = 1; v < internals; ++v)
+        index_[v] = leafIndex_[static_cast<std::size_t>(creator[v])] - 1;
+    // The leaf of j + 1 is made in the same phase as the leaf of j exactly
+    // when it hangs one symbol higher; the node of j then links to its node.
+    // Links to the root stay 0.
+    link_.assign(internals, 0);
+    for (std::size_t j = 0; j + 1 < up.size(); ++j) {
+        const auto v = static_cast<std::size_t>(up[j]);
+        const auto w = static_cast<std::size_t>(up[j + 1]);
+        if (depth_[v] >= 2 && depth_[w] == depth_[v] - 1)
+            link_[v] = index_[w];
+    }
+}
+
+void TSaConstruction::Fill(TFeTree& tree) {
+    const std::size_t internals = depth_.size();
+    const int count = static_cast<int>(internals) + n_;
+    std::vector<std::int32_t> pathLengths(static_cast<std::size_t>(count), 0);
+    tree.DeferChildLinks();
+    tree.AddChild(-1);
+    while (tree.Count() < count)
+        tree.NewNode();
+    // Every edge points into the first occurrence of its node's label.
+    for (std::size_t v = 1; v < internals; ++v) {
+        const auto parent = static_cast<std::size_t>(parent_[v]);
+        const auto x = static_cast<std::size_t>(index_[v]);
+        TFeTreeNode& node = tree.Node(static_cast<int>(x));
+        node.Parent = index_[parent];
+        node.EdgeStart = minLeaf_[v] + 1 + depth_[parent];
+        node.EdgeEnd = minLeaf_[v] + depth_[v];
+        node.Occurrences = 0;
+        node.Link = link_[v];
+        node.NextSibling = leafIndex_[static_cast<std::size_t>(minLeaf_[v])];
+        pathLengths[x] = depth_[v];
+    }
+    for (std::size_t j = 0; j < leafIndex_.size(); ++j) {
+        const auto parent = static_cast<std::size_t>(leafParent_[j]);
+        const auto x = static_cast<std::size_t>(leafIndex_[j]);
+        TFeTreeNode& node = tree.Node(static_cast<int>(x));
+        node.Parent = index_[parent];
+        node.EdgeStart = static_cast<std::int32_t>(j) + 1 + depth_[parent];
+        node.EdgeEnd = -1;
+        node.NextSibling = static_cast<std::int32_t>(x);
+        pathLengths[x] = n_ - static_cast<std::int32_t>(j);
+    }
+    tree.SetCurrentEnd(n_);
+    tree.LinkDeferredChildren();
+    tree.Finish(std::move(pathLengths));
+}
+
+// What the online construction leaves when cancelled before its first phase.
+void FillFirstLeaf(TFeTree& tree) {
+    tree.Clear();
+    tree.DeferChildLinks();
+    tree.AddChild(-1);
+    const int leaf = tree.AddChild(0);
+    tree.Node(leaf).EdgeStart = 1;
+    tree.Node(leaf).EdgeEnd = -1;
+    tree.SetCurrentEnd(1);
+    tree.LinkDeferredChildren();
+    tree.Finish();
+}
+
+} // namespace
+
+TSuffixArrays BuildSuffixArrays(const TFeStringObject& string) {
+    TSaConstruction construction(string);
+    construction.SortSuffixes();
+    construction.FindCommonPrefixes();
+    return construction.TakeArrays();
+}
+
+bool TSaTreeBuilder::Stage(TFeTree& tree, int stage) {
+    if (OnProgress)
+        OnProgress(tree, stage, cancelled_);
+    return !cancelled_;
+}
+
+void TSaTreeBuilder::Build(TFeTree& tree) {
+    if (tree.Count() != 0)
+        tree.Clear();
+    const TFeStringObject& string = *tree.StringObject();
+    if (string.Length() < 1)
+        throw EFeError("A suffix tree needs a string of at least one symbol");
+    cancelled_ = false;
+    TSaConstruction construction(string);
+    const std::function<void()> stages[StageCount] = {
+        [&] { construction.SortSuffixes(); }, [&] { construction.FindCommonPrefixes(); },
+        [&] { construction.FindIntervals(); }, [&] { construction.OrderNodes(); },
+        [&] { construction.Fill(tree); }};
+    for (int stage = 1; stage <= StageCount; ++stage) {
+        if (!Stage(tree, stage)) {
+            FillFirstLeaf(tree);
+            return;
+        }
+        stages[stage - 1]();
+    }
+}
+
+} // namespace lexorin

@@ -1,6 +1,7 @@
 #include "Calculation.h"
 
 #include "FeSTU.h"
+#include "FeSaTree.h"
 
 namespace lexorin {
 
@@ -148,8 +149,18 @@ void TCalculation::BuildProgress(int phase, bool& stop) {
 
 bool TCalculation::BuildTree(TFeTree& tree) {
     TUkkTreeBuilder builder;
+    return RunBuilder(tree, builder, tree.StringObject()->Length());
+}
+
+bool TCalculation::BuildTreeFromArrays(TFeTree& tree) {
+    TSaTreeBuilder builder;
+    return RunBuilder(tree, builder, TSaTreeBuilder::StageCount);
+}
+
+template <typename Builder>
+bool TCalculation::RunBuilder(TFeTree& tree, Builder& builder, int maximum) {
     builder.OnProgress = [this](TFeTree&, int phase, bool& stop) { BuildProgress(phase, stop); };
-    progressMaximum_ = tree.StringObject()->Length();
+    progressMaximum_ = maximum;
     progressPosition_ = 0;
     host_.ShowProgress(progressMaximum_);
     try {

@@ -42,6 +42,8 @@ public:
     // Builds the tree with the progress bar shown and Cancel possible; false
     // when the build was cancelled.
     bool BuildTree(TFeTree& tree);
+    // The same from suffix and LCP arrays, the bar moving once per stage.
+    bool BuildTreeFromArrays(TFeTree& tree);
     // Fills the table with its grid's repainting suspended, sorts it by the
     // grid's markers (also when filling fails) and tells when it stays empty.
     void FillTable(TMemTable& table, const std::function<void()>& fill,
@@ -57,6 +59,7 @@ public:
 
 private:
     void BuildProgress(int phase, bool& stop);
+    template <typename Builder> bool RunBuilder(TFeTree& tree, Builder& builder, int maximum);
     void UpdateButtons(TAnalysisPage page);
 
     TAnalysisState& state_;

@@ -176,6 +176,9 @@ public:
     // summed again.
     void Finish();
     void Finish(std::vector<std::int32_t> pathLengths);
+    // For a builder that has set every field as Finish leaves it: the tree
+    // keeps the path lengths and is finished.
+    void SetFinished(std::vector<std::int32_t> pathLengths);
 
     // The path label of node I (or its first `symbols` symbols when that is
     // not 0) as written at one occurrence.

@@ -104,13 +104,16 @@ public:
     TSuffixArrays TakeArrays() { return {std::move(sa_), std::move(lcp_)}; }
     void FindIntervals();
     void OrderNodes();
-    void Fill(TFeTree& tree);
+    void FillInternalNodes(TFeTree& tree);
+    void FillLeaves(TFeTree& tree);
+    void LinkChildren(TFeTree& tree);
 
 private:
     struct TEntry {
         std::int32_t node; // internal node, or ~start for a leaf
         std::int32_t depth;
         std::int32_t minLeaf;
+        std::int32_t leaves;
     };
 
     template <typename Key> static bool LastIsUnique(const std::vector<Key>& keys) {
@@ -122,14 +125,17 @@ private:
     }
     void Attach(const TEntry& child, TEntry& parent);
     void Close(const TEntry& entry) {
-        if (entry.node >= 0)
-            minLeaf_[static_cast<std::size_t>(entry.node)] = entry.minLeaf;
+        if (entry.node < 0)
+            return;
+        minLeaf_[static_cast<std::size_t>(entry.node)] = entry.minLeaf;
+        leaves_[static_cast<std::size_t>(entry.node)] = entry.leaves;
     }
-    std::int32_t NewInternal(std::int32_t depth) {
+    TEntry NewInternal(std::int32_t depth) {
         depth_.push_back(depth);
         minLeaf_.push_back(0);
+        leaves_.push_back(0);
         parent_.push_back(-1);
-        return static_cast<std::int32_t>(depth_.size()) - 1;
+        return {static_cast<std::int32_t>(depth_.size()) - 1, depth, n_, 0};
     }
 
     const int n_;
@@ -140,12 +146,16 @@ private:
     // Internal nodes by interval number.
     TIndexes depth_;
     TIndexes minLeaf_; // 0-based start of the first occurrence
+    TIndexes leaves_;
     TIndexes parent_;
     TIndexes index_; // in the tree
     TIndexes link_;  // Link value in the tree
-    // Leaves by 0-based suffix start.
+    // By 0-based suffix start: the leaf's parent, and whether a split makes
+    // a node just before the leaf.
     TIndexes leafParent_;
-    TIndexes leafIndex_;
+    std::vector<bool> splits_;
+    // By node index in the tree.
+    TIndexes pathLengths_;
 };
 
 void TSaConstruction::Attach(const TEntry& child, TEntry& parent) {
@@ -154,13 +164,14 @@ void TSaConstruction::Attach(const TEntry& child, TEntry& parent) {
     else
         parent_[static_cast<std::size_t>(child.node)] = parent.node;
     parent.minLeaf = std::min(parent.minLeaf, child.minLeaf);
+    parent.leaves += child.leaves;
 }
 
 // One pass over the suffixes in sorted order, with the open intervals on a
 // stack; a leaf is deeper than any common prefix since the terminator is unique.
 void TSaConstruction::FindIntervals() {
     leafParent_.assign(static_cast<std::size_t>(n_), 0);
-    std::vector<TEntry> stack{{NewInternal(0), 0, n_}};
+    std::vector<TEntry> stack{NewInternal(0)};
     for (int r = 0; r <= n_; ++r) {
         if (r > 0) {
             const std::int32_t h = r == n_ ? 0 : lcp_[static_cast<std::size_t>(r)];
@@ -174,17 +185,19 @@ void TSaConstruction::FindIntervals() {
                 Close(last);
             }
             if (stack.back().depth < h)
-                stack.push_back({NewInternal(h), h, n_});
+                stack.push_back(NewInternal(h));
             Attach(last, stack.back());
         }
         if (r < n_) {
             const std::int32_t start = sa_[static_cast<std::size_t>(r)];
-            stack.push_back({~start, n_ - start, start});
+            stack.push_back({~start, n_ - start, start, 1});
         }
     }
     Close(stack.back());
     Release(sa_);
     Release(lcp_);
+    for (TIndexes* values : {&depth_, &minLeaf_, &leaves_, &parent_})
+        values->shrink_to_fit();
 }
 
 void TSaConstruction::OrderNodes() {
@@ -203,25 +216,17 @@ void TSaConstruction::OrderNodes() {
             up[static_cast<std::size_t>(minLeaf_[v])] = p;
     }
     // A node is made by a split just before the first leaf hung on it.
-    TIndexes creator(internals, -1);
-    std::vector<std::uint8_t> splits(up.size(), 0);
-    for (std::size_t j = 0; j < up.size(); ++j) {
-        const auto v = static_cast<std::size_t>(up[j]);
-        if (v != 0 && creator[v] < 0) {
-            creator[v] = static_cast<std::int32_t>(j);
-            splits[j] = 1;
-        }
-    }
-    leafIndex_.resize(up.size());
+    index_.assign(internals, 0);
+    splits_.assign(up.size(), false);
     std::int32_t made = 1; // the root
     for (std::size_t j = 0; j < up.size(); ++j) {
-        made += splits[j];
-        leafIndex_[j] = made++;
+        const auto v = static_cast<std::size_t>(up[j]);
+        if (v != 0 && index_[v] == 0) {
+            index_[v] = made++;
+            splits_[j] = true;
+        }
+        ++made; // the leaf
     }
-    index_.resize(internals);
-    index_[0] = 0;
-    for (std::size_t v = 1; v < internals; ++v)
-        index_[v] = leafIndex_[static_cast<std::size_t>(creator[v])] - 1;
     // The leaf of j + 1 is made in the same phase as the leaf of j exactly
     // when it hangs one symbol higher; the node of j then links to its node.
     // Links to the root stay 0.
@@ -234,40 +239,72 @@ void TSaConstruction::OrderNodes() {
     }
 }
 
-void TSaConstruction::Fill(TFeTree& tree) {
-    const std::size_t internals = depth_.size();
-    const int count = static_cast<int>(internals) + n_;
-    std::vector<std::int32_t> pathLengths(static_cast<std::size_t>(count), 0);
-    tree.DeferChildLinks();
-    tree.AddChild(-1);
+// Every field as the online construction and the tree's Finish leave it,
+// in three steps; the arrays of each step are freed as soon as they have
+// been used.
+void TSaConstruction::FillInternalNodes(TFeTree& tree) {
+    const int count = static_cast<int>(depth_.size()) + n_;
+    pathLengths_.assign(static_cast<std::size_t>(count), 0);
     while (tree.Count() < count)
         tree.NewNode();
+    TFeTreeNode& root = tree.Node(0);
+    root.Occurrences = n_ + 1;
+    root.NextSibling = 0; // where the online construction leaves it
     // Every edge points into the first occurrence of its node's label.
-    for (std::size_t v = 1; v < internals; ++v) {
+    for (std::size_t v = 1; v < depth_.size(); ++v) {
         const auto parent = static_cast<std::size_t>(parent_[v]);
         const auto x = static_cast<std::size_t>(index_[v]);
         TFeTreeNode& node = tree.Node(static_cast<int>(x));
         node.Parent = index_[parent];
         node.EdgeStart = minLeaf_[v] + 1 + depth_[parent];
         node.EdgeEnd = minLeaf_[v] + depth_[v];
-        node.Occurrences = 0;
+        node.Occurrences = leaves_[v];
         node.Link = link_[v];
-        node.NextSibling = leafIndex_[static_cast<std::size_t>(minLeaf_[v])];
-        pathLengths[x] = depth_[v];
+        pathLengths_[x] = depth_[v];
     }
-    for (std::size_t j = 0; j < leafIndex_.size(); ++j) {
-        const auto parent = static_cast<std::size_t>(leafParent_[j]);
-        const auto x = static_cast<std::size_t>(leafIndex_[j]);
-        TFeTreeNode& node = tree.Node(static_cast<int>(x));
-        node.Parent = index_[parent];
-        node.EdgeStart = static_cast<std::int32_t>(j) + 1 + depth_[parent];
-        node.EdgeEnd = -1;
-        node.NextSibling = static_cast<std::int32_t>(x);
-        pathLengths[x] = n_ - static_cast<std::int32_t>(j);
+    Release(depth_);
+    Release(minLeaf_);
+    Release(leaves_);
+    Release(parent_);
+    Release(link_);
+}
+
+void TSaConstruction::FillLeaves(TFeTree& tree) {
+    std::int32_t x = 1;
+    for (std::size_t j = 0; j < leafParent_.size(); ++j, ++x) {
+        x += splits_[j] ? 1 : 0;
+        TFeTreeNode& node = tree.Node(x);
+        node.Parent = index_[static_cast<std::size_t>(leafParent_[j])];
+        const auto start = static_cast<std::int32_t>(j) + 1;
+        node.EdgeStart = start + pathLengths_[static_cast<std::size_t>(node.Parent)];
+        node.EdgeEnd = n_;
+        node.Link = -start;
+        pathLengths_[static_cast<std::size_t>(x)] = n_ - start + 1;
+    }
+    Release(index_);
+    Release(leafParent_);
+}
+
+// Children in the order of their first leaves: the leaves from the last to
+// the first, each with the chain of nodes above it whose first leaf it is,
+// are put at the front of their parents' lists.
+void TSaConstruction::LinkChildren(TFeTree& tree) {
+    std::int32_t leaf = tree.Count() - 1;
+    for (std::size_t j = splits_.size(); j-- > 0; leaf -= splits_[j] ? 2 : 1) {
+        for (std::int32_t x = leaf;;) {
+            const std::int32_t parent = tree.Node(x).Parent;
+            TFeTreeNode& p = tree.Node(parent);
+            tree.Node(x).NextSibling = p.FirstChild;
+            p.FirstChild = x;
+            // A node's first leaf starts where its label ends, less its length.
+            if (parent == 0 ||
+                p.EdgeEnd - pathLengths_[static_cast<std::size_t>(parent)] != static_cast<int>(j))
+                break;
+            x = parent;
+        }
     }
     tree.SetCurrentEnd(n_);
-    tree.LinkDeferredChildren();
-    tree.Finish(std::move(pathLengths));
+    tree.SetFinished(std::move(pathLengths_));
 }
 
 // What the online construction leaves when cancelled before its first phase.
@@ -307,9 +344,10 @@ void TSaTreeBuilder::Build(TFeTree& tree) {
     cancelled_ = false;
     TSaConstruction construction(string);
     const std::function<void()> stages[StageCount] = {
-        [&] { construction.SortSuffixes(); }, [&] { construction.FindCommonPrefixes(); },
-        [&] { construction.FindIntervals(); }, [&] { construction.OrderNodes(); },
-        [&] { construction.Fill(tree); }};
+        [&] { construction.SortSuffixes(); },          [&] { construction.FindCommonPrefixes(); },
+        [&] { construction.FindIntervals(); },         [&] { construction.OrderNodes(); },
+        [&] { construction.FillInternalNodes(tree); }, [&] { construction.FillLeaves(tree); },
+        [&] { construction.LinkChildren(tree); }};
     for (int stage = 1; stage <= StageCount; ++stage) {
         if (!Stage(tree, stage)) {
             FillFirstLeaf(tree);

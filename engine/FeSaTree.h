@@ -34,7 +34,7 @@ TSuffixArrays BuildSuffixArrays(const TFeStringObject& string);
 class TSaTreeBuilder : public TFeTreeBuilder {
 public:
     using TProgressEvent = std::function<void(TFeTree& tree, int stage, bool& cancel)>;
-    static constexpr int StageCount = 5;
+    static constexpr int StageCount = 7;
 
     // Builds and finishes the tree. When OnProgress asks to cancel, the build
     // stops before the next stage and the tree holds the root and the first

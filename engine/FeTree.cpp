@@ -247,6 +247,12 @@ void TFeTree::Finish(std::vector<std::int32_t> depth) {
     pathLengths_ = std::move(depth);
 }
 
+void TFeTree::SetFinished(std::vector<std::int32_t> pathLengths) {
+    if (pathLengths.size() != nodes_.Size())
+        throw EFeInternalError("path lengths that do not fit the tree");
+    pathLengths_ = std::move(pathLengths);
+}
+
 std::unique_ptr<TFeStringObject> TFeTree::NodeString(int i, int symbols) const {
     const int length = PathLength(i);
     return stringObject_->SubString(EdgeEnd(i) - length + 1, symbols == 0 ? length : symbols);

@@ -111,6 +111,11 @@ class TFeTreeBuilder {
 public:
     virtual ~TFeTreeBuilder() = default;
     virtual void Build(TFeTree& tree) = 0;
+
+protected:
+    // Empties the tree and returns its string object, which must hold at
+    // least one symbol.
+    static const TFeStringObject& StartBuild(TFeTree& tree);
 };
 
 // The suffix tree of one string object, its nodes in one index-addressed

@@ -336,11 +336,7 @@ bool TSaTreeBuilder::Stage(TFeTree& tree, int stage) {
 }
 
 void TSaTreeBuilder::Build(TFeTree& tree) {
-    if (tree.Count() != 0)
-        tree.Clear();
-    const TFeStringObject& string = *tree.StringObject();
-    if (string.Length() < 1)
-        throw EFeError("A suffix tree needs a string of at least one symbol");
+    const TFeStringObject& string = StartBuild(tree);
     cancelled_ = false;
     TSaConstruction construction(string);
     const std::function<void()> stages[StageCount] = {

@@ -8,6 +8,15 @@
 
 namespace lexorin {
 
+const TFeStringObject& TFeTreeBuilder::StartBuild(TFeTree& tree) {
+    if (tree.Count() != 0)
+        tree.Clear();
+    const TFeStringObject& string = *tree.StringObject();
+    if (string.Length() < 1)
+        throw EFeError("A suffix tree needs a string of at least one symbol");
+    return string;
+}
+
 TFeTree::TFeTree(TFeStringObject* stringObject, bool ownsString) : stringObject_(stringObject) {
     if (ownsString)
         ownedString_.reset(stringObject);

@@ -1,6 +1,5 @@
 #include "Calculation.h"
 
-#include "FeSTU.h"
 #include "FeSaTree.h"
 
 namespace lexorin {
@@ -148,19 +147,9 @@ void TCalculation::BuildProgress(int phase, bool& stop) {
 }
 
 bool TCalculation::BuildTree(TFeTree& tree) {
-    TUkkTreeBuilder builder;
-    return RunBuilder(tree, builder, tree.StringObject()->Length());
-}
-
-bool TCalculation::BuildTreeFromArrays(TFeTree& tree) {
     TSaTreeBuilder builder;
-    return RunBuilder(tree, builder, TSaTreeBuilder::StageCount);
-}
-
-template <typename Builder>
-bool TCalculation::RunBuilder(TFeTree& tree, Builder& builder, int maximum) {
-    builder.OnProgress = [this](TFeTree&, int phase, bool& stop) { BuildProgress(phase, stop); };
-    progressMaximum_ = maximum;
+    builder.OnProgress = [this](TFeTree&, int stage, bool& stop) { BuildProgress(stage, stop); };
+    progressMaximum_ = TSaTreeBuilder::StageCount;
     progressPosition_ = 0;
     host_.ShowProgress(progressMaximum_);
     try {

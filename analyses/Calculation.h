@@ -39,11 +39,10 @@ public:
     bool PrepareRun();
     // Closes the table and opens it again empty.
     void ResetTable(TMemTable& table);
-    // Builds the tree with the progress bar shown and Cancel possible; false
-    // when the build was cancelled.
+    // Builds the tree from suffix and LCP arrays with the progress bar shown
+    // (a step per stage) and Cancel possible between the stages; false when
+    // the build was cancelled.
     bool BuildTree(TFeTree& tree);
-    // The same from suffix and LCP arrays, the bar moving once per stage.
-    bool BuildTreeFromArrays(TFeTree& tree);
     // Fills the table with its grid's repainting suspended, sorts it by the
     // grid's markers (also when filling fails) and tells when it stays empty.
     void FillTable(TMemTable& table, const std::function<void()>& fill,
@@ -59,7 +58,6 @@ public:
 
 private:
     void BuildProgress(int phase, bool& stop);
-    template <typename Builder> bool RunBuilder(TFeTree& tree, Builder& builder, int maximum);
     void UpdateButtons(TAnalysisPage page);
 
     TAnalysisState& state_;

@@ -28,7 +28,7 @@ bool BuildCharTree(TCalculation& calculation) {
     chars->Normalize();
     chars->SetCaseSensitive(options.cbCaseSens);
     state.wordformTree = std::make_unique<TFeTree>(std::move(chars));
-    return calculation.BuildTreeFromArrays(*state.wordformTree);
+    return calculation.BuildTree(*state.wordformTree);
 }
 
 void FillWordforms(TCalculation& calculation) {

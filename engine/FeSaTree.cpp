@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <divsufsort.h>
 #include <limits>
-#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -28,30 +27,36 @@ TIndexes ByteSuffixArray(const std::vector<std::uint8_t>& keys) {
     return sa;
 }
 
-// Prefix doubling: suffixes sorted by their first 2k symbols, from the ranks
-// of their first k.
+// Suffixes of integer keys, sorted as bytes: each key becomes the same
+// number of big-endian bytes of its rank among the distinct keys, and only
+// the suffixes that start at a whole key are kept, in their order. Any order
+// of the keys would serve; the tree depends on their equality alone.
 TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
-    const int n = static_cast<int>(keys.size()) - 1;
-    TIndexes sa(static_cast<std::size_t>(n));
-    std::iota(sa.begin(), sa.end(), 0);
-    std::vector<std::int64_t> rank(keys.begin() + 1, keys.end());
-    std::vector<std::int64_t> next(static_cast<std::size_t>(n));
-    constexpr std::int64_t kPastEnd = std::numeric_limits<std::int64_t>::min();
-    for (int k = 1;; k *= 2) {
-        const auto key = [&](std::int32_t p) {
-            return std::pair(rank[static_cast<std::size_t>(p)],
-                             p + k < n ? rank[static_cast<std::size_t>(p + k)] : kPastEnd);
-        };
-        std::sort(sa.begin(), sa.end(),
-                  [&](std::int32_t a, std::int32_t b) { return key(a) < key(b); });
-        next[static_cast<std::size_t>(sa[0])] = 0;
-        for (int r = 1; r < n; ++r)
-            next[static_cast<std::size_t>(sa[r])] =
-                next[static_cast<std::size_t>(sa[r - 1])] + (key(sa[r - 1]) < key(sa[r]) ? 1 : 0);
-        rank.swap(next);
-        if (rank[static_cast<std::size_t>(sa[n - 1])] == n - 1 || k >= n)
-            return sa;
+    const std::size_t n = keys.size() - 1;
+    std::vector<std::int32_t> distinct(keys.begin() + 1, keys.end());
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    std::size_t width = 1;
+    while (width < 4 && (distinct.size() - 1) >> (8 * width) != 0)
+        ++width;
+    if (n * width > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw EFeError("The string is too long for a suffix array");
+    std::vector<std::uint8_t> bytes(n * width);
+    for (std::size_t p = 0; p < n; ++p) {
+        const auto code = static_cast<std::uint32_t>(
+            std::lower_bound(distinct.begin(), distinct.end(), keys[p + 1]) - distinct.begin());
+        for (std::size_t k = 0; k < width; ++k)
+            bytes[p * width + k] = static_cast<std::uint8_t>(code >> (8 * (width - 1 - k)));
     }
+    TIndexes all(bytes.size());
+    if (divsufsort(bytes.data(), all.data(), static_cast<std::int32_t>(bytes.size())) != 0)
+        throw EFeError("The suffix array could not be built");
+    TIndexes sa;
+    sa.reserve(n);
+    for (const std::int32_t start : all)
+        if (static_cast<std::size_t>(start) % width == 0)
+            sa.push_back(static_cast<std::int32_t>(static_cast<std::size_t>(start) / width));
+    return sa;
 }
 
 // Kasai's construction: lcp[r] is the length of the common prefix of the

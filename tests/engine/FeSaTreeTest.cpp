@@ -81,5 +81,25 @@ TEST(SaTreeBuilder, AgreesWithTheOnlineConstructionOnLongerTexts) {
     }
 }
 
+// More distinct words than one byte, and than two bytes, can number: their
+// keys are sorted as several bytes each.
+TEST(SaTreeBuilder, AgreesOnWordStringsWithManyDistinctWords) {
+    std::mt19937 random(9);
+    for (const auto& [count, vocabulary] : {std::pair(4000, 300), std::pair(90000, 1 << 22)}) {
+        std::uniform_int_distribution<int> pick(0, vocabulary - 1);
+        std::string text;
+        for (int k = 0; k < count; ++k) {
+            text += 'w';
+            text += std::to_string(pick(random));
+            text += k % 7 == 0 ? ". " : " ";
+        }
+        SCOPED_TRACE("vocabulary " + std::to_string(vocabulary));
+        auto words = std::make_unique<TFeWordsString>(text, static_cast<int>(text.size()),
+                                                      TCharSet("."), true);
+        words->SortWords(true);
+        ExpectSaBuilderAgrees(*BuildTree(std::move(words)));
+    }
+}
+
 } // namespace
 } // namespace lexorin::test

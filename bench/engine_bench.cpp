@@ -3,8 +3,8 @@
 //
 // Each tree is built by the online construction and from suffix and LCP
 // arrays, beside the yardstick of those arrays alone for the character
-// string; --compare also checks that both builders make the same character
-// tree, field by field. --yardstick only loads the text and builds those
+// string; --compare also checks that both builders make the same word and
+// character trees, field by field. --yardstick only loads the text and builds those
 // arrays once, for timing as a whole process beside lexorin-cli.
 //
 //   engine_bench [--repeat N] [--compare] [--yardstick] [FILE...]
@@ -111,16 +111,16 @@ void TimeTree(Figures& figures, const MakeString& makeString) {
     NoteTree(figures, tree, symbols);
 }
 
-// Both builders over the normalised character string, compared node by node.
-bool SameCharacterTrees(const std::string& text) {
-    TFeTree online(CharString(text));
+// Both builders over one string, compared node by node.
+bool SameTrees(const char* what, std::unique_ptr<TFeStringObject> string) {
+    TFeTree online(std::move(string));
     TUkkTreeBuilder onlineBuilder;
     online.Build(onlineBuilder);
     TFeTree fromArrays(online.StringObject(), false);
     TSaTreeBuilder arraysBuilder;
     fromArrays.Build(arraysBuilder);
     if (online.Count() != fromArrays.Count() || online.CurrentEnd() != fromArrays.CurrentEnd()) {
-        std::printf("  the trees differ in size: %d and %d nodes\n", online.Count(),
+        std::printf("  the %s trees differ in size: %d and %d nodes\n", what, online.Count(),
                     fromArrays.Count());
         return false;
     }
@@ -130,11 +130,11 @@ bool SameCharacterTrees(const std::string& text) {
         if (a.Parent != b.Parent || a.EdgeStart != b.EdgeStart || a.EdgeEnd != b.EdgeEnd ||
             a.Occurrences != b.Occurrences || a.Link != b.Link || a.FirstChild != b.FirstChild ||
             a.NextSibling != b.NextSibling) {
-            std::printf("  the trees differ at node %d\n", i);
+            std::printf("  the %s trees differ at node %d\n", what, i);
             return false;
         }
     }
-    std::printf("  both builders make the same character tree: %d nodes, every field equal\n",
+    std::printf("  both builders make the same %s tree: %d nodes, every field equal\n", what,
                 online.Count());
     return true;
 }
@@ -189,7 +189,10 @@ int Run(const std::string& path, int repeats, bool compare, bool yardstickOnly) 
                 "character\n",
                 charArrays.Median() / arrays.Median(),
                 charArrays.peakMiB * 1048576.0 / charSymbols);
-    return compare && !SameCharacterTrees(text) ? 1 : 0;
+    if (!compare)
+        return 0;
+    const bool sameWords = SameTrees("word", WordString(text));
+    return sameWords && SameTrees("character", CharString(text)) ? 0 : 1;
 }
 
 } // namespace

@@ -265,6 +265,7 @@ void TSaConstruction::FillInternalNodes(TFeTree& tree) {
         node.EdgeEnd = minLeaf_[v] + depth_[v];
         node.Occurrences = leaves_[v];
         node.Link = link_[v];
+        node.NextSibling = minLeaf_[v]; // until the node is linked, see LinkChildren
         pathLengths_[x] = depth_[v];
     }
     Release(depth_);
@@ -301,9 +302,9 @@ void TSaConstruction::LinkChildren(TFeTree& tree) {
             TFeTreeNode& p = tree.Node(parent);
             tree.Node(x).NextSibling = p.FirstChild;
             p.FirstChild = x;
-            // A node's first leaf starts where its label ends, less its length.
-            if (parent == 0 ||
-                p.EdgeEnd - pathLengths_[static_cast<std::size_t>(parent)] != static_cast<int>(j))
+            // An internal node's NextSibling holds the start of its first
+            // leaf until the node itself is linked, here or later.
+            if (parent == 0 || p.NextSibling != static_cast<std::int32_t>(j))
                 break;
             x = parent;
         }

@@ -85,8 +85,8 @@ template <typename Key> TIndexes LcpArray(const std::vector<Key>& keys, const TI
 }
 
 // The steps from the arrays to the tree. Internal nodes are first numbered
-// in the order their LCP intervals close (0 the root), then renumbered in
-// the online construction's order.
+// in the order their LCP intervals open (0 the root), then given their
+// indexes in the online construction's order.
 class TSaConstruction {
 public:
     explicit TSaConstruction(const TFeStringObject& string) : n_(string.Length()) {

@@ -1,6 +1,6 @@
 #include "Calculation.h"
 
-#include "FeSTU.h"
+#include "FeSaTree.h"
 
 namespace lexorin {
 
@@ -147,9 +147,9 @@ void TCalculation::BuildProgress(int phase, bool& stop) {
 }
 
 bool TCalculation::BuildTree(TFeTree& tree) {
-    TUkkTreeBuilder builder;
-    builder.OnProgress = [this](TFeTree&, int phase, bool& stop) { BuildProgress(phase, stop); };
-    progressMaximum_ = tree.StringObject()->Length();
+    TSaTreeBuilder builder;
+    builder.OnProgress = [this](TFeTree&, int stage, bool& stop) { BuildProgress(stage, stop); };
+    progressMaximum_ = TSaTreeBuilder::StageCount;
     progressPosition_ = 0;
     host_.ShowProgress(progressMaximum_);
     try {

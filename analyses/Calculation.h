@@ -39,8 +39,9 @@ public:
     bool PrepareRun();
     // Closes the table and opens it again empty.
     void ResetTable(TMemTable& table);
-    // Builds the tree with the progress bar shown and Cancel possible; false
-    // when the build was cancelled.
+    // Builds the tree from suffix and LCP arrays with the progress bar shown
+    // (a step per stage) and Cancel possible between the stages; false when
+    // the build was cancelled.
     bool BuildTree(TFeTree& tree);
     // Fills the table with its grid's repainting suspended, sorts it by the
     // grid's markers (also when filling fails) and tells when it stays empty.

@@ -1,11 +1,19 @@
 // Times the engine on a text file: the word string, the word tree and the
 // normalised character tree, with nodes per symbol and peak memory.
 //
-//   engine_bench [--repeat N] [FILE...]   (default: ../shared/corpora/kjv.txt, 3 runs)
+// Each tree is built by the online construction and from suffix and LCP
+// arrays, beside the yardstick of those arrays alone for the character
+// string; --compare also checks that both builders make the same word and
+// character trees, field by field. --yardstick only loads the text and builds those
+// arrays once, for timing as a whole process beside lexorin-cli.
+//
+//   engine_bench [--repeat N] [--compare] [--yardstick] [FILE...]
+//   (default: ../shared/corpora/kjv.txt, 3 runs)
 #include "AnalysisState.h"
 #include "BenchSupport.h"
 #include "FeBase.h"
 #include "FeSTU.h"
+#include "FeSaTree.h"
 #include "FeWordWdList.h"
 #include "TextLoading.h"
 
@@ -33,6 +41,7 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 struct Figures {
     std::vector<double> seconds;
     double peakMiB = 0;
+    double longestStep = 0; // between progress calls
     int nodes = 0;
     double treeBytes = 0;
     int symbols = 0;
@@ -53,7 +62,10 @@ struct Figures {
         if (nodes > 0)
             std::printf("  %5.2f nodes/symbol  %5.1f tree bytes/symbol", double(nodes) / symbols,
                         treeBytes / symbols);
-        std::printf("  peak %6.1f MiB\n", peakMiB);
+        std::printf("  peak %6.1f MiB", peakMiB);
+        if (longestStep > 0)
+            std::printf("  longest step %.3f s", longestStep);
+        std::printf("\n");
     }
 };
 
@@ -63,7 +75,71 @@ void NoteTree(Figures& figures, const TFeTree& tree, int symbols) {
     figures.symbols = symbols;
 }
 
-int Run(const std::string& path, int repeats) {
+// The normalised character string of the wordform tree.
+std::unique_ptr<TFePasStringObject> CharString(const std::string& text) {
+    auto string = std::make_unique<TFePasStringObject>(text, true);
+    string->Normalize();
+    return string;
+}
+
+std::unique_ptr<TFeWordsString> WordString(const std::string& text) {
+    auto string = std::make_unique<TFeWordsString>(text, static_cast<int>(text.size()),
+                                                   TCharSet(".?!"), true);
+    string->SortWords(true);
+    return string;
+}
+
+// Times one tree build over a new string (whose making is timed too), and
+// notes the tree's size.
+template <typename Builder, typename MakeString>
+void TimeTree(Figures& figures, const MakeString& makeString) {
+    ResetPeak();
+    const auto start = std::chrono::steady_clock::now();
+    auto string = makeString();
+    const int symbols = string->Length();
+    TFeTree tree(std::move(string));
+    // The longest stretch without a progress call bounds how long Cancel waits.
+    auto last = std::chrono::steady_clock::now();
+    Builder builder;
+    builder.OnProgress = [&](TFeTree&, int, bool&) {
+        figures.longestStep = std::max(figures.longestStep, Seconds(last));
+        last = std::chrono::steady_clock::now();
+    };
+    tree.Build(builder);
+    figures.longestStep = std::max(figures.longestStep, Seconds(last));
+    figures.Add(Seconds(start));
+    NoteTree(figures, tree, symbols);
+}
+
+// Both builders over one string, compared node by node.
+bool SameTrees(const char* what, std::unique_ptr<TFeStringObject> string) {
+    TFeTree online(std::move(string));
+    TUkkTreeBuilder onlineBuilder;
+    online.Build(onlineBuilder);
+    TFeTree fromArrays(online.StringObject(), false);
+    TSaTreeBuilder arraysBuilder;
+    fromArrays.Build(arraysBuilder);
+    if (online.Count() != fromArrays.Count() || online.CurrentEnd() != fromArrays.CurrentEnd()) {
+        std::printf("  the %s trees differ in size: %d and %d nodes\n", what, online.Count(),
+                    fromArrays.Count());
+        return false;
+    }
+    for (int i = 0; i < online.Count(); ++i) {
+        const TFeTreeNode& a = online.Node(i);
+        const TFeTreeNode& b = fromArrays.Node(i);
+        if (a.Parent != b.Parent || a.EdgeStart != b.EdgeStart || a.EdgeEnd != b.EdgeEnd ||
+            a.Occurrences != b.Occurrences || a.Link != b.Link || a.FirstChild != b.FirstChild ||
+            a.NextSibling != b.NextSibling) {
+            std::printf("  the %s trees differ at node %d\n", what, i);
+            return false;
+        }
+    }
+    std::printf("  both builders make the same %s tree: %d nodes, every field equal\n", what,
+                online.Count());
+    return true;
+}
+
+int Run(const std::string& path, int repeats, bool compare, bool yardstickOnly) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         std::fprintf(stderr, "Cannot open file \"%s\"\n", path.c_str());
@@ -73,62 +149,67 @@ int Run(const std::string& path, int repeats) {
                             std::istreambuf_iterator<char>());
     // The text as the analyses see it, loaded as the program loads it.
     const std::string text = PrepareText(LoadText(bytes).text);
+    if (yardstickOnly) {
+        const TSuffixArrays arrays = BuildSuffixArrays(*CharString(text));
+        std::printf("%s: suffix and LCP arrays of %zu characters\n", path.c_str(),
+                    arrays.sa.size());
+        return 0;
+    }
     StoreWordPositions = true;
-    Figures words, wordTree, together, chars;
+    Figures words, together, wordArrays, arrays, chars, charArrays;
     int wordSymbols = 0;
     int charSymbols = 0;
     for (int round = 0; round < repeats; ++round) {
+        ResetPeak();
+        auto start = std::chrono::steady_clock::now();
+        wordSymbols = WordString(text)->Length();
+        words.Add(Seconds(start));
+        TimeTree<TUkkTreeBuilder>(together, [&] { return WordString(text); });
+        TimeTree<TSaTreeBuilder>(wordArrays, [&] { return WordString(text); });
+        ResetPeak();
+        start = std::chrono::steady_clock::now();
         {
-            ResetPeak();
-            auto start = std::chrono::steady_clock::now();
-            auto string = std::make_unique<TFeWordsString>(text, static_cast<int>(text.size()),
-                                                           TCharSet(".?!"), true);
-            string->SortWords(true);
-            const double stringSeconds = Seconds(start);
-            words.Add(stringSeconds);
-            wordSymbols = string->Length();
-            start = std::chrono::steady_clock::now();
-            TFeTree tree(std::move(string));
-            TUkkTreeBuilder builder;
-            builder.OnProgress = [](TFeTree&, int, bool&) {};
-            tree.Build(builder);
-            const double treeSeconds = Seconds(start);
-            wordTree.Add(treeSeconds);
-            together.Add(stringSeconds + treeSeconds);
-            NoteTree(wordTree, tree, wordSymbols);
-        }
-        {
-            ResetPeak();
-            auto start = std::chrono::steady_clock::now();
-            auto string = std::make_unique<TFePasStringObject>(text, true);
-            string->Normalize();
+            const auto string = CharString(text);
             charSymbols = string->Length();
-            TFeTree tree(std::move(string));
-            TUkkTreeBuilder builder;
-            builder.OnProgress = [](TFeTree&, int, bool&) {};
-            tree.Build(builder);
-            chars.Add(Seconds(start));
-            NoteTree(chars, tree, charSymbols);
+            BuildSuffixArrays(*string);
         }
+        arrays.Add(Seconds(start));
+        TimeTree<TUkkTreeBuilder>(chars, [&] { return CharString(text); });
+        TimeTree<TSaTreeBuilder>(charArrays, [&] { return CharString(text); });
     }
     std::printf("%s: %zu bytes, %d word symbols, %d character symbols, %d runs\n", path.c_str(),
                 bytes.size(), wordSymbols, charSymbols, repeats);
     words.Print("word string");
-    wordTree.Print("word tree");
     together.Print("word string and tree");
+    wordArrays.Print("same from arrays");
+    arrays.Print("char SA+LCP yardstick");
     chars.Print("character tree");
-    return 0;
+    charArrays.Print("same from arrays");
+    std::printf("  character tree from arrays: %.2f times the yardstick, peak %.1f bytes per "
+                "character\n",
+                charArrays.Median() / arrays.Median(),
+                charArrays.peakMiB * 1048576.0 / charSymbols);
+    if (!compare)
+        return 0;
+    const bool sameWords = SameTrees("word", WordString(text));
+    return sameWords && SameTrees("character", CharString(text)) ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     int repeats = 3;
+    bool compare = false;
+    bool yardstickOnly = false;
     std::vector<std::string> paths;
     for (int k = 1; k < argc; ++k) {
         const std::string arg = argv[k];
         if (arg == "--repeat" && k + 1 < argc)
             repeats = std::max(1, std::atoi(argv[++k]));
+        else if (arg == "--compare")
+            compare = true;
+        else if (arg == "--yardstick")
+            yardstickOnly = true;
         else
             paths.push_back(arg);
     }
@@ -136,6 +217,6 @@ int main(int argc, char** argv) {
         paths.push_back(LEXORIN_DEFAULT_CORPUS);
     int status = 0;
     for (const std::string& path : paths)
-        status |= Run(path, repeats);
+        status |= Run(path, repeats, compare, yardstickOnly);
     return status;
 }

@@ -111,6 +111,11 @@ class TFeTreeBuilder {
 public:
     virtual ~TFeTreeBuilder() = default;
     virtual void Build(TFeTree& tree) = 0;
+
+protected:
+    // Empties the tree and returns its string object, which must hold at
+    // least one symbol.
+    static const TFeStringObject& StartBuild(TFeTree& tree);
 };
 
 // The suffix tree of one string object, its nodes in one index-addressed
@@ -176,6 +181,9 @@ public:
     // summed again.
     void Finish();
     void Finish(std::vector<std::int32_t> pathLengths);
+    // For a builder that has set every field as Finish leaves it: the tree
+    // keeps the path lengths and is finished.
+    void SetFinished(std::vector<std::int32_t> pathLengths);
 
     // The path label of node I (or its first `symbols` symbols when that is
     // not 0) as written at one occurrence.

@@ -259,11 +259,7 @@ template <typename Key> std::vector<std::int32_t> TUkkGrowth<Key>::Run() {
 }
 
 void TUkkTreeBuilder::Build(TFeTree& tree) {
-    if (tree.Count() != 0)
-        tree.Clear();
-    const TFeStringObject& string = *tree.StringObject();
-    if (string.Length() < 1)
-        throw EFeError("A suffix tree needs a string of at least one symbol");
+    const TFeStringObject& string = StartBuild(tree);
     cancelled_ = false;
     std::vector<std::int32_t> pathLengths;
     if (std::vector<std::uint8_t> bytes = string.ByteSymbolKeys(); !bytes.empty())

@@ -8,6 +8,15 @@
 
 namespace lexorin {
 
+const TFeStringObject& TFeTreeBuilder::StartBuild(TFeTree& tree) {
+    if (tree.Count() != 0)
+        tree.Clear();
+    const TFeStringObject& string = *tree.StringObject();
+    if (string.Length() < 1)
+        throw EFeError("A suffix tree needs a string of at least one symbol");
+    return string;
+}
+
 TFeTree::TFeTree(TFeStringObject* stringObject, bool ownsString) : stringObject_(stringObject) {
     if (ownsString)
         ownedString_.reset(stringObject);
@@ -245,6 +254,12 @@ void TFeTree::Finish(std::vector<std::int32_t> depth) {
         if (nodes_[x].Link >= 0)
             nodes_[x].Occurrences += leaves[x];
     pathLengths_ = std::move(depth);
+}
+
+void TFeTree::SetFinished(std::vector<std::int32_t> pathLengths) {
+    if (pathLengths.size() != nodes_.Size())
+        throw EFeInternalError("path lengths that do not fit the tree");
+    pathLengths_ = std::move(pathLengths);
 }
 
 std::unique_ptr<TFeStringObject> TFeTree::NodeString(int i, int symbols) const {

@@ -1,5 +1,6 @@
-// Random short strings of both kinds, each tree checked against brute force
-// and against the literal reference construction.
+// Random short strings of both kinds, each tree checked against brute force,
+// against the literal reference construction and against the tree built from
+// suffix and LCP arrays.
 #include "FeWordWdList.h"
 #include "TreeTestSupport.h"
 
@@ -38,6 +39,7 @@ TEST_P(CharTreeProperty, RandomStringsGiveCorrectTrees) {
         auto tree = BuildTree(std::move(string));
         ExpectSuffixTreeInvariants(*tree);
         ExpectMatchesReference(*tree);
+        ExpectSaBuilderAgrees(*tree);
         if (HasFailure())
             return;
     }
@@ -76,6 +78,7 @@ TEST_P(WordTreeProperty, RandomWordTextsGiveCorrectTrees) {
         auto tree = BuildTree(std::move(words));
         ExpectSuffixTreeInvariants(*tree);
         ExpectMatchesReference(*tree);
+        ExpectSaBuilderAgrees(*tree);
         if (HasFailure())
             return;
     }
@@ -86,13 +89,15 @@ INSTANTIATE_TEST_SUITE_P(CaseModes, WordTreeProperty,
                                            WordCase{false, false}, WordCase{true, false}));
 
 // Longer texts over two letters exercise deep paths and many suffix links;
-// here only the reference comparison runs, the brute force being cubic.
+// here only the reference comparisons run, the brute force being cubic.
 TEST(TreeAgainstReference, LongerBinaryTexts) {
     std::mt19937 random(99);
     for (int round = 0; round < 40; ++round) {
         const std::string text = RandomText(random, "ab", 400);
         SCOPED_TRACE("text \"" + text + "\"");
-        ExpectMatchesReference(*CharTree(text, true));
+        const auto tree = CharTree(text, true);
+        ExpectMatchesReference(*tree);
+        ExpectSaBuilderAgrees(*tree);
         if (HasFailure())
             return;
     }

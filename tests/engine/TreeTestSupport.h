@@ -4,6 +4,7 @@
 
 #include "FeBase.h"
 #include "FeSTU.h"
+#include "FeSaTree.h"
 #include "ReferenceTree.h"
 
 #include <algorithm>
@@ -141,6 +142,36 @@ inline void ExpectSuffixTreeInvariants(const TFeTree& tree) {
     std::vector<std::int32_t> rootLeaves;
     TFeTreeWalker::CollectLeaves(tree, 0, rootLeaves);
     EXPECT_EQ(static_cast<int>(rootLeaves.size()), n);
+}
+
+// Every field of every node, the child and sibling links included.
+inline void ExpectSameTree(const TFeTree& expected, const TFeTree& actual) {
+    ASSERT_EQ(actual.Count(), expected.Count());
+    EXPECT_EQ(actual.CurrentEnd(), expected.CurrentEnd());
+    for (int i = 0; i < expected.Count(); ++i) {
+        const TFeTreeNode& a = actual.Node(i);
+        const TFeTreeNode& e = expected.Node(i);
+        SCOPED_TRACE("node " + std::to_string(i));
+        EXPECT_EQ(a.Parent, e.Parent);
+        EXPECT_EQ(a.EdgeStart, e.EdgeStart);
+        EXPECT_EQ(a.EdgeEnd, e.EdgeEnd);
+        EXPECT_EQ(a.Occurrences, e.Occurrences);
+        EXPECT_EQ(a.Link, e.Link);
+        EXPECT_EQ(a.FirstChild, e.FirstChild);
+        EXPECT_EQ(a.NextSibling, e.NextSibling);
+        if (::testing::Test::HasFailure())
+            return;
+    }
+    EXPECT_EQ(actual.PathLengths(), expected.PathLengths());
+}
+
+// The tree built from the suffix and LCP arrays over the same string object
+// equals the online construction's tree.
+inline void ExpectSaBuilderAgrees(const TFeTree& tree) {
+    TFeTree other(tree.StringObject(), false);
+    TSaTreeBuilder builder;
+    other.Build(builder);
+    ExpectSameTree(tree, other);
 }
 
 } // namespace lexorin::test

@@ -1,0 +1,362 @@
+#include "FeSaTree.h"
+
+#include "FeErrors.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <divsufsort.h>
+#include <limits>
+#include <utility>
+#include <vector>
+
+namespace lexorin {
+namespace {
+
+using TIndexes = std::vector<std::int32_t>;
+
+void Release(TIndexes& values) {
+    TIndexes().swap(values);
+}
+
+// Suffix arrays hold 0-based suffix starts; keys[1..n] are the symbols.
+TIndexes ByteSuffixArray(const std::vector<std::uint8_t>& keys) {
+    const int n = static_cast<int>(keys.size()) - 1;
+    TIndexes sa(static_cast<std::size_t>(n));
+    if (divsufsort(keys.data() + 1, sa.data(), n) != 0)
+        throw EFeError("The suffix array could not be built");
+    return sa;
+}
+
+// Suffixes of integer keys, sorted as bytes: each key becomes the same
+// number of big-endian bytes of its rank among the distinct keys, and only
+// the suffixes that start at a whole key are kept, in their order. Any order
+// of the keys would serve; the tree depends on their equality alone.
+TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
+    const std::size_t n = keys.size() - 1;
+    std::vector<std::int32_t> distinct(keys.begin() + 1, keys.end());
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    std::size_t width = 1;
+    while (width < 4 && (distinct.size() - 1) >> (8 * width) != 0)
+        ++width;
+    if (n * width > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw EFeError("The string is too long for a suffix array");
+    std::vector<std::uint8_t> bytes(n * width);
+    for (std::size_t p = 0; p < n; ++p) {
+        const auto code = static_cast<std::uint32_t>(
+            std::lower_bound(distinct.begin(), distinct.end(), keys[p + 1]) - distinct.begin());
+        for (std::size_t k = 0; k < width; ++k)
+            bytes[p * width + k] = static_cast<std::uint8_t>(code >> (8 * (width - 1 - k)));
+    }
+    TIndexes all(bytes.size());
+    if (divsufsort(bytes.data(), all.data(), static_cast<std::int32_t>(bytes.size())) != 0)
+        throw EFeError("The suffix array could not be built");
+    TIndexes sa;
+    sa.reserve(n);
+    for (const std::int32_t start : all)
+        if (static_cast<std::size_t>(start) % width == 0)
+            sa.push_back(static_cast<std::int32_t>(static_cast<std::size_t>(start) / width));
+    return sa;
+}
+
+// Kasai's construction: lcp[r] is the length of the common prefix of the
+// suffixes sa[r - 1] and sa[r]; lcp[0] is 0.
+template <typename Key> TIndexes LcpArray(const std::vector<Key>& keys, const TIndexes& sa) {
+    const int n = static_cast<int>(sa.size());
+    TIndexes rank(sa.size());
+    for (int r = 0; r < n; ++r)
+        rank[static_cast<std::size_t>(sa[r])] = r;
+    TIndexes lcp(sa.size(), 0);
+    int h = 0;
+    for (int p = 0; p < n; ++p) {
+        const int r = rank[static_cast<std::size_t>(p)];
+        if (r == 0) {
+            h = 0;
+            continue;
+        }
+        const int q = sa[static_cast<std::size_t>(r - 1)];
+        while (p + h < n && q + h < n && keys[p + h + 1] == keys[q + h + 1])
+            ++h;
+        lcp[static_cast<std::size_t>(r)] = h;
+        if (h > 0)
+            --h;
+    }
+    return lcp;
+}
+
+// The steps from the arrays to the tree. Internal nodes are first numbered
+// in the order their LCP intervals open (0 the root), then given their
+// indexes in the online construction's order.
+class TSaConstruction {
+public:
+    explicit TSaConstruction(const TFeStringObject& string) : n_(string.Length()) {
+        bytes_ = string.ByteSymbolKeys();
+        if (bytes_.empty())
+            keys_ = string.SymbolKeys();
+    }
+
+    void SortSuffixes() {
+        CheckTerminator();
+        sa_ = bytes_.empty() ? IntSuffixArray(keys_) : ByteSuffixArray(bytes_);
+    }
+
+    void FindCommonPrefixes() {
+        lcp_ = bytes_.empty() ? LcpArray(keys_, sa_) : LcpArray(bytes_, sa_);
+        std::vector<std::uint8_t>().swap(bytes_);
+        std::vector<std::int32_t>().swap(keys_);
+    }
+
+    TSuffixArrays TakeArrays() { return {std::move(sa_), std::move(lcp_)}; }
+    void FindIntervals();
+    void OrderNodes();
+    void FillInternalNodes(TFeTree& tree);
+    void FillLeaves(TFeTree& tree);
+    void LinkChildren(TFeTree& tree);
+
+private:
+    struct TEntry {
+        std::int32_t node; // internal node, or ~start for a leaf
+        std::int32_t depth;
+        std::int32_t minLeaf;
+        std::int32_t leaves;
+    };
+
+    template <typename Key> static bool LastIsUnique(const std::vector<Key>& keys) {
+        return std::count(keys.begin() + 1, keys.end(), keys.back()) == 1;
+    }
+    void CheckTerminator() const {
+        if (!(bytes_.empty() ? LastIsUnique(keys_) : LastIsUnique(bytes_)))
+            throw EFeError("The string does not end with a terminator equal to no other symbol");
+    }
+    void Attach(const TEntry& child, TEntry& parent);
+    void Close(const TEntry& entry) {
+        if (entry.node < 0)
+            return;
+        minLeaf_[static_cast<std::size_t>(entry.node)] = entry.minLeaf;
+        leaves_[static_cast<std::size_t>(entry.node)] = entry.leaves;
+    }
+    TEntry NewInternal(std::int32_t depth) {
+        depth_.push_back(depth);
+        minLeaf_.push_back(0);
+        leaves_.push_back(0);
+        parent_.push_back(-1);
+        return {static_cast<std::int32_t>(depth_.size()) - 1, depth, n_, 0};
+    }
+
+    const int n_;
+    std::vector<std::uint8_t> bytes_;
+    std::vector<std::int32_t> keys_;
+    TIndexes sa_;
+    TIndexes lcp_;
+    // Internal nodes by interval number.
+    TIndexes depth_;
+    TIndexes minLeaf_; // 0-based start of the first occurrence
+    TIndexes leaves_;
+    TIndexes parent_;
+    TIndexes index_; // in the tree
+    TIndexes link_;  // Link value in the tree
+    // By 0-based suffix start: the leaf's parent, and whether a split makes
+    // a node just before the leaf.
+    TIndexes leafParent_;
+    std::vector<bool> splits_;
+    // By node index in the tree.
+    TIndexes pathLengths_;
+};
+
+void TSaConstruction::Attach(const TEntry& child, TEntry& parent) {
+    if (child.node < 0)
+        leafParent_[static_cast<std::size_t>(~child.node)] = parent.node;
+    else
+        parent_[static_cast<std::size_t>(child.node)] = parent.node;
+    parent.minLeaf = std::min(parent.minLeaf, child.minLeaf);
+    parent.leaves += child.leaves;
+}
+
+// One pass over the suffixes in sorted order, with the open intervals on a
+// stack; a leaf is deeper than any common prefix since the terminator is unique.
+void TSaConstruction::FindIntervals() {
+    leafParent_.assign(static_cast<std::size_t>(n_), 0);
+    std::vector<TEntry> stack{NewInternal(0)};
+    for (int r = 0; r <= n_; ++r) {
+        if (r > 0) {
+            const std::int32_t h = r == n_ ? 0 : lcp_[static_cast<std::size_t>(r)];
+            TEntry last = stack.back();
+            stack.pop_back();
+            Close(last);
+            while (stack.back().depth > h) {
+                Attach(last, stack.back());
+                last = stack.back();
+                stack.pop_back();
+                Close(last);
+            }
+            if (stack.back().depth < h)
+                stack.push_back(NewInternal(h));
+            Attach(last, stack.back());
+        }
+        if (r < n_) {
+            const std::int32_t start = sa_[static_cast<std::size_t>(r)];
+            stack.push_back({~start, n_ - start, start, 1});
+        }
+    }
+    Close(stack.back());
+    Release(sa_);
+    Release(lcp_);
+    for (TIndexes* values : {&depth_, &minLeaf_, &leaves_, &parent_})
+        values->shrink_to_fit();
+}
+
+void TSaConstruction::OrderNodes() {
+    const std::size_t internals = depth_.size();
+    // up[j]: the node on which the leaf of suffix j is hung when it is made,
+    // the parent of the highest node whose first leaf is j.
+    TIndexes up(static_cast<std::size_t>(n_), 0);
+    for (std::size_t j = 0; j < up.size(); ++j) {
+        const std::int32_t p = leafParent_[j];
+        if (minLeaf_[static_cast<std::size_t>(p)] != static_cast<std::int32_t>(j))
+            up[j] = p;
+    }
+    for (std::size_t v = 1; v < internals; ++v) {
+        const std::int32_t p = parent_[v];
+        if (minLeaf_[v] != minLeaf_[static_cast<std::size_t>(p)])
+            up[static_cast<std::size_t>(minLeaf_[v])] = p;
+    }
+    // A node is made by a split just before the first leaf hung on it.
+    index_.assign(internals, 0);
+    splits_.assign(up.size(), false);
+    std::int32_t made = 1; // the root
+    for (std::size_t j = 0; j < up.size(); ++j) {
+        const auto v = static_cast<std::size_t>(up[j]);
+        if (v != 0 && index_[v] == 0) {
+            index_[v] = made++;
+            splits_[j] = true;
+        }
+        ++made; // the leaf
+    }
+    // The leaf of j + 1 is made in the same phase as the leaf of j exactly
+    // when it hangs one symbol higher; the node of j then links to its node.
+    // Links to the root stay 0.
+    link_.assign(internals, 0);
+    for (std::size_t j = 0; j + 1 < up.size(); ++j) {
+        const auto v = static_cast<std::size_t>(up[j]);
+        const auto w = static_cast<std::size_t>(up[j + 1]);
+        if (depth_[v] >= 2 && depth_[w] == depth_[v] - 1)
+            link_[v] = index_[w];
+    }
+}
+
+// Every field as the online construction and the tree's Finish leave it,
+// in three steps; the arrays of each step are freed as soon as they have
+// been used.
+void TSaConstruction::FillInternalNodes(TFeTree& tree) {
+    const int count = static_cast<int>(depth_.size()) + n_;
+    pathLengths_.assign(static_cast<std::size_t>(count), 0);
+    while (tree.Count() < count)
+        tree.NewNode();
+    TFeTreeNode& root = tree.Node(0);
+    root.Occurrences = n_ + 1;
+    root.NextSibling = 0; // where the online construction leaves it
+    // Every edge points into the first occurrence of its node's label.
+    for (std::size_t v = 1; v < depth_.size(); ++v) {
+        const auto parent = static_cast<std::size_t>(parent_[v]);
+        const auto x = static_cast<std::size_t>(index_[v]);
+        TFeTreeNode& node = tree.Node(static_cast<int>(x));
+        node.Parent = index_[parent];
+        node.EdgeStart = minLeaf_[v] + 1 + depth_[parent];
+        node.EdgeEnd = minLeaf_[v] + depth_[v];
+        node.Occurrences = leaves_[v];
+        node.Link = link_[v];
+        node.NextSibling = minLeaf_[v]; // until the node is linked, see LinkChildren
+        pathLengths_[x] = depth_[v];
+    }
+    Release(depth_);
+    Release(minLeaf_);
+    Release(leaves_);
+    Release(parent_);
+    Release(link_);
+}
+
+void TSaConstruction::FillLeaves(TFeTree& tree) {
+    std::int32_t x = 1;
+    for (std::size_t j = 0; j < leafParent_.size(); ++j, ++x) {
+        x += splits_[j] ? 1 : 0;
+        TFeTreeNode& node = tree.Node(x);
+        node.Parent = index_[static_cast<std::size_t>(leafParent_[j])];
+        const auto start = static_cast<std::int32_t>(j) + 1;
+        node.EdgeStart = start + pathLengths_[static_cast<std::size_t>(node.Parent)];
+        node.EdgeEnd = n_;
+        node.Link = -start;
+        pathLengths_[static_cast<std::size_t>(x)] = n_ - start + 1;
+    }
+    Release(index_);
+    Release(leafParent_);
+}
+
+// Children in the order of their first leaves: the leaves from the last to
+// the first, each with the chain of nodes above it whose first leaf it is,
+// are put at the front of their parents' lists.
+void TSaConstruction::LinkChildren(TFeTree& tree) {
+    std::int32_t leaf = tree.Count() - 1;
+    for (std::size_t j = splits_.size(); j-- > 0; leaf -= splits_[j] ? 2 : 1) {
+        for (std::int32_t x = leaf;;) {
+            const std::int32_t parent = tree.Node(x).Parent;
+            TFeTreeNode& p = tree.Node(parent);
+            tree.Node(x).NextSibling = p.FirstChild;
+            p.FirstChild = x;
+            // An internal node's NextSibling holds the start of its first
+            // leaf until the node itself is linked, here or later.
+            if (parent == 0 || p.NextSibling != static_cast<std::int32_t>(j))
+                break;
+            x = parent;
+        }
+    }
+    tree.SetCurrentEnd(n_);
+    tree.SetFinished(std::move(pathLengths_));
+}
+
+// What the online construction leaves when cancelled before its first phase.
+void FillFirstLeaf(TFeTree& tree) {
+    tree.Clear();
+    tree.DeferChildLinks();
+    tree.AddChild(-1);
+    const int leaf = tree.AddChild(0);
+    tree.Node(leaf).EdgeStart = 1;
+    tree.Node(leaf).EdgeEnd = -1;
+    tree.SetCurrentEnd(1);
+    tree.LinkDeferredChildren();
+    tree.Finish();
+}
+
+} // namespace
+
+TSuffixArrays BuildSuffixArrays(const TFeStringObject& string) {
+    TSaConstruction construction(string);
+    construction.SortSuffixes();
+    construction.FindCommonPrefixes();
+    return construction.TakeArrays();
+}
+
+bool TSaTreeBuilder::Stage(TFeTree& tree, int stage) {
+    if (OnProgress)
+        OnProgress(tree, stage, cancelled_);
+    return !cancelled_;
+}
+
+void TSaTreeBuilder::Build(TFeTree& tree) {
+    const TFeStringObject& string = StartBuild(tree);
+    cancelled_ = false;
+    TSaConstruction construction(string);
+    const std::function<void()> stages[StageCount] = {
+        [&] { construction.SortSuffixes(); },          [&] { construction.FindCommonPrefixes(); },
+        [&] { construction.FindIntervals(); },         [&] { construction.OrderNodes(); },
+        [&] { construction.FillInternalNodes(tree); }, [&] { construction.FillLeaves(tree); },
+        [&] { construction.LinkChildren(tree); }};
+    for (int stage = 1; stage <= StageCount; ++stage) {
+        if (!Stage(tree, stage)) {
+            FillFirstLeaf(tree);
+            return;
+        }
+        stages[stage - 1]();
+    }
+}
+
+} // namespace lexorin

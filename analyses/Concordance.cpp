@@ -2,6 +2,7 @@
 
 #include "Calculation.h"
 #include "FeLocale.h"
+#include "FeUtils.h"
 #include "FeWordWdList.h"
 
 #include <algorithm>
@@ -21,12 +22,6 @@ std::vector<std::string> SplitPositions(const std::string& positions) {
         from = semicolon + 1;
     }
     return pieces;
-}
-
-// The decimal value of a piece; false when it is not a 32-bit integer.
-bool ToPosition(const std::string& piece, int& value) {
-    const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), value);
-    return error == std::errc() && end == piece.data() + piece.size();
 }
 
 void FillWords(TCalculation& calculation) {
@@ -106,7 +101,7 @@ void FillContexts(TAnalysisState& state, const std::string& word, const std::str
     const TCharSet stop = MakeCharSet(state.options.edContextBreakChars);
     for (const std::string& piece : SplitPositions(positions)) {
         int position = 0;
-        if (!ToPosition(piece, position))
+        if (!ParseInt(piece, position))
             break;
         std::string written = word, before, after, context;
         int inner = position;
@@ -131,7 +126,7 @@ std::vector<int> SortedPositions(const std::string& positions) {
     std::vector<int> sorted;
     for (const std::string& piece : SplitPositions(positions)) {
         int position = 0;
-        if (ToPosition(piece, position))
+        if (ParseInt(piece, position))
             sorted.push_back(position);
     }
     std::sort(sorted.begin(), sorted.end());

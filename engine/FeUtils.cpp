@@ -140,6 +140,15 @@ void ExtractContext(std::string_view text, std::string& word, int maxWords,
     pos = inner - static_cast<int>(trimmed);
 }
 
+bool ParseInt(std::string_view s, int& value) {
+    int parsed = 0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), parsed);
+    if (error != std::errc() || end != s.data() + s.size() || s.empty())
+        return false;
+    value = parsed;
+    return true;
+}
+
 namespace {
 
 std::optional<std::int32_t> ToInt32(std::string_view s) {
@@ -149,11 +158,8 @@ std::optional<std::int32_t> ToInt32(std::string_view s) {
     s.remove_prefix(i);
     if (!s.empty() && s.front() == '+')
         s.remove_prefix(1);
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (error != std::errc() || end != s.data() + s.size() || s.empty())
-        return std::nullopt;
-    return value;
+    int value = 0;
+    return ParseInt(s, value) ? std::optional<std::int32_t>(value) : std::nullopt;
 }
 
 } // namespace

@@ -94,6 +94,10 @@ std::string BlanksToSpaces(std::string_view s);
 
 bool SameTextIgnoreCase(std::string_view a, std::string_view b);
 
+// The whole of S as a decimal 32-bit integer; false (and `value` as it was)
+// when S is anything else.
+bool ParseInt(std::string_view s, int& value);
+
 // The lines of S, each line break being CR LF, a lone LF or a lone CR; a
 // break at the very end adds no empty line.
 std::vector<std::string_view> SplitLines(std::string_view s);

@@ -10,7 +10,6 @@
 #include <QStringList>
 #include <QWidget>
 #include <algorithm>
-#include <charconv>
 #include <iterator>
 
 namespace lexorin {
@@ -22,11 +21,6 @@ constexpr int kShowMinimized = 2;
 constexpr int kShowMaximized = 3;
 // The other values that mean minimised (minimise, show minimised inactive).
 constexpr int kShowMinimizedAlso[] = {6, 7};
-
-bool ParseInteger(std::string_view text, int& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size();
-}
 
 // "(1920x1080)": the screen's size, as the placement keys carry it.
 std::string ScreenSuffix() {
@@ -55,8 +49,7 @@ std::optional<QRect> ParseRect(const std::string& text) {
     std::string_view rest = text;
     for (int k = 0; k < 4; ++k) {
         const std::size_t comma = k < 3 ? rest.find(',') : rest.size();
-        if (comma == std::string_view::npos ||
-            !ParseInteger(TrimControls(rest.substr(0, comma)), v[k]))
+        if (comma == std::string_view::npos || !ParseInt(TrimControls(rest.substr(0, comma)), v[k]))
             return std::nullopt;
         rest.remove_prefix(std::min(rest.size(), comma + 1));
     }
@@ -139,7 +132,7 @@ void TFormStorage::WriteInteger(const char* key, int value) {
 
 void TFormStorage::ReadInteger(const char* key, int& value) const {
     if (const auto text = Read(key))
-        if (!ParseInteger(*text, value))
+        if (!ParseInt(*text, value))
             value = 0;
 }
 
@@ -168,9 +161,13 @@ constexpr const char* kDropDown = "7,0";
 
 } // namespace
 
+void EraseColumns(TIniFile& file, const TResultGrid& grid) {
+    file.EraseSection(ColumnSection(grid));
+}
+
 void WriteColumns(TIniFile& file, const TResultGrid& grid) {
     const std::string section = ColumnSection(grid);
-    file.EraseSection(section);
+    EraseColumns(file, grid);
     const TResultListModel& model = *grid.Model();
     for (int c = 0; c < static_cast<int>(model.Columns().size()); ++c) {
         const TSortMarkers::TColumn marker = model.MarkerOf(c);
@@ -200,7 +197,7 @@ void RestoreColumns(const TIniFile& file, TResultGrid& grid) {
             fields.find(',', first == std::string_view::npos ? 0 : first + 1);
         int width = 0;
         if (first != std::string_view::npos &&
-            ParseInteger(TrimControls(fields.substr(first + 1, second - first - 1)), width) &&
+            ParseInt(TrimControls(fields.substr(first + 1, second - first - 1)), width) &&
             width > 0)
             grid.setColumnWidth(c, width);
     }

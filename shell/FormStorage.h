@@ -51,6 +51,7 @@ private:
 // written anew; only the widths are read back, a column whose key is
 // missing or whose width is no integer keeping its own.
 void WriteColumns(TIniFile& file, const TResultGrid& grid);
+void EraseColumns(TIniFile& file, const TResultGrid& grid);
 void RestoreColumns(const TIniFile& file, TResultGrid& grid);
 
 } // namespace lexorin

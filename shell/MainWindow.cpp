@@ -400,13 +400,8 @@ void TfmLexorin::closeEvent(QCloseEvent* event) {
     // Closed during a tree build: the build stops at its next step.
     if (state_.busy)
         state_.cancelRequested = true;
-    // The window closes also when the section cannot be written.
-    try {
-        startupSaved_ = true;
-        SaveSection("Startup");
-    } catch (const std::exception& error) {
-        ReportException(error);
-    }
+    startupSaved_ = true;
+    SaveSectionReporting(TSettingsSection::Startup);
     tabs_->RemoveChartTabs();
     tabs_->RemoveReportTabs();
     event->accept();

@@ -13,6 +13,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -146,9 +147,15 @@ private:
     // Reads the settings file, changes it and writes it back whole;
     // "Unable to write to %s" when that fails, the file then unchanged.
     void ChangeSettings(const std::function<void(TIniFile&)>& change);
+    enum class TSettingsSection { Options, Layout, Startup };
     // Writes one of the sections "Options", "Layout", "Startup".
-    void SaveSection(const char* section);
+    void SaveSection(TSettingsSection section);
+    // The same while the window closes: a failure is reported, not raised,
+    // so that the window still closes.
+    void SaveSectionReporting(TSettingsSection section);
     void SaveOnDestruction();
+    // The lists whose column layouts the settings file keeps.
+    std::array<TResultGrid*, 3> StoredGrids() const;
     void aSaveOptsExecute();
     void aRestoreDefaulfExecute();
     void cbLayoutClick(bool checked);

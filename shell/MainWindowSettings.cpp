@@ -22,10 +22,12 @@ namespace {
 
 constexpr const char* kLayout = "Layout";
 constexpr const char* kStartup = "Startup";
-constexpr const char* kColumnSections[] = {"dbgResColumns", "dbgConcordanceTopColumns",
-                                           "dbgWordformsColumns"};
 
 } // namespace
+
+std::array<TResultGrid*, 3> TfmLexorin::StoredGrids() const {
+    return {dbgRes_, dbgConcordanceTop_, dbgWordforms_};
+}
 
 void TfmLexorin::RestoreSettings() {
     TIniFile file;
@@ -58,7 +60,7 @@ void TfmLexorin::RestoreSettings() {
         actions_.tbWordWrap->setChecked(wrap);
         // The column widths, as fsLayoutRestorePlacement sets them.
         if (values.cbLayout)
-            for (TResultGrid* grid : {dbgRes_, dbgConcordanceTop_, dbgWordforms_})
+            for (TResultGrid* grid : StoredGrids())
                 RestoreColumns(file, *grid);
     }
 
@@ -88,13 +90,16 @@ void TfmLexorin::ChangeSettings(const std::function<void(TIniFile&)>& change) {
         throw fail();
 }
 
-void TfmLexorin::SaveSection(const char* section) {
-    ChangeSettings([this, section](TIniFile& file) {
-        TFormStorage storage(file, section);
+void TfmLexorin::SaveSection(TSettingsSection section) {
+    const char* const names[] = {kOptionsSection, kLayout, kStartup};
+    ChangeSettings([this, section, &names](TIniFile& file) {
+        TFormStorage storage(file, names[static_cast<int>(section)]);
         storage.WriteWindow(*this);
-        if (section == kOptionsSection) {
+        switch (section) {
+        case TSettingsSection::Options:
             WriteStoredOptions(file, optionsPage_->Options());
-        } else if (section == kLayout) {
+            break;
+        case TSettingsSection::Layout: {
             storage.WriteCheck("cbLayout_Checked", optionsPage_->Options().cbLayout);
             storage.WriteInteger("pnSearch_Width", spMain_->sizes().value(0));
             storage.WriteText("odFile_InitialDir", openDialogDirectory_);
@@ -106,18 +111,29 @@ void TfmLexorin::SaveSection(const char* section) {
             storage.WriteCheck("tbWordWrap_Down", actions_.tbWordWrap->isChecked());
             // fsLayoutSavePlacement: the column layouts with the layout.
             if (optionsPage_->Options().cbLayout)
-                for (const TResultGrid* grid : {dbgRes_, dbgConcordanceTop_, dbgWordforms_})
+                for (const TResultGrid* grid : StoredGrids())
                     WriteColumns(file, *grid);
-        } else {
+            break;
+        }
+        case TSettingsSection::Startup:
             storage.WriteCheck("cbDontShowGuide_Checked", pnWelcome_->DontShowGuide()->isChecked());
             storage.WriteText("lbWordListName_Caption", ignoredWordsPage_->ListName());
+            break;
         }
     });
 }
 
+void TfmLexorin::SaveSectionReporting(TSettingsSection section) {
+    try {
+        SaveSection(section);
+    } catch (const std::exception& error) {
+        ReportException(error);
+    }
+}
+
 void TfmLexorin::aSaveOptsExecute() {
     if (UserDialogs().Confirm(this, QStringLiteral("Save current options ?")))
-        SaveSection(kOptionsSection);
+        SaveSection(TSettingsSection::Options);
 }
 
 void TfmLexorin::aRestoreDefaulfExecute() {
@@ -130,27 +146,18 @@ void TfmLexorin::aRestoreDefaulfExecute() {
 void TfmLexorin::cbLayoutClick(bool checked) {
     if (checked)
         return;
-    ChangeSettings([](TIniFile& file) {
+    ChangeSettings([this](TIniFile& file) {
         file.EraseSection(kLayout);
-        for (const char* section : kColumnSections)
-            file.EraseSection(section);
+        for (const TResultGrid* grid : StoredGrids())
+            EraseColumns(file, *grid);
     });
 }
 
 void TfmLexorin::SaveOnDestruction() {
-    // Errors here cannot leave through the destructor: they are reported,
-    // and the window goes on closing.
-    const auto save = [](const std::function<void()>& write) {
-        try {
-            write();
-        } catch (const std::exception& error) {
-            ReportException(error);
-        }
-    };
     if (!startupSaved_)
-        save([this] { SaveSection(kStartup); });
+        SaveSectionReporting(TSettingsSection::Startup);
     if (optionsPage_->Options().cbLayout)
-        save([this] { SaveSection(kLayout); });
+        SaveSectionReporting(TSettingsSection::Layout);
 }
 
 } // namespace lexorin

@@ -2,10 +2,9 @@
 // pictures without a display, and the usage rules of the chart options.
 #include "CliChart.h"
 
+#include "PdfText.h"
 #include "TempFile.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -62,13 +61,9 @@ TEST(CliChart, DispersionChartOfARowAsPdf) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "") << "the list goes out only with --output";
     EXPECT_EQ(ReadFileBytes(pdf).substr(0, 4), "%PDF");
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
+    if (!test::CanReadPdf())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    QProcess process;
-    process.start(pdftotext, {QString::fromStdString(pdf), QStringLiteral("-")});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    const std::string shown = process.readAllStandardOutput().toStdString();
+    const std::string shown = test::PdfText(QString::fromStdString(pdf)).toStdString();
     for (const char* expected :
          {"Dispersion of word :", "keeper", "position (characters)", "5", "55"})
         EXPECT_NE(shown.find(expected), std::string::npos) << expected << " in " << shown;

@@ -2,10 +2,9 @@
 // usage errors that need no Qt.
 #include "CliReport.h"
 
+#include "PdfText.h"
 #include "TempFile.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QString>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -31,13 +30,9 @@ TEST(CliReport, ThePhraseListAsAPdfInItsInitialOrder) {
     const Result r = Cli({"phrases", "--report", pdf, text});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "") << "the list goes to standard output only with --output";
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
+    if (!test::CanReadPdf())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    QProcess process;
-    process.start(pdftotext, {QString::fromStdString(pdf), QStringLiteral("-")});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    const QString printed = QString::fromUtf8(process.readAllStandardOutput());
+    const QString printed = test::PdfText(QString::fromStdString(pdf));
     EXPECT_TRUE(printed.contains(QStringLiteral("Phrase frequency list :")));
     EXPECT_TRUE(printed.contains(QString::fromStdString(text)));
     EXPECT_TRUE(printed.contains(QStringLiteral("Page 1/1")));

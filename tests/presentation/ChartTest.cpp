@@ -8,6 +8,7 @@
 #include "ChartPicture.h"
 #include "LFChart.h"
 #include "MultiLFChart.h"
+#include "PdfText.h"
 #include "SingleFreqChart.h"
 
 #include <QAction>
@@ -15,8 +16,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -431,13 +430,9 @@ TEST_F(ChartPicture, PngSvgAndPdf) {
         else
             EXPECT_TRUE(head.startsWith("%PDF"));
     }
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
+    if (!test::CanReadPdf())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    QProcess process;
-    process.start(pdftotext, {folder.filePath("chart.PDF"), QStringLiteral("-")});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    const QString text = test::PdfText(folder.filePath("chart.PDF"));
     EXPECT_TRUE(text.contains("Numbers of phrases by their frequencies")) << text.toStdString();
     EXPECT_TRUE(text.contains("number of phrases"));
     EXPECT_TRUE(text.contains("frequency"));

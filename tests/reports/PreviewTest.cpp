@@ -1,13 +1,12 @@
 // The preview's buttons: zoom group, paging at both ends, the page shown.
+#include "PdfText.h"
 #include "PreviewPages.h"
 #include "ReportSupport.h"
 
 #include <QLabel>
 #include <QPrinter>
-#include <QProcess>
 #include <QProgressBar>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -106,8 +105,7 @@ TEST(ReportPreview, TheWheelScrollsAndCtrlWheelZooms) {
 // Printing goes through the printer's page range; a PDF printer stands for
 // "Print to File" in the print dialog.
 TEST(ReportPreview, PrintsThePagesOfThePrintersRange) {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
+    if (!test::CanReadPdf())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     TAnalysisState state;
     const auto frame = ShownPhraseReport(state, 100);
@@ -118,10 +116,7 @@ TEST(ReportPreview, PrintsThePagesOfThePrintersRange) {
         printer.setOutputFileName(path);
         printer.setFromTo(from, to);
         frame->PreviewFrame->Print(printer);
-        QProcess process;
-        process.start(pdftotext, {path, QStringLiteral("-")});
-        process.waitForFinished(30000);
-        return QString::fromUtf8(process.readAllStandardOutput());
+        return test::PdfText(path);
     };
     const QString all = print(0, 0);
     for (const char* page : {"Page 1/3", "Page 2/3", "Page 3/3", "phrase 0", "phrase 99"})

@@ -3,6 +3,7 @@
 #include "LexorinApplication.h"
 #include "MainWindow.h"
 #include "NamedChild.h"
+#include "PdfText.h"
 #include "PreviewPages.h"
 #include "ProgramFiles.h"
 #include "RepPreviewFrame.h"
@@ -14,9 +15,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -136,13 +135,9 @@ private slots:
         dialogs->saveFiles = {pdf};
         frame->PreviewFrame->sbSavePdf->click();
         QVERIFY(QFile::exists(pdf));
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty())
+        if (!test::CanReadPdf())
             QSKIP("pdftotext (poppler-utils) is not installed");
-        QProcess process;
-        process.start(pdftotext, {pdf, QStringLiteral("-")});
-        QVERIFY(process.waitForFinished(30000));
-        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        const QString text = test::PdfText(pdf);
         QVERIFY(text.contains(QStringLiteral("Wordform frequency list :")));
         QVERIFY(text.contains(talePath));
         // A file that cannot be written is said so, and nothing else changes.

@@ -9,6 +9,7 @@
 #include "SortHeader.h"
 #include "UserDialogs.h"
 #include "WaitCursor.h"
+#include "WholeFile.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -236,8 +237,12 @@ void TIgnoredWordsPage::LoadIgnoredWordsTable() {
         table_.Post();
     }
     // One write for the whole list leaves the file as a write per word
-    // would: every line trimmed and lower-cased, in the file's order.
-    AfterPost();
+    // would: every line trimmed and lower-cased, in the file's order. A file
+    // that is so already is left alone, so that a start writes nothing.
+    std::string onDisk;
+    if (!ReadWholeFile(state_.ignoredListPath, onDisk) || onDisk != ListFileText(lines))
+        SaveIgnoredWordsList();
+    LoadIgnoredWordSet();
 }
 
 void TIgnoredWordsPage::SaveIgnoredWordsList() {

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -277,6 +278,19 @@ private slots:
         QVERIFY(!window->State().ignoredWordSet.Contains("the"));
         Close();
         QVERIFY(Settings().contains("\r\nlbWordListName_Caption=other\r\n"));
+    }
+
+    void aListThatIsWrittenAsItShouldBeIsNotWrittenAgain() {
+        WriteFile("lexorin.tiw", "and\r\nthe\r\n");
+        QFile list(folder.filePath("lexorin.tiw"));
+        const QDateTime past = QDateTime::currentDateTime().addDays(-1);
+        QVERIFY(list.open(QIODevice::ReadWrite) &&
+                list.setFileTime(past, QFileDevice::FileModificationTime));
+        list.close();
+        Start();
+        QCOMPARE(GridWords(), (QStringList{"and", "the"}));
+        QCOMPARE(QFileInfo(list).lastModified(), past);
+        QVERIFY(window->State().ignoredWordSet.Contains("The"));
     }
 
     void wordsAreAddedEditedAndDeletedInTheGrid() {

@@ -69,12 +69,12 @@ const TOptionKey* FindKey(std::string_view key) {
 
 TOptionResult Apply(TAnalysisOptions& options, const TOptionKey& option, std::string_view value) {
     if (option.check != nullptr) {
-        const bool on = SameTextIgnoreCase(value, "True");
-        if (!on && !SameTextIgnoreCase(value, "False"))
+        const std::optional<bool> on = ReadCheckText(value);
+        if (!on)
             return TOptionResult::BadValue;
-        options.*option.check = on;
+        options.*option.check = *on;
         if (option.partner != nullptr)
-            options.*option.partner = !on;
+            options.*option.partner = !*on;
     } else if (option.number != nullptr) {
         double number = 0;
         if (!ReadNumber(value, number))
@@ -89,6 +89,18 @@ TOptionResult Apply(TAnalysisOptions& options, const TOptionKey& option, std::st
 }
 
 } // namespace
+
+const char* CheckText(bool on) {
+    return on ? "True" : "False";
+}
+
+std::optional<bool> ReadCheckText(std::string_view text) {
+    if (SameTextIgnoreCase(text, CheckText(true)))
+        return true;
+    if (SameTextIgnoreCase(text, CheckText(false)))
+        return false;
+    return std::nullopt;
+}
 
 TOptionResult ApplyOption(TAnalysisOptions& options, std::string_view key, std::string_view value) {
     const TOptionKey* option = FindKey(key);
@@ -105,7 +117,7 @@ void WriteStoredOptions(TIniFile& file, const TAnalysisOptions& options) {
     for (const TOptionKey& option : kKeys) {
         std::string value;
         if (option.check != nullptr)
-            value = options.*option.check ? "True" : "False";
+            value = CheckText(options.*option.check);
         else if (option.number != nullptr)
             value = std::to_string(options.*option.number);
         else

@@ -7,6 +7,7 @@
 #include "AnalysisOptions.h"
 #include "IniFile.h"
 
+#include <optional>
 #include <string_view>
 
 namespace lexorin {
@@ -15,6 +16,11 @@ enum class TOptionResult { Applied, UnknownKey, BadValue };
 
 // Sets one option; a value that cannot be read leaves the option as it was.
 TOptionResult ApplyOption(TAnalysisOptions& options, std::string_view key, std::string_view value);
+
+// A check state as the settings file writes it, "True" or "False", and as
+// it reads it: either word in any case; nothing for any other text.
+const char* CheckText(bool on);
+std::optional<bool> ReadCheckText(std::string_view text);
 
 // The settings file's section of the options.
 inline constexpr const char* kOptionsSection = "Options";

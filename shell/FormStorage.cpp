@@ -1,6 +1,7 @@
 #include "FormStorage.h"
 
 #include "FeUtils.h"
+#include "OptionKeys.h"
 #include "QtCp1251.h"
 #include "ResultGrid.h"
 
@@ -114,16 +115,13 @@ void TFormStorage::RestoreWindow(QWidget& window) const {
 }
 
 void TFormStorage::WriteCheck(const char* key, bool on) {
-    file_.Write(section_, key, on ? "True" : "False");
+    file_.Write(section_, key, CheckText(on));
 }
 
 void TFormStorage::ReadCheck(const char* key, bool& on) const {
-    if (const auto value = Read(key)) {
-        if (SameTextIgnoreCase(*value, "True"))
-            on = true;
-        else if (SameTextIgnoreCase(*value, "False"))
-            on = false;
-    }
+    if (const auto value = Read(key))
+        if (const std::optional<bool> read = ReadCheckText(*value))
+            on = *read;
 }
 
 void TFormStorage::WriteInteger(const char* key, int value) {

@@ -11,6 +11,7 @@ packages=(
     xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils breeze-icon-theme
     desktop-file-utils
     clang libclang-rt-14-dev
+    python3-nltk time
 )
 
 missing=()

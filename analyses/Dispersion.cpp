@@ -2,6 +2,7 @@
 
 #include "FeWordWdList.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lexorin {
@@ -54,22 +55,50 @@ double Dispersion(const std::vector<std::int32_t>& positions) {
     return d;
 }
 
-TPhrasePositions::TPhrasePositions(const TAnalysisState& state)
+TPhrasePositions::TPhrasePositions(const TAnalysisState& state, bool everyNode)
     : tree_(*state.phraseTree), words_(dynamic_cast<const TFeWordsString&>(*tree_.StringObject())),
       first_(static_cast<std::size_t>(tree_.Count()), -1),
-      count_(static_cast<std::size_t>(tree_.Count()), 0) {}
+      count_(static_cast<std::size_t>(tree_.Count()), 0) {
+    if (!everyNode)
+        return;
+    for (int x = 0; x < tree_.Count(); ++x)
+        if (IsInternal(tree_.Node(x)))
+            uncopied_.push_back(static_cast<std::size_t>(x));
+    CopyChildren();
+}
 
-// Copies the children of inner node x on its first visit.
-void TPhrasePositions::CopyChildren(std::size_t x) {
-    first_[x] = static_cast<std::int32_t>(children_.size());
-    for (int c = tree_.Node(static_cast<int>(x)).FirstChild; c != -1; c = tree_.Node(c).NextSibling) {
-        const TFeTreeNode& child = tree_.Node(c);
-        if (IsInternal(child))
-            children_.push_back({c, true});
-        else
-            children_.push_back({words_.Position(-child.Link) - 1, false});
+// Copies the children of the inner nodes in uncopied_. Their sibling lists
+// are walked side by side, one node of each in turn, so that the reads of
+// different lists overlap instead of each waiting for the last.
+void TPhrasePositions::CopyChildren() {
+    for (std::size_t from = 0; from < uncopied_.size(); from += kLanes) {
+        const std::size_t lanes = std::min(kLanes, uncopied_.size() - from);
+        int next[kLanes];
+        for (std::size_t l = 0; l < lanes; ++l) {
+            next[l] = tree_.Node(static_cast<int>(uncopied_[from + l])).FirstChild;
+            lanes_[l].clear();
+        }
+        for (bool walking = true; walking;) {
+            walking = false;
+            for (std::size_t l = 0; l < lanes; ++l) {
+                if (next[l] == -1)
+                    continue;
+                const TFeTreeNode& child = tree_.Node(next[l]);
+                if (IsInternal(child))
+                    lanes_[l].push_back({next[l], true});
+                else
+                    lanes_[l].push_back({words_.Position(-child.Link) - 1, false});
+                next[l] = child.NextSibling;
+                walking = true;
+            }
+        }
+        for (std::size_t l = 0; l < lanes; ++l) {
+            const std::size_t x = uncopied_[from + l];
+            first_[x] = static_cast<std::int32_t>(children_.size());
+            count_[x] = static_cast<std::int32_t>(lanes_[l].size());
+            children_.insert(children_.end(), lanes_[l].begin(), lanes_[l].end());
+        }
     }
-    count_[x] = static_cast<std::int32_t>(children_.size()) - first_[x];
 }
 
 // CollectLeaves' passes over the copied lists: each pass puts every inner
@@ -84,12 +113,15 @@ const std::vector<std::int32_t>& TPhrasePositions::Of(int node) {
     positions_.push_back(node);
     pending_.push_back(0);
     while (!pending_.empty()) {
+        uncopied_.clear();
+        for (const std::size_t at : pending_)
+            if (const auto x = static_cast<std::size_t>(positions_[at]); first_[x] == -1)
+                uncopied_.push_back(x);
+        CopyChildren();
         appended_.clear();
         std::size_t kept = 0;
         for (const std::size_t at : pending_) {
             const auto x = static_cast<std::size_t>(positions_[at]);
-            if (first_[x] == -1)
-                CopyChildren(x);
             const TChild* child = children_.data() + first_[x];
             const TChild* const end = child + count_[x];
             positions_[at] = child->value;

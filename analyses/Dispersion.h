@@ -21,13 +21,15 @@ std::vector<std::int32_t> NodePositions(const TAnalysisState& state, int node, T
 
 double NodeDispersion(const TAnalysisState& state, int node, TTreeKind kind);
 
-// NodePositions of many nodes of the phrase tree, for listing them all: a
-// node's children are copied on its first visit, each leaf as its position,
-// so later walks read them in one run and never visit a leaf. Gives the same
-// positions in the same order.
+// NodePositions of many nodes of the phrase tree, for listing them all: the
+// children of inner nodes are copied into lists, each leaf as its position,
+// so that walks read each node's children in one run and never visit a
+// leaf. Gives the same positions in the same order. With everyNode, every
+// list is copied at once (the walks of the minimal mode cover nearly every
+// inner node); otherwise on a node's first visit.
 class TPhrasePositions {
 public:
-    explicit TPhrasePositions(const TAnalysisState& state);
+    TPhrasePositions(const TAnalysisState& state, bool everyNode);
     // Valid until the next call.
     const std::vector<std::int32_t>& Of(int node);
 
@@ -36,7 +38,8 @@ private:
         std::int32_t value; // an inner node, or a leaf's position
         bool internal;
     };
-    void CopyChildren(std::size_t x);
+    void CopyChildren();
+    static constexpr std::size_t kLanes = 16;
 
     const TFeTree& tree_;
     const TFeWordsString& words_;
@@ -46,6 +49,8 @@ private:
     std::vector<std::int32_t> positions_;
     std::vector<std::size_t> pending_;  // entries still holding inner nodes
     std::vector<std::size_t> appended_; // those added in the current pass
+    std::vector<std::size_t> uncopied_; // inner nodes to copy next
+    std::vector<TChild> lanes_[kLanes]; // their lists, being copied side by side
 };
 
 // Population standard deviation of the positions; above 10 rounded to one

@@ -96,7 +96,7 @@ void FillPhrases(TCalculation& calculation) {
         dropSubstrings ? LinkedFromBelow(tree) : std::vector<std::int32_t>();
     const std::shared_ptr<const std::string> spanText = PhraseSpanText(tree);
     state.mteRes.SetSpanText(spanText);
-    TPhrasePositions positions(state);
+    TPhrasePositions positions(state, !exact);
     int added = 0;
     for (int i = 1; i < tree.Count(); ++i) {
         const TFeTreeNode& node = tree.Node(i);

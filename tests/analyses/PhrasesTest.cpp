@@ -240,7 +240,7 @@ TEST_F(Phrases, BulkLeafWalksGiveEachNodesPositionsInTheSameOrder) {
         analysis.Run(TAnalysisPage::Phrases);
         const TAnalysisState& state = analysis.state;
         const int count = state.phraseTree->Count();
-        TPhrasePositions positions(state);
+        TPhrasePositions positions(state, round % 2 == 0);
         for (int pass = 0; pass < 2; ++pass)
             for (int k = 0; k < count; ++k) {
                 const int node = pass == 0 ? k : count - 1 - k;

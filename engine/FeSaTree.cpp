@@ -3,9 +3,13 @@
 #include "FeErrors.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <divsufsort.h>
+#include <future>
 #include <limits>
+#include <memory>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -13,6 +17,40 @@ namespace lexorin {
 namespace {
 
 using TIndexes = std::vector<std::int32_t>;
+
+// Thrown out of a stage when the caller cancels; Build catches it.
+struct TBuildCancelled {};
+
+// Reports a stage's progress at its start and every `step` ticks of its
+// loops; `report` gets the stage number and throws TBuildCancelled to stop.
+class TProgress {
+public:
+    TProgress(std::function<void(int stage)> report, int step)
+        : report_(std::move(report)), step_(std::max(1, step)) {}
+
+    int Step() const { return step_; }
+    void Start(int stage) {
+        stage_ = stage;
+        left_ = step_;
+        Report();
+    }
+    void Tick() {
+        if (--left_ == 0) {
+            left_ = step_;
+            Report();
+        }
+    }
+    void Report() {
+        if (report_)
+            report_(stage_);
+    }
+
+private:
+    const std::function<void(int stage)> report_;
+    const int step_;
+    int stage_ = 0;
+    int left_ = 0;
+};
 
 void Release(TIndexes& values) {
     TIndexes().swap(values);
@@ -61,14 +99,15 @@ TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
 
 // Kasai's construction: lcp[r] is the length of the common prefix of the
 // suffixes sa[r - 1] and sa[r]; lcp[0] is 0.
-template <typename Key> TIndexes LcpArray(const std::vector<Key>& keys, const TIndexes& sa) {
+template <typename Key>
+TIndexes LcpArray(const std::vector<Key>& keys, const TIndexes& sa, TProgress& progress) {
     const int n = static_cast<int>(sa.size());
     TIndexes rank(sa.size());
-    for (int r = 0; r < n; ++r)
+    for (int r = 0; r < n; ++r, progress.Tick())
         rank[static_cast<std::size_t>(sa[r])] = r;
     TIndexes lcp(sa.size(), 0);
     int h = 0;
-    for (int p = 0; p < n; ++p) {
+    for (int p = 0; p < n; ++p, progress.Tick()) {
         const int r = rank[static_cast<std::size_t>(p)];
         if (r == 0) {
             h = 0;
@@ -84,12 +123,47 @@ template <typename Key> TIndexes LcpArray(const std::vector<Key>& keys, const TI
     return lcp;
 }
 
+// Sorting the suffixes is one library call. On a thread of its own, with
+// the keys and the suffix array in a job that the thread shares, the caller
+// keeps getting progress calls while it runs; when the caller cancels, the
+// thread finishes alone and the last owner frees the job.
+struct TSortJob {
+    std::vector<std::uint8_t> bytes;
+    std::vector<std::int32_t> keys;
+    TIndexes sa;
+    std::promise<void> done;
+
+    void Run() {
+        try {
+            sa = bytes.empty() ? IntSuffixArray(keys) : ByteSuffixArray(bytes);
+            done.set_value();
+        } catch (...) {
+            done.set_exception(std::current_exception());
+        }
+    }
+};
+
+void SortAside(TSortJob& job, TProgress& progress) {
+    auto shared = std::make_shared<TSortJob>(std::move(job));
+    std::future<void> done = shared->done.get_future();
+    std::thread([shared] { shared->Run(); }).detach();
+    progress.Report();
+    while (done.wait_for(std::chrono::milliseconds(TSaTreeBuilder::SortSliceMs)) !=
+           std::future_status::ready)
+        progress.Report();
+    done.get();
+    job.bytes = std::move(shared->bytes);
+    job.keys = std::move(shared->keys);
+    job.sa = std::move(shared->sa);
+}
+
 // The steps from the arrays to the tree. Internal nodes are first numbered
 // in the order their LCP intervals open (0 the root), then given their
 // indexes in the online construction's order.
 class TSaConstruction {
 public:
-    explicit TSaConstruction(const TFeStringObject& string) : n_(string.Length()) {
+    TSaConstruction(const TFeStringObject& string, TProgress& progress)
+        : n_(string.Length()), progress_(progress) {
         bytes_ = string.ByteSymbolKeys();
         if (bytes_.empty())
             keys_ = string.SymbolKeys();
@@ -97,11 +171,19 @@ public:
 
     void SortSuffixes() {
         CheckTerminator();
-        sa_ = bytes_.empty() ? IntSuffixArray(keys_) : ByteSuffixArray(bytes_);
+        if (n_ <= progress_.Step()) {
+            sa_ = bytes_.empty() ? IntSuffixArray(keys_) : ByteSuffixArray(bytes_);
+            return;
+        }
+        TSortJob job{std::move(bytes_), std::move(keys_), {}, {}};
+        SortAside(job, progress_);
+        bytes_ = std::move(job.bytes);
+        keys_ = std::move(job.keys);
+        sa_ = std::move(job.sa);
     }
 
     void FindCommonPrefixes() {
-        lcp_ = bytes_.empty() ? LcpArray(keys_, sa_) : LcpArray(bytes_, sa_);
+        lcp_ = bytes_.empty() ? LcpArray(keys_, sa_, progress_) : LcpArray(bytes_, sa_, progress_);
         std::vector<std::uint8_t>().swap(bytes_);
         std::vector<std::int32_t>().swap(keys_);
     }
@@ -144,6 +226,7 @@ private:
     }
 
     const int n_;
+    TProgress& progress_;
     std::vector<std::uint8_t> bytes_;
     std::vector<std::int32_t> keys_;
     TIndexes sa_;
@@ -177,7 +260,7 @@ void TSaConstruction::Attach(const TEntry& child, TEntry& parent) {
 void TSaConstruction::FindIntervals() {
     leafParent_.assign(static_cast<std::size_t>(n_), 0);
     std::vector<TEntry> stack{NewInternal(0)};
-    for (int r = 0; r <= n_; ++r) {
+    for (int r = 0; r <= n_; ++r, progress_.Tick()) {
         if (r > 0) {
             const std::int32_t h = r == n_ ? 0 : lcp_[static_cast<std::size_t>(r)];
             TEntry last = stack.back();
@@ -210,12 +293,12 @@ void TSaConstruction::OrderNodes() {
     // up[j]: the node on which the leaf of suffix j is hung when it is made,
     // the parent of the highest node whose first leaf is j.
     TIndexes up(static_cast<std::size_t>(n_), 0);
-    for (std::size_t j = 0; j < up.size(); ++j) {
+    for (std::size_t j = 0; j < up.size(); ++j, progress_.Tick()) {
         const std::int32_t p = leafParent_[j];
         if (minLeaf_[static_cast<std::size_t>(p)] != static_cast<std::int32_t>(j))
             up[j] = p;
     }
-    for (std::size_t v = 1; v < internals; ++v) {
+    for (std::size_t v = 1; v < internals; ++v, progress_.Tick()) {
         const std::int32_t p = parent_[v];
         if (minLeaf_[v] != minLeaf_[static_cast<std::size_t>(p)])
             up[static_cast<std::size_t>(minLeaf_[v])] = p;
@@ -224,7 +307,7 @@ void TSaConstruction::OrderNodes() {
     index_.assign(internals, 0);
     splits_.assign(up.size(), false);
     std::int32_t made = 1; // the root
-    for (std::size_t j = 0; j < up.size(); ++j) {
+    for (std::size_t j = 0; j < up.size(); ++j, progress_.Tick()) {
         const auto v = static_cast<std::size_t>(up[j]);
         if (v != 0 && index_[v] == 0) {
             index_[v] = made++;
@@ -236,7 +319,7 @@ void TSaConstruction::OrderNodes() {
     // when it hangs one symbol higher; the node of j then links to its node.
     // Links to the root stay 0.
     link_.assign(internals, 0);
-    for (std::size_t j = 0; j + 1 < up.size(); ++j) {
+    for (std::size_t j = 0; j + 1 < up.size(); ++j, progress_.Tick()) {
         const auto v = static_cast<std::size_t>(up[j]);
         const auto w = static_cast<std::size_t>(up[j + 1]);
         if (depth_[v] >= 2 && depth_[w] == depth_[v] - 1)
@@ -250,13 +333,15 @@ void TSaConstruction::OrderNodes() {
 void TSaConstruction::FillInternalNodes(TFeTree& tree) {
     const int count = static_cast<int>(depth_.size()) + n_;
     pathLengths_.assign(static_cast<std::size_t>(count), 0);
-    while (tree.Count() < count)
+    while (tree.Count() < count) {
         tree.NewNode();
+        progress_.Tick();
+    }
     TFeTreeNode& root = tree.Node(0);
     root.Occurrences = n_ + 1;
     root.NextSibling = 0; // where the online construction leaves it
     // Every edge points into the first occurrence of its node's label.
-    for (std::size_t v = 1; v < depth_.size(); ++v) {
+    for (std::size_t v = 1; v < depth_.size(); ++v, progress_.Tick()) {
         const auto parent = static_cast<std::size_t>(parent_[v]);
         const auto x = static_cast<std::size_t>(index_[v]);
         TFeTreeNode& node = tree.Node(static_cast<int>(x));
@@ -277,7 +362,7 @@ void TSaConstruction::FillInternalNodes(TFeTree& tree) {
 
 void TSaConstruction::FillLeaves(TFeTree& tree) {
     std::int32_t x = 1;
-    for (std::size_t j = 0; j < leafParent_.size(); ++j, ++x) {
+    for (std::size_t j = 0; j < leafParent_.size(); ++j, ++x, progress_.Tick()) {
         x += splits_[j] ? 1 : 0;
         TFeTreeNode& node = tree.Node(x);
         node.Parent = index_[static_cast<std::size_t>(leafParent_[j])];
@@ -296,7 +381,7 @@ void TSaConstruction::FillLeaves(TFeTree& tree) {
 // are put at the front of their parents' lists.
 void TSaConstruction::LinkChildren(TFeTree& tree) {
     std::int32_t leaf = tree.Count() - 1;
-    for (std::size_t j = splits_.size(); j-- > 0; leaf -= splits_[j] ? 2 : 1) {
+    for (std::size_t j = splits_.size(); j-- > 0; leaf -= splits_[j] ? 2 : 1, progress_.Tick()) {
         for (std::int32_t x = leaf;;) {
             const std::int32_t parent = tree.Node(x).Parent;
             TFeTreeNode& p = tree.Node(parent);
@@ -329,33 +414,39 @@ void FillFirstLeaf(TFeTree& tree) {
 } // namespace
 
 TSuffixArrays BuildSuffixArrays(const TFeStringObject& string) {
-    TSaConstruction construction(string);
+    TProgress progress({}, std::numeric_limits<int>::max());
+    TSaConstruction construction(string, progress);
     construction.SortSuffixes();
     construction.FindCommonPrefixes();
     return construction.TakeArrays();
 }
 
-bool TSaTreeBuilder::Stage(TFeTree& tree, int stage) {
-    if (OnProgress)
-        OnProgress(tree, stage, cancelled_);
-    return !cancelled_;
-}
-
 void TSaTreeBuilder::Build(TFeTree& tree) {
     const TFeStringObject& string = StartBuild(tree);
     cancelled_ = false;
-    TSaConstruction construction(string);
-    const std::function<void()> stages[StageCount] = {
-        [&] { construction.SortSuffixes(); },          [&] { construction.FindCommonPrefixes(); },
-        [&] { construction.FindIntervals(); },         [&] { construction.OrderNodes(); },
-        [&] { construction.FillInternalNodes(tree); }, [&] { construction.FillLeaves(tree); },
-        [&] { construction.LinkChildren(tree); }};
-    for (int stage = 1; stage <= StageCount; ++stage) {
-        if (!Stage(tree, stage)) {
-            FillFirstLeaf(tree);
-            return;
+    TProgress progress(
+        [&](int stage) {
+            if (OnProgress)
+                OnProgress(tree, stage, cancelled_);
+            if (cancelled_)
+                throw TBuildCancelled();
+        },
+        ProgressStep);
+    try {
+        TSaConstruction construction(string, progress);
+        const std::function<void()> stages[StageCount] = {[&] { construction.SortSuffixes(); },
+                                                          [&] { construction.FindCommonPrefixes(); },
+                                                          [&] { construction.FindIntervals(); },
+                                                          [&] { construction.OrderNodes(); },
+                                                          [&] { construction.FillInternalNodes(tree); },
+                                                          [&] { construction.FillLeaves(tree); },
+                                                          [&] { construction.LinkChildren(tree); }};
+        for (int stage = 1; stage <= StageCount; ++stage) {
+            progress.Start(stage);
+            stages[stage - 1]();
         }
-        stages[stage - 1]();
+    } catch (const TBuildCancelled&) {
+        FillFirstLeaf(tree);
     }
 }
 

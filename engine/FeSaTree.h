@@ -37,15 +37,19 @@ public:
     static constexpr int StageCount = 7;
 
     // Builds and finishes the tree. When OnProgress asks to cancel, the build
-    // stops before the next stage and the tree holds the root and the first
-    // leaf, finished.
+    // stops at once and the tree holds the root and the first leaf, finished.
     void Build(TFeTree& tree) override;
     bool Cancelled() const { return cancelled_; }
 
-    TProgressEvent OnProgress; // before each stage, stage 1..StageCount
+    // Called with the stage number 1..StageCount when each stage starts, and
+    // again within a stage every ProgressStep symbols or nodes; while the
+    // suffixes are sorted (on a thread of their own for strings longer than
+    // ProgressStep), right after the sort starts and then every SortSlice.
+    TProgressEvent OnProgress;
+    int ProgressStep = 1 << 16;
+    static constexpr int SortSliceMs = 20;
 
 private:
-    bool Stage(TFeTree& tree, int stage);
     bool cancelled_ = false;
 };
 

@@ -28,6 +28,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 using namespace lexorin;
@@ -44,8 +45,10 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 struct Figures {
     std::vector<double> seconds;
     double peakMiB = 0;
-    double longestStep = 0; // between progress calls
-    double startMiB = 0;    // resident before the build
+    double longestStep = 0;           // between progress calls
+    int longestStepEnd = 0;           // the stage reported at its end, 0 for the end of the build
+    double startMiB = 0;              // resident before the build
+    std::vector<double> stageSeconds; // of the last build, by progress stage
     int nodes = 0;
     double treeBytes = 0;
     int symbols = 0;
@@ -72,8 +75,14 @@ struct Figures {
                         treeBytes / symbols);
         std::printf("  peak %6.1f MiB (from %.1f)", peakMiB, startMiB);
         if (longestStep > 0)
-            std::printf("  longest step %.3f s", longestStep);
+            std::printf("  longest step %.3f s (to stage %d)", longestStep, longestStepEnd);
         std::printf("\n");
+        if (stageSeconds.size() > 1) {
+            std::printf("    by stage (last run):");
+            for (const double time : stageSeconds)
+                std::printf(" %.3f", time);
+            std::printf(" s\n");
+        }
     }
 };
 
@@ -108,13 +117,30 @@ void TimeTree(Figures& figures, const MakeString& makeString) {
     TFeTree tree(std::move(string));
     // The longest stretch without a progress call bounds how long Cancel waits.
     auto last = std::chrono::steady_clock::now();
+    auto stageStart = last;
+    figures.stageSeconds.clear();
     Builder builder;
-    builder.OnProgress = [&](TFeTree&, int, bool&) {
-        figures.longestStep = std::max(figures.longestStep, Seconds(last));
+    const auto noteStep = [&](int stage) {
+        if (Seconds(last) > figures.longestStep) {
+            figures.longestStep = Seconds(last);
+            figures.longestStepEnd = stage;
+        }
+    };
+    builder.OnProgress = [&](TFeTree&, int stage, bool&) {
+        noteStep(stage);
         last = std::chrono::steady_clock::now();
+        if constexpr (std::is_same_v<Builder, TSaTreeBuilder>)
+            if (static_cast<std::size_t>(stage) > figures.stageSeconds.size()) {
+                figures.stageSeconds.push_back(0);
+                stageStart = last;
+            }
+        if (!figures.stageSeconds.empty())
+            figures.stageSeconds.back() = Seconds(stageStart);
     };
     tree.Build(builder);
-    figures.longestStep = std::max(figures.longestStep, Seconds(last));
+    noteStep(0);
+    if (!figures.stageSeconds.empty())
+        figures.stageSeconds.back() = Seconds(stageStart);
     figures.Add(Seconds(start));
     NoteTree(figures, tree, symbols);
 }

@@ -167,6 +167,9 @@ public:
 
     // Appends a new node with the start values; returns its index.
     int NewNode();
+    // For a builder that writes every field of every node itself: the tree
+    // gets `count` nodes whose fields are not set.
+    void ResizeUnset(int count);
     // A new node under P (appended to P's children when P >= 0); returns its index.
     int AddChild(int parent);
     // Cuts the edge into H so that its last R symbols stay with H, puts a new

@@ -16,7 +16,7 @@
 namespace lexorin {
 namespace {
 
-using TIndexes = std::vector<std::int32_t>;
+using TIndexes = TFeIndexArray;
 
 // Thrown out of a stage when the caller cancels; Build catches it.
 struct TBuildCancelled {};
@@ -52,8 +52,8 @@ private:
     int left_ = 0;
 };
 
-void Release(TIndexes& values) {
-    TIndexes().swap(values);
+template <typename T> void Release(TPageVector<T>& values) {
+    TPageVector<T>().swap(values);
 }
 
 // Suffix arrays hold 0-based suffix starts; keys[1..n] are the symbols.
@@ -71,7 +71,7 @@ TIndexes ByteSuffixArray(const std::vector<std::uint8_t>& keys) {
 // of the keys would serve; the tree depends on their equality alone.
 TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
     const std::size_t n = keys.size() - 1;
-    std::vector<std::int32_t> distinct(keys.begin() + 1, keys.end());
+    TIndexes distinct(keys.begin() + 1, keys.end());
     std::sort(distinct.begin(), distinct.end());
     distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
     std::size_t width = 1;
@@ -79,16 +79,18 @@ TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
         ++width;
     if (n * width > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw EFeError("The string is too long for a suffix array");
-    std::vector<std::uint8_t> bytes(n * width);
+    TPageVector<std::uint8_t> bytes(n * width);
     for (std::size_t p = 0; p < n; ++p) {
         const auto code = static_cast<std::uint32_t>(
             std::lower_bound(distinct.begin(), distinct.end(), keys[p + 1]) - distinct.begin());
         for (std::size_t k = 0; k < width; ++k)
             bytes[p * width + k] = static_cast<std::uint8_t>(code >> (8 * (width - 1 - k)));
     }
+    Release(distinct);
     TIndexes all(bytes.size());
     if (divsufsort(bytes.data(), all.data(), static_cast<std::int32_t>(bytes.size())) != 0)
         throw EFeError("The suffix array could not be built");
+    Release(bytes);
     TIndexes sa;
     sa.reserve(n);
     for (const std::int32_t start : all)
@@ -158,8 +160,12 @@ void SortAside(TSortJob& job, TProgress& progress) {
 }
 
 // The steps from the arrays to the tree. Internal nodes are first numbered
-// in the order their LCP intervals open (0 the root), then given their
-// indexes in the online construction's order.
+// in the order their LCP intervals open (0 the root); then the order in
+// which the online construction makes them is derived, and the nodes are
+// written in that order: the internal ones first, into the tail of the node
+// array, then all of them from the front, each leaf between them, which
+// moves every internal node forward to its place. So besides the tree only
+// per-symbol arrays that are freed as they are read are alive at the end.
 class TSaConstruction {
 public:
     TSaConstruction(const TFeStringObject& string, TProgress& progress)
@@ -191,11 +197,20 @@ public:
     TSuffixArrays TakeArrays() { return {std::move(sa_), std::move(lcp_)}; }
     void FindIntervals();
     void OrderNodes();
-    void FillInternalNodes(TFeTree& tree);
-    void FillLeaves(TFeTree& tree);
+    void WriteInternalNodes(TFeTree& tree);
+    void WriteAllNodes(TFeTree& tree);
     void LinkChildren(TFeTree& tree);
 
 private:
+    // An internal node, by interval number.
+    struct TInterval {
+        std::int32_t depth;
+        std::int32_t minLeaf; // 0-based start of the first occurrence
+        std::int32_t leaves;
+        std::int32_t parent;
+        std::int32_t index; // in the tree
+        std::int32_t link;  // Link value in the tree
+    };
     struct TEntry {
         std::int32_t node; // internal node, or ~start for a leaf
         std::int32_t depth;
@@ -214,16 +229,17 @@ private:
     void Close(const TEntry& entry) {
         if (entry.node < 0)
             return;
-        minLeaf_[static_cast<std::size_t>(entry.node)] = entry.minLeaf;
-        leaves_[static_cast<std::size_t>(entry.node)] = entry.leaves;
+        TInterval& interval = intervals_[static_cast<std::size_t>(entry.node)];
+        interval.minLeaf = entry.minLeaf;
+        interval.leaves = entry.leaves;
     }
     TEntry NewInternal(std::int32_t depth) {
-        depth_.push_back(depth);
-        minLeaf_.push_back(0);
-        leaves_.push_back(0);
-        parent_.push_back(-1);
-        return {static_cast<std::int32_t>(depth_.size()) - 1, depth, n_, 0};
+        intervals_.push_back({depth, 0, 0, -1, 0, 0});
+        return {static_cast<std::int32_t>(intervals_.size()) - 1, depth, n_, 0};
     }
+    TInterval& Interval(std::int32_t v) { return intervals_[static_cast<std::size_t>(v)]; }
+    // Nodes in the tree: the root, every internal node and a leaf per symbol.
+    int NodeCount() const { return internals_ + n_; }
 
     const int n_;
     TProgress& progress_;
@@ -231,26 +247,24 @@ private:
     std::vector<std::int32_t> keys_;
     TIndexes sa_;
     TIndexes lcp_;
-    // Internal nodes by interval number.
-    TIndexes depth_;
-    TIndexes minLeaf_; // 0-based start of the first occurrence
-    TIndexes leaves_;
-    TIndexes parent_;
-    TIndexes index_; // in the tree
-    TIndexes link_;  // Link value in the tree
-    // By 0-based suffix start: the leaf's parent, and whether a split makes
-    // a node just before the leaf.
+    TPageVector<TInterval> intervals_;
+    int internals_ = 0; // the root included
+    // By 0-based suffix start: the leaf's parent (by interval number, from
+    // WriteInternalNodes on by index in the tree), the node on which the
+    // leaf is hung when it is made, and whether a split makes a node just
+    // before the leaf.
     TIndexes leafParent_;
+    TIndexes up_;
     std::vector<bool> splits_;
     // By node index in the tree.
-    TIndexes pathLengths_;
+    std::vector<std::int32_t> pathLengths_;
 };
 
 void TSaConstruction::Attach(const TEntry& child, TEntry& parent) {
     if (child.node < 0)
         leafParent_[static_cast<std::size_t>(~child.node)] = parent.node;
     else
-        parent_[static_cast<std::size_t>(child.node)] = parent.node;
+        Interval(child.node).parent = parent.node;
     parent.minLeaf = std::min(parent.minLeaf, child.minLeaf);
     parent.leaves += child.leaves;
 }
@@ -259,6 +273,8 @@ void TSaConstruction::Attach(const TEntry& child, TEntry& parent) {
 // stack; a leaf is deeper than any common prefix since the terminator is unique.
 void TSaConstruction::FindIntervals() {
     leafParent_.assign(static_cast<std::size_t>(n_), 0);
+    // At most n - 1 internal nodes; pages never written cost nothing.
+    intervals_.reserve(static_cast<std::size_t>(n_));
     std::vector<TEntry> stack{NewInternal(0)};
     for (int r = 0; r <= n_; ++r, progress_.Tick()) {
         if (r > 0) {
@@ -282,35 +298,32 @@ void TSaConstruction::FindIntervals() {
         }
     }
     Close(stack.back());
+    internals_ = static_cast<int>(intervals_.size());
     Release(sa_);
     Release(lcp_);
-    for (TIndexes* values : {&depth_, &minLeaf_, &leaves_, &parent_})
-        values->shrink_to_fit();
 }
 
 void TSaConstruction::OrderNodes() {
-    const std::size_t internals = depth_.size();
     // up[j]: the node on which the leaf of suffix j is hung when it is made,
     // the parent of the highest node whose first leaf is j.
-    TIndexes up(static_cast<std::size_t>(n_), 0);
-    for (std::size_t j = 0; j < up.size(); ++j, progress_.Tick()) {
+    up_.assign(static_cast<std::size_t>(n_), 0);
+    for (std::size_t j = 0; j < up_.size(); ++j, progress_.Tick()) {
         const std::int32_t p = leafParent_[j];
-        if (minLeaf_[static_cast<std::size_t>(p)] != static_cast<std::int32_t>(j))
-            up[j] = p;
+        if (Interval(p).minLeaf != static_cast<std::int32_t>(j))
+            up_[j] = p;
     }
-    for (std::size_t v = 1; v < internals; ++v, progress_.Tick()) {
-        const std::int32_t p = parent_[v];
-        if (minLeaf_[v] != minLeaf_[static_cast<std::size_t>(p)])
-            up[static_cast<std::size_t>(minLeaf_[v])] = p;
+    for (std::int32_t v = 1; v < internals_; ++v, progress_.Tick()) {
+        const TInterval& node = Interval(v);
+        if (node.minLeaf != Interval(node.parent).minLeaf)
+            up_[static_cast<std::size_t>(node.minLeaf)] = node.parent;
     }
     // A node is made by a split just before the first leaf hung on it.
-    index_.assign(internals, 0);
-    splits_.assign(up.size(), false);
+    splits_.assign(up_.size(), false);
     std::int32_t made = 1; // the root
-    for (std::size_t j = 0; j < up.size(); ++j, progress_.Tick()) {
-        const auto v = static_cast<std::size_t>(up[j]);
-        if (v != 0 && index_[v] == 0) {
-            index_[v] = made++;
+    for (std::size_t j = 0; j < up_.size(); ++j, progress_.Tick()) {
+        TInterval& node = Interval(up_[j]);
+        if (up_[j] != 0 && node.index == 0) {
+            node.index = made++;
             splits_[j] = true;
         }
         ++made; // the leaf
@@ -318,61 +331,69 @@ void TSaConstruction::OrderNodes() {
     // The leaf of j + 1 is made in the same phase as the leaf of j exactly
     // when it hangs one symbol higher; the node of j then links to its node.
     // Links to the root stay 0.
-    link_.assign(internals, 0);
-    for (std::size_t j = 0; j + 1 < up.size(); ++j, progress_.Tick()) {
-        const auto v = static_cast<std::size_t>(up[j]);
-        const auto w = static_cast<std::size_t>(up[j + 1]);
-        if (depth_[v] >= 2 && depth_[w] == depth_[v] - 1)
-            link_[v] = index_[w];
+    for (std::size_t j = 0; j + 1 < up_.size(); ++j, progress_.Tick()) {
+        TInterval& v = Interval(up_[j]);
+        const TInterval& w = Interval(up_[j + 1]);
+        if (v.depth >= 2 && w.depth == v.depth - 1)
+            v.link = w.index;
     }
 }
 
-// Every field as the online construction and the tree's Finish leave it,
-// in three steps; the arrays of each step are freed as soon as they have
-// been used.
-void TSaConstruction::FillInternalNodes(TFeTree& tree) {
-    const int count = static_cast<int>(depth_.size()) + n_;
-    pathLengths_.assign(static_cast<std::size_t>(count), 0);
-    while (tree.Count() < count) {
-        tree.NewNode();
-        progress_.Tick();
-    }
+// The internal nodes in the order they are made, every field as the online
+// construction and the tree's Finish leave it, into the tail of the node
+// array; every leaf's parent by its index.
+void TSaConstruction::WriteInternalNodes(TFeTree& tree) {
+    tree.ResizeUnset(NodeCount());
     TFeTreeNode& root = tree.Node(0);
+    root = TFeTreeNode{};
     root.Occurrences = n_ + 1;
     root.NextSibling = 0; // where the online construction leaves it
-    // Every edge points into the first occurrence of its node's label.
-    for (std::size_t v = 1; v < depth_.size(); ++v, progress_.Tick()) {
-        const auto parent = static_cast<std::size_t>(parent_[v]);
-        const auto x = static_cast<std::size_t>(index_[v]);
-        TFeTreeNode& node = tree.Node(static_cast<int>(x));
-        node.Parent = index_[parent];
-        node.EdgeStart = minLeaf_[v] + 1 + depth_[parent];
-        node.EdgeEnd = minLeaf_[v] + depth_[v];
-        node.Occurrences = leaves_[v];
-        node.Link = link_[v];
-        node.NextSibling = minLeaf_[v]; // until the node is linked, see LinkChildren
-        pathLengths_[x] = depth_[v];
+    int tail = n_ + 1;
+    for (std::size_t j = 0; j < up_.size(); ++j, progress_.Tick()) {
+        std::int32_t& leafParent = leafParent_[j];
+        leafParent = Interval(leafParent).index;
+        if (!splits_[j])
+            continue;
+        const TInterval& v = Interval(up_[j]);
+        const TInterval& parent = Interval(v.parent);
+        TFeTreeNode& node = tree.Node(tail++);
+        node.Parent = parent.index;
+        // Every edge points into the first occurrence of its node's label.
+        node.EdgeStart = v.minLeaf + 1 + parent.depth;
+        node.EdgeEnd = v.minLeaf + v.depth;
+        node.Occurrences = v.leaves;
+        node.Link = v.link;
+        node.FirstChild = -1;
+        node.NextSibling = v.minLeaf; // until the node is linked, see LinkChildren
     }
-    Release(depth_);
-    Release(minLeaf_);
-    Release(leaves_);
-    Release(parent_);
-    Release(link_);
+    Release(intervals_);
+    Release(up_);
 }
 
-void TSaConstruction::FillLeaves(TFeTree& tree) {
-    std::int32_t x = 1;
-    for (std::size_t j = 0; j < leafParent_.size(); ++j, ++x, progress_.Tick()) {
-        x += splits_[j] ? 1 : 0;
-        TFeTreeNode& node = tree.Node(x);
-        node.Parent = index_[static_cast<std::size_t>(leafParent_[j])];
+// From the front: each internal node moves forward from the tail to its
+// place, and the leaves are written between them. A place is never ahead of
+// the internal nodes still to move, since there are n leaves.
+void TSaConstruction::WriteAllNodes(TFeTree& tree) {
+    pathLengths_.reserve(static_cast<std::size_t>(NodeCount()));
+    pathLengths_.push_back(0);
+    int tail = n_ + 1;
+    int x = 1;
+    for (std::size_t j = 0; j < splits_.size(); ++j, progress_.Tick()) {
+        if (splits_[j]) {
+            const TFeTreeNode& node = tree.Node(x++) = tree.Node(tail++);
+            pathLengths_.push_back(node.EdgeEnd - node.NextSibling);
+        }
         const auto start = static_cast<std::int32_t>(j) + 1;
-        node.EdgeStart = start + pathLengths_[static_cast<std::size_t>(node.Parent)];
-        node.EdgeEnd = n_;
-        node.Link = -start;
-        pathLengths_[static_cast<std::size_t>(x)] = n_ - start + 1;
+        TFeTreeNode& leaf = tree.Node(x++);
+        leaf = TFeTreeNode{};
+        leaf.Parent = leafParent_[j];
+        leaf.EdgeStart = start; // the parent's path length is added in LinkChildren
+        leaf.EdgeEnd = n_;
+        leaf.Link = -start;
+        pathLengths_.push_back(n_ - start + 1);
+        if ((j & 0xFFFF) == 0)
+            ReleaseFront(leafParent_, j);
     }
-    Release(index_);
     Release(leafParent_);
 }
 
@@ -382,6 +403,8 @@ void TSaConstruction::FillLeaves(TFeTree& tree) {
 void TSaConstruction::LinkChildren(TFeTree& tree) {
     std::int32_t leaf = tree.Count() - 1;
     for (std::size_t j = splits_.size(); j-- > 0; leaf -= splits_[j] ? 2 : 1, progress_.Tick()) {
+        TFeTreeNode& node = tree.Node(leaf);
+        node.EdgeStart += pathLengths_[static_cast<std::size_t>(node.Parent)];
         for (std::int32_t x = leaf;;) {
             const std::int32_t parent = tree.Node(x).Parent;
             TFeTreeNode& p = tree.Node(parent);
@@ -438,8 +461,8 @@ void TSaTreeBuilder::Build(TFeTree& tree) {
                                                           [&] { construction.FindCommonPrefixes(); },
                                                           [&] { construction.FindIntervals(); },
                                                           [&] { construction.OrderNodes(); },
-                                                          [&] { construction.FillInternalNodes(tree); },
-                                                          [&] { construction.FillLeaves(tree); },
+                                                          [&] { construction.WriteInternalNodes(tree); },
+                                                          [&] { construction.WriteAllNodes(tree); },
                                                           [&] { construction.LinkChildren(tree); }};
         for (int stage = 1; stage <= StageCount; ++stage) {
             progress.Start(stage);

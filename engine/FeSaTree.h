@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FeBase.h"
+#include "FePages.h"
 
 #include <cstdint>
 #include <functional>
@@ -25,9 +26,10 @@ namespace lexorin {
 // The suffix array (0-based suffix starts in ascending order of the
 // suffixes) and the LCP array (lcp[r]: the common prefix of the suffixes at
 // r - 1 and r; lcp[0] is 0) over a string object's symbol keys.
+using TFeIndexArray = TPageVector<std::int32_t>;
 struct TSuffixArrays {
-    std::vector<std::int32_t> sa;
-    std::vector<std::int32_t> lcp;
+    TFeIndexArray sa;
+    TFeIndexArray lcp;
 };
 TSuffixArrays BuildSuffixArrays(const TFeStringObject& string);
 

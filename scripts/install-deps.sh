@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev libqt6printsupport6 libgl-dev libqcustomplot-dev
     libxlsxwriter-dev pkg-config unzip qt6-svg-dev libdivsufsort-dev
     xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils breeze-icon-theme
-    desktop-file-utils
+    desktop-file-utils time
     clang libclang-rt-14-dev
 )
 

@@ -71,22 +71,29 @@ TIndexes ByteSuffixArray(const std::vector<std::uint8_t>& keys) {
 // of the keys would serve; the tree depends on their equality alone.
 TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
     const std::size_t n = keys.size() - 1;
-    TIndexes distinct(keys.begin() + 1, keys.end());
-    std::sort(distinct.begin(), distinct.end());
-    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    // Keys run from 0 to at most 2n + 2: their ranks from a table.
+    const std::int32_t largest = *std::max_element(keys.begin() + 1, keys.end());
+    if (largest < 0 || static_cast<std::size_t>(largest) > 2 * n + 2 ||
+        *std::min_element(keys.begin() + 1, keys.end()) < 0)
+        throw EFeInternalError("symbol keys out of their range");
+    TIndexes rank(static_cast<std::size_t>(largest) + 1, 0);
+    for (std::size_t p = 1; p <= n; ++p)
+        rank[static_cast<std::size_t>(keys[p])] = 1;
+    std::int32_t distinct = 0;
+    for (std::int32_t& code : rank)
+        code = code != 0 ? distinct++ : 0;
     std::size_t width = 1;
-    while (width < 4 && (distinct.size() - 1) >> (8 * width) != 0)
+    while (width < 4 && static_cast<std::uint32_t>(distinct - 1) >> (8 * width) != 0)
         ++width;
     if (n * width > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw EFeError("The string is too long for a suffix array");
     TPageVector<std::uint8_t> bytes(n * width);
     for (std::size_t p = 0; p < n; ++p) {
-        const auto code = static_cast<std::uint32_t>(
-            std::lower_bound(distinct.begin(), distinct.end(), keys[p + 1]) - distinct.begin());
+        const auto code = static_cast<std::uint32_t>(rank[static_cast<std::size_t>(keys[p + 1])]);
         for (std::size_t k = 0; k < width; ++k)
             bytes[p * width + k] = static_cast<std::uint8_t>(code >> (8 * (width - 1 - k)));
     }
-    Release(distinct);
+    Release(rank);
     TIndexes all(bytes.size());
     if (divsufsort(bytes.data(), all.data(), static_cast<std::int32_t>(bytes.size())) != 0)
         throw EFeError("The suffix array could not be built");
@@ -99,29 +106,36 @@ TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
     return sa;
 }
 
-// Kasai's construction: lcp[r] is the length of the common prefix of the
-// suffixes sa[r - 1] and sa[r]; lcp[0] is 0.
+// The LCP array by the Phi construction: lcp[r] is the length of the common
+// prefix of the suffixes sa[r - 1] and sa[r]; lcp[0] is 0. It is first
+// computed in text order, in one array that holds the previous suffix in
+// sorted order for every start until its value is known, and then gathered
+// into sorted order.
 template <typename Key>
 TIndexes LcpArray(const std::vector<Key>& keys, const TIndexes& sa, TProgress& progress) {
     const int n = static_cast<int>(sa.size());
-    TIndexes rank(sa.size());
-    for (int r = 0; r < n; ++r, progress.Tick())
-        rank[static_cast<std::size_t>(sa[r])] = r;
-    TIndexes lcp(sa.size(), 0);
+    TIndexes plcp(sa.size());
+    plcp[static_cast<std::size_t>(sa[0])] = -1;
+    for (std::size_t r = 1; r < sa.size(); ++r, progress.Tick())
+        plcp[static_cast<std::size_t>(sa[r])] = sa[r - 1];
     int h = 0;
     for (int p = 0; p < n; ++p, progress.Tick()) {
-        const int r = rank[static_cast<std::size_t>(p)];
-        if (r == 0) {
+        std::int32_t& value = plcp[static_cast<std::size_t>(p)];
+        const int q = value;
+        if (q < 0) {
             h = 0;
+            value = 0;
             continue;
         }
-        const int q = sa[static_cast<std::size_t>(r - 1)];
         while (p + h < n && q + h < n && keys[p + h + 1] == keys[q + h + 1])
             ++h;
-        lcp[static_cast<std::size_t>(r)] = h;
+        value = h;
         if (h > 0)
             --h;
     }
+    TIndexes lcp(sa.size());
+    for (std::size_t r = 0; r < sa.size(); ++r, progress.Tick())
+        lcp[r] = plcp[static_cast<std::size_t>(sa[r])];
     return lcp;
 }
 
@@ -250,9 +264,9 @@ private:
     TPageVector<TInterval> intervals_;
     int internals_ = 0; // the root included
     // By 0-based suffix start: the leaf's parent (by interval number, from
-    // WriteInternalNodes on by index in the tree), the node on which the
-    // leaf is hung when it is made, and whether a split makes a node just
-    // before the leaf.
+    // WriteInternalNodes on by index in the tree); the node on which the
+    // leaf is hung when it is made, the parent of the highest node whose
+    // first leaf it is; and whether a split makes a node just before the leaf.
     TIndexes leafParent_;
     TIndexes up_;
     std::vector<bool> splits_;
@@ -303,9 +317,12 @@ void TSaConstruction::FindIntervals() {
     Release(lcp_);
 }
 
+// A node is made by a split just before the first leaf hung on it. The leaf
+// of j + 1 is made in the same phase as the leaf of j exactly when it hangs
+// one symbol higher; the node of j then links to its node, which has its
+// index by then. Links to the root stay 0.
 void TSaConstruction::OrderNodes() {
-    // up[j]: the node on which the leaf of suffix j is hung when it is made,
-    // the parent of the highest node whose first leaf is j.
+    // up[j]: the parent of the highest node whose first leaf is j.
     up_.assign(static_cast<std::size_t>(n_), 0);
     for (std::size_t j = 0; j < up_.size(); ++j, progress_.Tick()) {
         const std::int32_t p = leafParent_[j];
@@ -317,21 +334,19 @@ void TSaConstruction::OrderNodes() {
         if (node.minLeaf != Interval(node.parent).minLeaf)
             up_[static_cast<std::size_t>(node.minLeaf)] = node.parent;
     }
-    // A node is made by a split just before the first leaf hung on it.
     splits_.assign(up_.size(), false);
     std::int32_t made = 1; // the root
-    for (std::size_t j = 0; j < up_.size(); ++j, progress_.Tick()) {
+    const auto make = [&](std::size_t j) {
         TInterval& node = Interval(up_[j]);
         if (up_[j] != 0 && node.index == 0) {
             node.index = made++;
             splits_[j] = true;
         }
         ++made; // the leaf
-    }
-    // The leaf of j + 1 is made in the same phase as the leaf of j exactly
-    // when it hangs one symbol higher; the node of j then links to its node.
-    // Links to the root stay 0.
+    };
+    make(0);
     for (std::size_t j = 0; j + 1 < up_.size(); ++j, progress_.Tick()) {
+        make(j + 1);
         TInterval& v = Interval(up_[j]);
         const TInterval& w = Interval(up_[j + 1]);
         if (v.depth >= 2 && w.depth == v.depth - 1)

@@ -30,35 +30,29 @@ void FillWords(TCalculation& calculation) {
     TFeWordsString words(state.analysedText, static_cast<int>(state.analysedText.size()),
                          MakeCharSet(options.edBreakChars), true);
     words.SetCaseSensitive(options.cbCaseSens);
-    // The ids tell where one word's items end, without reading the texts.
-    words.SortWords(true);
+    // Each distinct word's occurrences lie together in word order, in text order.
+    words.SortWords(false);
     TMemTable& table = state.mteConcordance;
-    const std::vector<std::int32_t>& sorted = words.SortedItems();
-    const int count = words.Length();
+    const std::vector<std::int32_t>& bounds = words.WordBounds();
+    const std::vector<std::int32_t>& starts = words.SortedStarts();
+    std::string positions;
     int added = 0;
-    for (int k = 0; k < count;) {
-        const std::string_view word = words.SortedWordText(k);
-        const std::int32_t id = words.Item(sorted[k] + 1).Id;
-        const auto sameWord = [&] { return k < count && words.Item(sorted[k] + 1).Id == id; };
-        if (word.empty() ||
-            (options.cbConcordanceUseIgnored && state.ignoredWordSet.Contains(word)) ||
-            (options.cbConcExcludeNumbers && IsNumberText(word))) {
-            do // the word's other occurrences go with it
-                ++k;
-            while (sameWord());
+    for (std::size_t r = 0; r + 1 < bounds.size(); ++r) {
+        const int first = bounds[r];
+        const int n = bounds[r + 1] - first;
+        if (n < options.rseConcMinFreq)
             continue;
-        }
-        std::string positions;
-        int n = 0;
+        const std::string_view word = words.SortedWordText(first);
+        if ((options.cbConcordanceUseIgnored && state.ignoredWordSet.Contains(word)) ||
+            (options.cbConcExcludeNumbers && IsNumberText(word)))
+            continue;
+        positions.clear();
         char digits[16];
-        for (; sameWord(); ++k, ++n) {
-            const auto end =
-                std::to_chars(digits, digits + sizeof digits, words.Item(sorted[k] + 1).Start).ptr;
+        for (int k = first; k < first + n; ++k) {
+            const auto end = std::to_chars(digits, digits + sizeof digits, starts[k]).ptr;
             positions.append(digits, end);
             positions += ';';
         }
-        if (n < options.rseConcMinFreq)
-            continue;
         table.Append();
         table.SetText("word", word);
         table.SetText("positions", positions);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AnalysisState.h"
+#include "FeWordWdList.h"
 
 #include <cstdint>
 #include <vector>
@@ -19,6 +20,33 @@ enum class TTreeKind { Phrase, Wordform };
 std::vector<std::int32_t> NodePositions(const TAnalysisState& state, int node, TTreeKind kind);
 
 double NodeDispersion(const TAnalysisState& state, int node, TTreeKind kind);
+
+// NodePositions of many nodes of the phrase tree, for listing them all: a
+// node's children are copied on its first visit, each leaf as its position,
+// so later walks read them in one run and never visit a leaf. Gives the same
+// positions in the same order.
+class TPhrasePositions {
+public:
+    explicit TPhrasePositions(const TAnalysisState& state);
+    // Valid until the next call.
+    const std::vector<std::int32_t>& Of(int node);
+
+private:
+    struct TChild {
+        std::int32_t value; // an inner node, or a leaf's position
+        bool internal;
+    };
+    void CopyChildren(std::size_t x);
+
+    const TFeTree& tree_;
+    const TFeWordsString& words_;
+    std::vector<std::int32_t> first_; // where node x's children start in children_; -1: not copied
+    std::vector<std::int32_t> count_;
+    std::vector<TChild> children_;
+    std::vector<std::int32_t> positions_;
+    std::vector<std::size_t> pending_;  // entries still holding inner nodes
+    std::vector<std::size_t> appended_; // those added in the current pass
+};
 
 // Population standard deviation of the positions; above 10 rounded to one
 // decimal (ties to even). 0 for no positions.

@@ -66,7 +66,8 @@ std::shared_ptr<const std::string> PhraseSpanText(const TFeTree& tree) {
     return text;
 }
 
-bool AddPhrase(TAnalysisState& state, std::string_view spanText, int words, int cases, int node) {
+bool AddPhrase(TAnalysisState& state, TPhrasePositions& positions, std::string_view spanText,
+               int words, int cases, int node) {
     const TFeTree& tree = *state.phraseTree;
     const int start = -tree.Node(TFeTreeWalker::FirstLeaf(tree, node)).Link;
     const TFeWordsString::TFragmentSpan span = Words(tree).FragmentSpan(start, words);
@@ -79,7 +80,7 @@ bool AddPhrase(TAnalysisState& state, std::string_view spanText, int words, int 
     table.SetInteger("words", words);
     table.SetInteger("nodeid", node);
     table.SetSpan("text", span.start, span.length);
-    table.SetDouble("dispersion", NodeDispersion(state, node, TTreeKind::Phrase));
+    table.SetDouble("dispersion", Dispersion(positions.Of(node)));
     table.Post();
     return true;
 }
@@ -95,6 +96,7 @@ void FillPhrases(TCalculation& calculation) {
         dropSubstrings ? LinkedFromBelow(tree) : std::vector<std::int32_t>();
     const std::shared_ptr<const std::string> spanText = PhraseSpanText(tree);
     state.mteRes.SetSpanText(spanText);
+    TPhrasePositions positions(state);
     int added = 0;
     for (int i = 1; i < tree.Count(); ++i) {
         const TFeTreeNode& node = tree.Node(i);
@@ -117,7 +119,7 @@ void FillPhrases(TCalculation& calculation) {
         }
         if (listed == 0)
             continue;
-        if (AddPhrase(state, *spanText, listed, cases, i))
+        if (AddPhrase(state, positions, *spanText, listed, cases, i))
             ++added;
         calculation.ReportAdded("Phrases added", added);
     }

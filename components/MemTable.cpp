@@ -4,6 +4,7 @@
 #include "FeUtils.h"
 
 #include <algorithm>
+#include <numeric>
 #include <stdexcept>
 
 namespace lexorin {
@@ -302,36 +303,43 @@ std::size_t TMemTable::ByteCount() const {
     return bytes;
 }
 
-int TMemTable::Compare(int a, int b, int field) const {
+// One sort key of one row: a text, or a number that may be unset.
+struct TSortValue {
+    std::string_view text;
+    double number = 0;
+    bool set = false;
+};
+
+namespace {
+
+// Empty texts and unset numbers come first.
+int CompareSortValues(const TSortValue& x, const TSortValue& y, bool text) {
+    if (text) {
+        if (x.text.empty() || y.text.empty())
+            return int(!x.text.empty()) - int(!y.text.empty());
+        return CompareTextCaseSensitive(x.text, y.text);
+    }
+    if (!x.set || !y.set)
+        return int(x.set) - int(y.set);
+    return x.number < y.number ? -1 : (x.number > y.number ? 1 : 0);
+}
+
+} // namespace
+
+TSortValue TMemTable::SortValue(int row, int field) const {
+    if (IsText(field))
+        return {TextView(row, field)};
     const TColumn& column = columns_[static_cast<std::size_t>(field)];
-    const auto ia = static_cast<std::size_t>(a), ib = static_cast<std::size_t>(b);
-    const auto ordered = [](auto x, auto y) { return x < y ? -1 : (x > y ? 1 : 0); };
-    switch (fields_[static_cast<std::size_t>(field)].type) {
-    case TFieldType::Memo:
-    case TFieldType::String: {
-        const std::string_view x = TextView(a, field);
-        const std::string_view y = TextView(b, field);
-        if (x.empty() || y.empty())
-            return int(!x.empty()) - int(!y.empty());
-        return CompareTextCaseSensitive(x, y);
-    }
-    case TFieldType::Double:
-        if (column.set[ia] == 0 || column.set[ib] == 0)
-            return int(column.set[ia]) - int(column.set[ib]);
-        return ordered(column.doubles[ia], column.doubles[ib]);
-    case TFieldType::Integer:
-    case TFieldType::AutoInc:
-        break;
-    }
-    if (column.set[ia] == 0 || column.set[ib] == 0)
-        return int(column.set[ia]) - int(column.set[ib]);
-    return ordered(column.integers[ia], column.integers[ib]);
+    const auto at = static_cast<std::size_t>(row);
+    const bool isDouble = fields_[static_cast<std::size_t>(field)].type == TFieldType::Double;
+    return {{}, isDouble ? column.doubles[at] : column.integers[at], column.set[at] != 0};
 }
 
 void TMemTable::Sort(std::string_view sortKeys) {
     struct TKey {
         int field;
         bool descending;
+        bool text;
     };
     std::vector<TKey> keys;
     for (std::string_view rest = sortKeys; !TrimControls(rest).empty();) {
@@ -348,19 +356,38 @@ void TMemTable::Sort(std::string_view sortKeys) {
             descending = direction == "desc";
             item = item.substr(0, blank);
         }
-        keys.push_back({FieldIndex(item), descending});
+        const int field = FieldIndex(item);
+        keys.push_back({field, descending, IsText(field)});
     }
     if (keys.empty())
         return;
     const int currentRow = current_ >= 0 ? RowOf(current_) : -1;
-    std::stable_sort(sequence_.begin(), sequence_.end(), [&](int a, int b) {
-        for (const TKey& key : keys) {
-            const int c = Compare(a, b, key.field);
+    // Each row's keys are read once into one block, so that a comparison
+    // reads one place instead of a column vector per key; the blocks are in
+    // the current order, and their places are sorted.
+    const std::size_t width = keys.size();
+    std::vector<TSortValue> values;
+    values.reserve(sequence_.size() * width);
+    for (const int row : sequence_)
+        for (const TKey& key : keys)
+            values.push_back(SortValue(row, key.field));
+    std::vector<std::uint32_t> places(sequence_.size());
+    std::iota(places.begin(), places.end(), 0U);
+    std::stable_sort(places.begin(), places.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const TSortValue* x = &values[a * width];
+        const TSortValue* y = &values[b * width];
+        for (std::size_t k = 0; k < width; ++k) {
+            const int c = CompareSortValues(x[k], y[k], keys[k].text);
             if (c != 0)
-                return key.descending ? c > 0 : c < 0;
+                return keys[k].descending ? c > 0 : c < 0;
         }
         return false;
     });
+    std::vector<int> sorted;
+    sorted.reserve(places.size());
+    for (const std::uint32_t place : places)
+        sorted.push_back(sequence_[place]);
+    sequence_ = std::move(sorted);
     RebuildOrder();
     const auto at = std::find(order_.begin(), order_.end(), currentRow);
     current_ =

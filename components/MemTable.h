@@ -21,6 +21,8 @@
 
 namespace lexorin {
 
+struct TSortValue;
+
 enum class TFieldType { Memo, String, Integer, Double, AutoInc };
 
 struct TFieldDef {
@@ -133,7 +135,7 @@ private:
     std::string_view Fitted(int field, std::string_view value) const;
     void RebuildOrder();
     void Scrolled();
-    int Compare(int a, int b, int field) const;
+    TSortValue SortValue(int row, int field) const;
 
     std::string name_;
     std::vector<TFieldDef> fields_;

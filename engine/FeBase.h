@@ -42,7 +42,7 @@ public:
     virtual std::unique_ptr<TFeStringObject> CreateFromStream(std::istream& stream) const;
 
     // One integer per symbol, keys[1..Length()] (keys[0] unused), equal exactly
-    // when SymbolsEqual holds, from 0 to at most 2 * Length() + 2. The tree builder compares and hashes these
+    // when SymbolsEqual holds. The tree builder compares and hashes these
     // instead of calling SymbolsEqual. This version derives the keys from
     // SymbolsEqual itself; descendants supply them directly.
     virtual std::vector<std::int32_t> SymbolKeys() const;

@@ -65,35 +65,52 @@ TIndexes ByteSuffixArray(const std::vector<std::uint8_t>& keys) {
     return sa;
 }
 
+// The rank of each of keys[1..n] among the distinct keys, and their number.
+// Keys within a range of a few times n (a word string's ids) are ranked by
+// counting; others by sorting a copy.
+std::vector<std::uint32_t> KeyRanks(const std::vector<std::int32_t>& keys, std::size_t& distinct) {
+    const auto [low, high] = std::minmax_element(keys.begin() + 1, keys.end());
+    const std::size_t n = keys.size() - 1;
+    std::vector<std::uint32_t> ranks(n);
+    const auto range = static_cast<std::uint64_t>(std::int64_t{*high} - *low) + 1;
+    if (range <= 4 * static_cast<std::uint64_t>(n) + 1024) {
+        std::vector<std::uint32_t> rankOf(static_cast<std::size_t>(range) + 1, 0);
+        for (std::size_t p = 1; p <= n; ++p)
+            rankOf[static_cast<std::size_t>(keys[p] - *low) + 1] = 1;
+        for (std::size_t k = 1; k < rankOf.size(); ++k)
+            rankOf[k] += rankOf[k - 1];
+        for (std::size_t p = 0; p < n; ++p)
+            ranks[p] = rankOf[static_cast<std::size_t>(keys[p + 1] - *low)];
+        distinct = rankOf.back();
+        return ranks;
+    }
+    std::vector<std::int32_t> sorted(keys.begin() + 1, keys.end());
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    for (std::size_t p = 0; p < n; ++p)
+        ranks[p] = static_cast<std::uint32_t>(
+            std::lower_bound(sorted.begin(), sorted.end(), keys[p + 1]) - sorted.begin());
+    distinct = sorted.size();
+    return ranks;
+}
+
 // Suffixes of integer keys, sorted as bytes: each key becomes the same
 // number of big-endian bytes of its rank among the distinct keys, and only
 // the suffixes that start at a whole key are kept, in their order. Any order
 // of the keys would serve; the tree depends on their equality alone.
 TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
     const std::size_t n = keys.size() - 1;
-    // Keys run from 0 to at most 2n + 2: their ranks from a table.
-    const std::int32_t largest = *std::max_element(keys.begin() + 1, keys.end());
-    if (largest < 0 || static_cast<std::size_t>(largest) > 2 * n + 2 ||
-        *std::min_element(keys.begin() + 1, keys.end()) < 0)
-        throw EFeInternalError("symbol keys out of their range");
-    TIndexes rank(static_cast<std::size_t>(largest) + 1, 0);
-    for (std::size_t p = 1; p <= n; ++p)
-        rank[static_cast<std::size_t>(keys[p])] = 1;
-    std::int32_t distinct = 0;
-    for (std::int32_t& code : rank)
-        code = code != 0 ? distinct++ : 0;
+    std::size_t distinct = 0;
+    const std::vector<std::uint32_t> ranks = KeyRanks(keys, distinct);
     std::size_t width = 1;
-    while (width < 4 && static_cast<std::uint32_t>(distinct - 1) >> (8 * width) != 0)
+    while (width < 4 && (distinct - 1) >> (8 * width) != 0)
         ++width;
     if (n * width > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw EFeError("The string is too long for a suffix array");
     TPageVector<std::uint8_t> bytes(n * width);
-    for (std::size_t p = 0; p < n; ++p) {
-        const auto code = static_cast<std::uint32_t>(rank[static_cast<std::size_t>(keys[p + 1])]);
+    for (std::size_t p = 0; p < n; ++p)
         for (std::size_t k = 0; k < width; ++k)
-            bytes[p * width + k] = static_cast<std::uint8_t>(code >> (8 * (width - 1 - k)));
-    }
-    Release(rank);
+            bytes[p * width + k] = static_cast<std::uint8_t>(ranks[p] >> (8 * (width - 1 - k)));
     TIndexes all(bytes.size());
     if (divsufsort(bytes.data(), all.data(), static_cast<std::int32_t>(bytes.size())) != 0)
         throw EFeError("The suffix array could not be built");

@@ -3,7 +3,6 @@
 #include "FeErrors.h"
 
 #include <algorithm>
-#include <bit>
 #include <numeric>
 
 namespace lexorin {
@@ -19,7 +18,6 @@ TFeWordsString::TFeWordsString(std::string text, int capacity, const TCharSet& s
     const std::size_t bound = sourceText_->size() + 1;
     items_.SetCapacity(std::min(bound, static_cast<std::size_t>(std::max(capacity, 0)) + 1));
     Tokenize(stopChars);
-    BuildWordList();
 }
 
 void TFeWordsString::AddItem(std::int32_t start, std::int32_t len) {
@@ -68,23 +66,18 @@ void TFeWordsString::Tokenize(const TCharSet& stopChars) {
     items_.SetCapacity(items_.Size());
 }
 
-void TFeWordsString::BuildWordList() {
-    const std::string_view text = *sourceText_;
-    wordList_.clear();
-    wordList_.reserve(items_.Size());
-    for (const TFeWordItem& item : items_) {
-        if (item.Start > 0 && item.Len > 0)
-            wordList_.push_back(text.substr(static_cast<std::size_t>(item.Start - 1),
-                                            static_cast<std::size_t>(item.Len)));
-        else
-            wordList_.emplace_back();
-    }
+std::string_view TFeWordsString::SymbolText(std::size_t s) const {
+    const TFeWordItem& item = items_[s];
+    if (item.Len <= 0)
+        return {};
+    return std::string_view(*sourceText_).substr(static_cast<std::size_t>(item.Start - 1),
+                                                 static_cast<std::size_t>(item.Len));
 }
 
 std::string_view TFeWordsString::SortedWordText(int k) const {
     if (k < 0 || static_cast<std::size_t>(k) >= sortedItems_.size())
         return {};
-    return wordList_[static_cast<std::size_t>(sortedItems_[k])];
+    return SymbolText(static_cast<std::size_t>(sortedItems_[k]));
 }
 
 TFeWordsString::TFragmentSpan TFeWordsString::FragmentSpan(int first, int words) const {
@@ -124,25 +117,53 @@ std::uint64_t WordHash(std::string_view word, bool caseSensitive) {
 } // namespace
 
 std::vector<std::int32_t> TFeWordsString::WordClasses(std::int32_t& classCount) const {
-    // Open addressing over the first symbol of each class.
+    // Open addressing over the distinct words. The table grows with their
+    // number, not with the symbols', and keeps each word's hash and class and
+    // a copy of its text in one small block, so that a look-up stays in the
+    // cache instead of reading the word's first occurrence in the text.
+    struct TSlot {
+        std::uint32_t hash = 0;
+        std::int32_t wordClass = 0; // 0: empty
+        std::uint32_t offset = 0;   // of the text in `words`
+        std::uint32_t length = 0;
+    };
     const std::size_t n = items_.Size();
     std::vector<std::int32_t> classes(n, 0);
-    std::vector<std::int32_t> table(std::bit_ceil(2 * n + 16), -1);
-    const std::size_t mask = table.size() - 1;
+    std::vector<TSlot> table(1024);
+    std::string words;
+    std::size_t mask = table.size() - 1;
     classCount = 0;
     for (std::size_t s = 0; s < n; ++s) {
-        if (items_[s].Len <= 0)
+        const std::string_view word = SymbolText(s);
+        if (word.empty())
             continue;
-        const std::string_view word = wordList_[s];
-        std::size_t slot = WordHash(word, caseSensitive_) & mask;
-        while (table[slot] != -1 &&
-               !SameWord(wordList_[static_cast<std::size_t>(table[slot])], word))
+        const auto hash = static_cast<std::uint32_t>(WordHash(word, caseSensitive_));
+        std::size_t slot = hash & mask;
+        while (table[slot].wordClass != 0 &&
+               (table[slot].hash != hash ||
+                !SameWord(std::string_view(words).substr(table[slot].offset, table[slot].length),
+                          word)))
             slot = (slot + 1) & mask;
-        if (table[slot] == -1) {
-            table[slot] = static_cast<std::int32_t>(s);
-            classes[s] = ++classCount;
-        } else {
-            classes[s] = classes[static_cast<std::size_t>(table[slot])];
+        if (table[slot].wordClass != 0) {
+            classes[s] = table[slot].wordClass;
+            continue;
+        }
+        table[slot] = {hash, ++classCount, static_cast<std::uint32_t>(words.size()),
+                       static_cast<std::uint32_t>(word.size())};
+        words.append(word);
+        classes[s] = classCount;
+        if (2 * static_cast<std::size_t>(classCount) > table.size()) {
+            std::vector<TSlot> larger(2 * table.size());
+            mask = larger.size() - 1;
+            for (const TSlot& old : table) {
+                if (old.wordClass == 0)
+                    continue;
+                std::size_t at = old.hash & mask;
+                while (larger[at].wordClass != 0)
+                    at = (at + 1) & mask;
+                larger[at] = old;
+            }
+            table = std::move(larger);
         }
     }
     return classes;
@@ -161,8 +182,8 @@ void TFeWordsString::SortWords(bool assignIds) {
     std::vector<std::int32_t> byWord(static_cast<std::size_t>(classCount));
     std::iota(byWord.begin(), byWord.end(), 1);
     std::sort(byWord.begin(), byWord.end(), [&](std::int32_t a, std::int32_t b) {
-        return CompareText(wordList_[static_cast<std::size_t>(representative[a])],
-                           wordList_[static_cast<std::size_t>(representative[b])],
+        return CompareText(SymbolText(static_cast<std::size_t>(representative[a])),
+                           SymbolText(static_cast<std::size_t>(representative[b])),
                            caseSensitive_) < 0;
     });
     // Breaks and the terminator (class 0, empty text) come first.
@@ -173,10 +194,14 @@ void TFeWordsString::SortWords(bool assignIds) {
     for (std::int32_t c : classes)
         ++firstSlot[static_cast<std::size_t>(rank[static_cast<std::size_t>(c)]) + 1];
     std::partial_sum(firstSlot.begin(), firstSlot.end(), firstSlot.begin());
+    wordBounds_.assign(firstSlot.begin() + 1, firstSlot.end());
     sortedItems_.assign(classes.size(), 0);
+    sortedStarts_.assign(classes.size(), 0);
     for (std::size_t s = 0; s < classes.size(); ++s) {
         const auto r = static_cast<std::size_t>(rank[static_cast<std::size_t>(classes[s])]);
-        sortedItems_[static_cast<std::size_t>(firstSlot[r]++)] = static_cast<std::int32_t>(s);
+        const auto slot = static_cast<std::size_t>(firstSlot[r]++);
+        sortedItems_[slot] = static_cast<std::int32_t>(s);
+        sortedStarts_[slot] = items_[s].Start;
     }
     if (assignIds)
         AssignIds(classes, rank);
@@ -201,8 +226,9 @@ void TFeWordsString::AssignIds(const std::vector<std::int32_t>& classes,
 
 void TFeWordsString::FreeItems() {
     items_.Clear();
-    wordList_ = {};
     sortedItems_ = {};
+    sortedStarts_ = {};
+    wordBounds_ = {};
 }
 
 int TFeWordsString::Length() const {
@@ -253,19 +279,19 @@ std::unique_ptr<TFeStringObject> TFeWordsString::SubString(int from, int count) 
         item.Id = 0;
         result->items_.PushBack(item, std::max<std::size_t>(16, result->items_.Size()));
     }
-    result->BuildWordList();
     return result;
 }
 
 void TFeWordsString::GetText(std::string& s) const {
     s.clear();
-    for (std::size_t k = 0; k < wordList_.size(); ++k) {
+    for (std::size_t k = 0; k < items_.Size(); ++k) {
+        const std::string_view word = SymbolText(k);
         if (k > 0)
             s.push_back(' ');
-        if (wordList_[k].empty())
+        if (word.empty())
             s.push_back('$');
         else
-            s.append(wordList_[k]);
+            s.append(word);
     }
     if (!caseSensitive_)
         s = LowerCaseText(s);

@@ -46,8 +46,15 @@ public:
     const TFeWordItem& Item(int n) const { return items_[n - 1]; }
     // Text position of word symbol N; only when positions were stored.
     int Position(int n) const { return items_[n - 1].Start; }
-    std::string_view WordText(int n) const { return wordList_[n - 1]; }
+    std::string_view WordText(int n) const { return SymbolText(static_cast<std::size_t>(n - 1)); }
     const std::vector<std::int32_t>& SortedItems() const { return sortedItems_; }
+    // Start of each item in word order: read in sequence, unlike Item(), whose
+    // look-ups in word order jump across the whole text.
+    const std::vector<std::int32_t>& SortedStarts() const { return sortedStarts_; }
+    // The items of the r-th distinct word in word order are the sorted items
+    // WordBounds()[r] to WordBounds()[r + 1] - 1; the breaks and the
+    // terminator come before WordBounds()[0].
+    const std::vector<std::int32_t>& WordBounds() const { return wordBounds_; }
     // Text of the K-th item in word order; empty when K is out of range.
     std::string_view SortedWordText(int k) const;
     // The text from the first character of symbol First to the last character
@@ -83,7 +90,7 @@ private:
     TFeWordsString(std::shared_ptr<const std::string> text, bool addTerminator);
     void Tokenize(const TCharSet& stopChars);
     void AddItem(std::int32_t start, std::int32_t len);
-    void BuildWordList();
+    std::string_view SymbolText(std::size_t s) const; // empty for breaks and the terminator
     // Numbers every symbol by its word under the case mode: equal words get
     // the same number, 1, 2, ... in order of first appearance; breaks and the
     // terminator get 0.
@@ -97,8 +104,9 @@ private:
     bool idsAssigned_ = false;
     bool hasPositions_ = false;
     TFePodArray<TFeWordItem> items_;
-    std::vector<std::string_view> wordList_; // symbol N's text at N - 1
     std::vector<std::int32_t> sortedItems_;  // symbol indices in word order
+    std::vector<std::int32_t> sortedStarts_; // their Start values
+    std::vector<std::int32_t> wordBounds_;
 };
 
 } // namespace lexorin

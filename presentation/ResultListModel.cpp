@@ -5,15 +5,23 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 namespace lexorin {
 
-QString FormatNumber(double value, TNumberFormat format) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format == TNumberFormat::General ? "%.15g" : "%.3f",
-                  value);
-    std::string text = buffer;
+namespace {
+
+// The number as printf's "%.15g" or "%.3f" writes it, shortened for the
+// three-decimals format; the full stop is the decimal separator.
+std::string NumberText(double value, TNumberFormat format) {
+    char buffer[400]; // "%.3f" of the largest double fits
+    const bool general = format == TNumberFormat::General;
+    const char* end =
+        std::to_chars(buffer, buffer + sizeof buffer, value,
+                      general ? std::chars_format::general : std::chars_format::fixed,
+                      general ? 15 : 3)
+            .ptr;
+    std::string text(buffer, static_cast<std::size_t>(end - buffer));
     if (format == TNumberFormat::UpToThreeDecimals) {
         while (!text.empty() && text.back() == '0')
             text.pop_back();
@@ -26,9 +34,19 @@ QString FormatNumber(double value, TNumberFormat format) {
         if (text == "0" || text == "-0")
             text.clear();
     }
+    return text;
+}
+
+QString Shown(const std::string& text) {
     QString shown = QString::fromStdString(text);
     shown.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
     return shown;
+}
+
+} // namespace
+
+QString FormatNumber(double value, TNumberFormat format) {
+    return Shown(NumberText(value, format));
 }
 
 QString CellText(std::string_view text) {
@@ -150,7 +168,7 @@ QString TResultListModel::WidestNumber(int column) const {
     const TNumberFormat format = columns_[static_cast<std::size_t>(column)].format;
     const bool integers =
         table_.Fields()[static_cast<std::size_t>(field)].type != TFieldType::Double;
-    QString widest;
+    std::string widest;
     double least = 0, most = 0;
     for (int row = 0; row < table_.RowCount(); ++row) {
         const double value = table_.Double(row, field);
@@ -158,15 +176,14 @@ QString TResultListModel::WidestNumber(int column) const {
         most = std::max(most, value);
         if (integers)
             continue;
-        const QString shown = FormatNumber(value, format);
-        if (shown.size() > widest.size())
-            widest = shown;
+        if (std::string shown = NumberText(value, format); shown.size() > widest.size())
+            widest = std::move(shown);
     }
     if (integers)
         for (const double end : {least, most})
-            if (const QString shown = FormatNumber(end, format); shown.size() > widest.size())
-                widest = shown;
-    return widest;
+            if (std::string shown = NumberText(end, format); shown.size() > widest.size())
+                widest = std::move(shown);
+    return Shown(widest);
 }
 
 void TResultListModel::Reload() {

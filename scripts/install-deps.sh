@@ -9,8 +9,9 @@ packages=(
     qt6-base-dev libqt6printsupport6 libgl-dev libqcustomplot-dev
     libxlsxwriter-dev pkg-config unzip qt6-svg-dev libdivsufsort-dev
     xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils breeze-icon-theme
-    desktop-file-utils time
+    desktop-file-utils
     clang libclang-rt-14-dev
+    python3-nltk time
 )
 
 missing=()

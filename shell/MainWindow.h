@@ -225,6 +225,7 @@ private:
     bool cancelEnabled_ = false;
     bool clipboardHasText_ = false;
     QElapsedTimer messageClock_;
+    QElapsedTimer statusClock_; // since the status panel was last painted
 };
 
 } // namespace lexorin

@@ -1,5 +1,6 @@
 #include "Phrases.h"
 
+#include "Dispersion.h"
 #include "FeUtils.h"
 #include "FeWordWdList.h"
 #include "RecordingHost.h"
@@ -220,6 +221,39 @@ TEST_F(Phrases, RandomTextsAgainstBruteForce) {
         }
         if (HasFailure())
             return;
+    }
+}
+
+TEST_F(Phrases, BulkLeafWalksGiveEachNodesPositionsInTheSameOrder) {
+    // The listing walks many nodes through copied child lists; a single row
+    // walks the tree. Their orders must agree, since the deviation's rounding
+    // depends on it. Nodes are asked for first top-down, then bottom-up.
+    std::mt19937 random(77);
+    const std::string pieces[] = {"a ", "b ", "a b ", "c. ", "b a a "};
+    for (int round = 0; round < 60; ++round) {
+        std::string text;
+        for (int k = 1 + static_cast<int>(random() % 120); k > 0; --k)
+            text += pieces[random() % std::size(pieces)];
+        SCOPED_TRACE(text);
+        Analysis analysis(text);
+        analysis.state.options.rseCases = 1;
+        analysis.Run(TAnalysisPage::Phrases);
+        const TAnalysisState& state = analysis.state;
+        const int count = state.phraseTree->Count();
+        TPhrasePositions positions(state);
+        for (int pass = 0; pass < 2; ++pass)
+            for (int k = 0; k < count; ++k) {
+                const int node = pass == 0 ? k : count - 1 - k;
+                ASSERT_EQ(positions.Of(node), NodePositions(state, node, TTreeKind::Phrase))
+                    << "node " << node;
+            }
+        const TMemTable& table = state.mteRes;
+        for (int r = 0; r < table.RecordCount(); ++r) {
+            const int row = table.RowOf(r);
+            const int node = table.Integer(row, table.FieldIndex("nodeid"));
+            ASSERT_EQ(table.Double(row, table.FieldIndex("dispersion")),
+                      NodeDispersion(state, node, TTreeKind::Phrase));
+        }
     }
 }
 

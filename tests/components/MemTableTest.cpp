@@ -49,6 +49,13 @@ TEST(MemTable, SortsByKeysStablyWithEmptyValuesFirst) {
     EXPECT_EQ(Order(table), "c;B;b;a;;") << "no keys keep the order";
     EXPECT_THROW(table.Sort("nothing asc"), std::invalid_argument);
     EXPECT_THROW(table.Sort("n sideways"), std::logic_error);
+    table.Append();
+    table.SetText("text", "unset");
+    table.Post();
+    table.Sort("n asc");
+    EXPECT_EQ(Order(table), "unset;B;b;a;;c;") << "a number never set comes first";
+    table.Sort("x desc");
+    EXPECT_EQ(Order(table), ";B;a;b;c;unset;");
 }
 
 TEST(MemTable, AppendPostCancelAndFields) {

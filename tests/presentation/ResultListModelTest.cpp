@@ -30,6 +30,15 @@ TEST(NumberFormat, ListFormats) {
         {0, TNumberFormat::UpToThreeDecimals, ""},
         {6.128258770283412, TNumberFormat::General, "6.12825877028341"},
         {7.5, TNumberFormat::General, "7.5"},
+        {1017403.7, TNumberFormat::General, "1017403.7"},
+        {1e15, TNumberFormat::General, "1e+15"},
+        {123456789012345678.0, TNumberFormat::General, "1.23456789012346e+17"},
+        {0.0001, TNumberFormat::General, "0.0001"},
+        {0.00001, TNumberFormat::General, "1e-05"},
+        {-0.0, TNumberFormat::General, "-0"},
+        {-0.0004, TNumberFormat::UpToThreeDecimals, ""},
+        {-0.25, TNumberFormat::UpToThreeDecimals, "-.25"},
+        {1e20, TNumberFormat::UpToThreeDecimals, "100000000000000000000"},
     };
     for (const auto& [value, format, shown] : cases)
         EXPECT_EQ(FormatNumber(value, format).toStdString(), shown) << value;

@@ -57,7 +57,7 @@ template <typename T> void Release(TPageVector<T>& values) {
 }
 
 // Suffix arrays hold 0-based suffix starts; keys[1..n] are the symbols.
-TIndexes ByteSuffixArray(const std::vector<std::uint8_t>& keys) {
+TIndexes ByteSuffixArray(const TPageVector<std::uint8_t>& keys) {
     const int n = static_cast<int>(keys.size()) - 1;
     TIndexes sa(static_cast<std::size_t>(n));
     if (divsufsort(keys.data() + 1, sa.data(), n) != 0)
@@ -68,7 +68,7 @@ TIndexes ByteSuffixArray(const std::vector<std::uint8_t>& keys) {
 // The rank of each of keys[1..n] among the distinct keys, and their number.
 // Keys within a range of a few times n (a word string's ids) are ranked by
 // counting; others by sorting a copy.
-std::vector<std::uint32_t> KeyRanks(const std::vector<std::int32_t>& keys, std::size_t& distinct) {
+std::vector<std::uint32_t> KeyRanks(const TPageVector<std::int32_t>& keys, std::size_t& distinct) {
     const auto [low, high] = std::minmax_element(keys.begin() + 1, keys.end());
     const std::size_t n = keys.size() - 1;
     std::vector<std::uint32_t> ranks(n);
@@ -98,7 +98,7 @@ std::vector<std::uint32_t> KeyRanks(const std::vector<std::int32_t>& keys, std::
 // number of big-endian bytes of its rank among the distinct keys, and only
 // the suffixes that start at a whole key are kept, in their order. Any order
 // of the keys would serve; the tree depends on their equality alone.
-TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
+TIndexes IntSuffixArray(const TPageVector<std::int32_t>& keys) {
     const std::size_t n = keys.size() - 1;
     std::size_t distinct = 0;
     const std::vector<std::uint32_t> ranks = KeyRanks(keys, distinct);
@@ -129,7 +129,7 @@ TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
 // sorted order for every start until its value is known, and then gathered
 // into sorted order.
 template <typename Key>
-TIndexes LcpArray(const std::vector<Key>& keys, const TIndexes& sa, TProgress& progress) {
+TIndexes LcpArray(const TPageVector<Key>& keys, const TIndexes& sa, TProgress& progress) {
     const int n = static_cast<int>(sa.size());
     TIndexes plcp(sa.size());
     plcp[static_cast<std::size_t>(sa[0])] = -1;
@@ -161,8 +161,8 @@ TIndexes LcpArray(const std::vector<Key>& keys, const TIndexes& sa, TProgress& p
 // keeps getting progress calls while it runs; when the caller cancels, the
 // thread finishes alone and the last owner frees the job.
 struct TSortJob {
-    std::vector<std::uint8_t> bytes;
-    std::vector<std::int32_t> keys;
+    TPageVector<std::uint8_t> bytes;
+    TPageVector<std::int32_t> keys;
     TIndexes sa;
     std::promise<void> done;
 
@@ -221,8 +221,8 @@ public:
 
     void FindCommonPrefixes() {
         lcp_ = bytes_.empty() ? LcpArray(keys_, sa_, progress_) : LcpArray(bytes_, sa_, progress_);
-        std::vector<std::uint8_t>().swap(bytes_);
-        std::vector<std::int32_t>().swap(keys_);
+        Release(bytes_);
+        Release(keys_);
     }
 
     TSuffixArrays TakeArrays() { return {std::move(sa_), std::move(lcp_)}; }
@@ -249,7 +249,7 @@ private:
         std::int32_t leaves;
     };
 
-    template <typename Key> static bool LastIsUnique(const std::vector<Key>& keys) {
+    template <typename Key> static bool LastIsUnique(const TPageVector<Key>& keys) {
         return std::count(keys.begin() + 1, keys.end(), keys.back()) == 1;
     }
     void CheckTerminator() const {
@@ -274,8 +274,8 @@ private:
 
     const int n_;
     TProgress& progress_;
-    std::vector<std::uint8_t> bytes_;
-    std::vector<std::int32_t> keys_;
+    TPageVector<std::uint8_t> bytes_;
+    TPageVector<std::int32_t> keys_;
     TIndexes sa_;
     TIndexes lcp_;
     TPageVector<TInterval> intervals_;

@@ -46,7 +46,8 @@ public:
     // Called with the stage number 1..StageCount when each stage starts, and
     // again within a stage every ProgressStep symbols or nodes; while the
     // suffixes are sorted (on a thread of their own for strings longer than
-    // ProgressStep), right after the sort starts and then every SortSlice.
+    // ProgressStep), right after the sort starts and then every SortSliceMs
+    // milliseconds.
     TProgressEvent OnProgress;
     int ProgressStep = 1 << 16;
     static constexpr int SortSliceMs = 20;

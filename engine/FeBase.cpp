@@ -45,12 +45,12 @@ std::unique_ptr<TFeStringObject> TFeStringObject::CreateFromStream(std::istream&
     throw EFeAbstractError("CreateFromStream");
 }
 
-std::vector<std::int32_t> TFeStringObject::SymbolKeys() const {
+TPageVector<std::int32_t> TFeStringObject::SymbolKeys() const {
     // Each symbol gets the key of the first earlier symbol equal to it. This
     // costs one comparison per symbol and class; descendants that know their
     // symbols do better.
     const int n = Length();
-    std::vector<std::int32_t> keys(static_cast<std::size_t>(n) + 1, 0);
+    TPageVector<std::int32_t> keys(static_cast<std::size_t>(n) + 1, 0);
     std::vector<int> representatives;
     for (int i = 1; i <= n; ++i) {
         std::int32_t key = -1;
@@ -162,10 +162,10 @@ std::unique_ptr<TFeStringObject> TFePasStringObject::CreateFromStream(std::istre
     return Read(stream);
 }
 
-std::vector<std::uint8_t> TFePasStringObject::ByteSymbolKeys() const {
+TPageVector<std::uint8_t> TFePasStringObject::ByteSymbolKeys() const {
     // Ignoring case, a letter is keyed by its lower-case form, which is a
     // letter too, so no letter shares a key with a non-letter.
-    std::vector<std::uint8_t> keys(data_.size() + 1, 0);
+    TPageVector<std::uint8_t> keys(data_.size() + 1, 0);
     for (std::size_t i = 0; i < data_.size(); ++i) {
         const char c = data_[i];
         keys[i + 1] = caseSensitive_ ? static_cast<std::uint8_t>(c) : LowerChar(c);
@@ -173,9 +173,9 @@ std::vector<std::uint8_t> TFePasStringObject::ByteSymbolKeys() const {
     return keys;
 }
 
-std::vector<std::int32_t> TFePasStringObject::SymbolKeys() const {
-    const std::vector<std::uint8_t> bytes = ByteSymbolKeys();
-    return std::vector<std::int32_t>(bytes.begin(), bytes.end());
+TPageVector<std::int32_t> TFePasStringObject::SymbolKeys() const {
+    const TPageVector<std::uint8_t> bytes = ByteSymbolKeys();
+    return TPageVector<std::int32_t>(bytes.begin(), bytes.end());
 }
 
 } // namespace lexorin

@@ -5,6 +5,7 @@
 // addressed by 1-based positions 1..Length().
 #pragma once
 
+#include "FePages.h"
 #include "FePodArray.h"
 
 #include <cstdint>
@@ -43,11 +44,12 @@ public:
 
     // One integer per symbol, keys[1..Length()] (keys[0] unused), equal exactly
     // when SymbolsEqual holds. The tree builder compares and hashes these
-    // instead of calling SymbolsEqual. This version derives the keys from
-    // SymbolsEqual itself; descendants supply them directly.
-    virtual std::vector<std::int32_t> SymbolKeys() const;
+    // instead of calling SymbolsEqual (a large array of them gives its pages
+    // back when freed). This version derives the keys from SymbolsEqual
+    // itself; descendants supply them directly.
+    virtual TPageVector<std::int32_t> SymbolKeys() const;
     // The same keys as bytes, when they fit in one; otherwise empty.
-    virtual std::vector<std::uint8_t> ByteSymbolKeys() const { return {}; }
+    virtual TPageVector<std::uint8_t> ByteSymbolKeys() const { return {}; }
 };
 
 // A string whose symbols are the bytes of a text.
@@ -76,8 +78,8 @@ public:
     bool IsBlankAt(int i) const override;
     void SaveToStream(std::ostream& stream) const override;
     std::unique_ptr<TFeStringObject> CreateFromStream(std::istream& stream) const override;
-    std::vector<std::int32_t> SymbolKeys() const override;
-    std::vector<std::uint8_t> ByteSymbolKeys() const override;
+    TPageVector<std::int32_t> SymbolKeys() const override;
+    TPageVector<std::uint8_t> ByteSymbolKeys() const override;
 
     // Reads the stream form: the case flag, a 32-bit length and the bytes.
     static std::unique_ptr<TFePasStringObject> Read(std::istream& stream);
@@ -167,6 +169,9 @@ public:
 
     // Appends a new node with the start values; returns its index.
     int NewNode();
+    // For a builder that writes every field of every node itself: the tree
+    // gets `count` nodes whose fields are not set.
+    void ResizeUnset(int count);
     // A new node under P (appended to P's children when P >= 0); returns its index.
     int AddChild(int parent);
     // Cuts the edge into H so that its last R symbols stay with H, puts a new

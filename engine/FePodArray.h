@@ -56,6 +56,14 @@ public:
         capacity_ = capacity;
     }
 
+    // Sets the size; records added are not initialised (their pages are not
+    // touched until they are written).
+    void Resize(std::size_t size) {
+        if (size > capacity_)
+            SetCapacity(size);
+        size_ = size;
+    }
+
     // Appends a record; when the block is full it grows by `growBy` slots.
     T& PushBack(const T& value, std::size_t growBy) {
         if (size_ == capacity_)

@@ -20,7 +20,7 @@ namespace lexorin {
 // unused, and holds that link (-1 while unknown).
 template <typename Key> class TUkkGrowth {
 public:
-    TUkkGrowth(TUkkTreeBuilder& builder, TFeTree& tree, std::vector<Key> keys)
+    TUkkGrowth(TUkkTreeBuilder& builder, TFeTree& tree, TPageVector<Key> keys)
         : builder_(builder), tree_(tree), keys_(std::move(keys)),
           // Natural text makes about 1.6 nodes per symbol; the index grows if needed.
           index_(tree, (keys_.size() - 1) * 8 / 5) {}
@@ -63,7 +63,7 @@ private:
     TUkkTreeBuilder& builder_;
     TFeTree& tree_;
     std::vector<std::int32_t> pathLengths_;
-    const std::vector<Key> keys_; // keys_[1..n]
+    const TPageVector<Key> keys_; // keys_[1..n]
     TFeChildIndex index_;
     int pendingNode_ = kNone;       // where the previous extension added a leaf, awaiting its link
     int lastLeaf_ = kNone;          // the leaf at which the previous extension ended
@@ -262,7 +262,7 @@ void TUkkTreeBuilder::Build(TFeTree& tree) {
     const TFeStringObject& string = StartBuild(tree);
     cancelled_ = false;
     std::vector<std::int32_t> pathLengths;
-    if (std::vector<std::uint8_t> bytes = string.ByteSymbolKeys(); !bytes.empty())
+    if (TPageVector<std::uint8_t> bytes = string.ByteSymbolKeys(); !bytes.empty())
         pathLengths = TUkkGrowth<std::uint8_t>(*this, tree, std::move(bytes)).Run();
     else
         pathLengths = TUkkGrowth<std::int32_t>(*this, tree, string.SymbolKeys()).Run();

@@ -3,23 +3,61 @@
 #include "FeErrors.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <divsufsort.h>
+#include <future>
 #include <limits>
+#include <memory>
+#include <thread>
 #include <utility>
 #include <vector>
 
 namespace lexorin {
 namespace {
 
-using TIndexes = std::vector<std::int32_t>;
+using TIndexes = TFeIndexArray;
 
-void Release(TIndexes& values) {
-    TIndexes().swap(values);
+// Thrown out of a stage when the caller cancels; Build catches it.
+struct TBuildCancelled {};
+
+// Reports a stage's progress at its start and every `step` ticks of its
+// loops; `report` gets the stage number and throws TBuildCancelled to stop.
+class TProgress {
+public:
+    TProgress(std::function<void(int stage)> report, int step)
+        : report_(std::move(report)), step_(std::max(1, step)) {}
+
+    int Step() const { return step_; }
+    void Start(int stage) {
+        stage_ = stage;
+        left_ = step_;
+        Report();
+    }
+    void Tick() {
+        if (--left_ == 0) {
+            left_ = step_;
+            Report();
+        }
+    }
+    void Report() {
+        if (report_)
+            report_(stage_);
+    }
+
+private:
+    const std::function<void(int stage)> report_;
+    const int step_;
+    int stage_ = 0;
+    int left_ = 0;
+};
+
+template <typename T> void Release(TPageVector<T>& values) {
+    TPageVector<T>().swap(values);
 }
 
 // Suffix arrays hold 0-based suffix starts; keys[1..n] are the symbols.
-TIndexes ByteSuffixArray(const std::vector<std::uint8_t>& keys) {
+TIndexes ByteSuffixArray(const TPageVector<std::uint8_t>& keys) {
     const int n = static_cast<int>(keys.size()) - 1;
     TIndexes sa(static_cast<std::size_t>(n));
     if (divsufsort(keys.data() + 1, sa.data(), n) != 0)
@@ -30,7 +68,7 @@ TIndexes ByteSuffixArray(const std::vector<std::uint8_t>& keys) {
 // The rank of each of keys[1..n] among the distinct keys, and their number.
 // Keys within a range of a few times n (a word string's ids) are ranked by
 // counting; others by sorting a copy.
-std::vector<std::uint32_t> KeyRanks(const std::vector<std::int32_t>& keys, std::size_t& distinct) {
+std::vector<std::uint32_t> KeyRanks(const TPageVector<std::int32_t>& keys, std::size_t& distinct) {
     const auto [low, high] = std::minmax_element(keys.begin() + 1, keys.end());
     const std::size_t n = keys.size() - 1;
     std::vector<std::uint32_t> ranks(n);
@@ -60,7 +98,7 @@ std::vector<std::uint32_t> KeyRanks(const std::vector<std::int32_t>& keys, std::
 // number of big-endian bytes of its rank among the distinct keys, and only
 // the suffixes that start at a whole key are kept, in their order. Any order
 // of the keys would serve; the tree depends on their equality alone.
-TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
+TIndexes IntSuffixArray(const TPageVector<std::int32_t>& keys) {
     const std::size_t n = keys.size() - 1;
     std::size_t distinct = 0;
     const std::vector<std::uint32_t> ranks = KeyRanks(keys, distinct);
@@ -69,13 +107,14 @@ TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
         ++width;
     if (n * width > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw EFeError("The string is too long for a suffix array");
-    std::vector<std::uint8_t> bytes(n * width);
+    TPageVector<std::uint8_t> bytes(n * width);
     for (std::size_t p = 0; p < n; ++p)
         for (std::size_t k = 0; k < width; ++k)
             bytes[p * width + k] = static_cast<std::uint8_t>(ranks[p] >> (8 * (width - 1 - k)));
     TIndexes all(bytes.size());
     if (divsufsort(bytes.data(), all.data(), static_cast<std::int32_t>(bytes.size())) != 0)
         throw EFeError("The suffix array could not be built");
+    Release(bytes);
     TIndexes sa;
     sa.reserve(n);
     for (const std::int32_t start : all)
@@ -84,37 +123,84 @@ TIndexes IntSuffixArray(const std::vector<std::int32_t>& keys) {
     return sa;
 }
 
-// Kasai's construction: lcp[r] is the length of the common prefix of the
-// suffixes sa[r - 1] and sa[r]; lcp[0] is 0.
-template <typename Key> TIndexes LcpArray(const std::vector<Key>& keys, const TIndexes& sa) {
+// The LCP array by the Phi construction: lcp[r] is the length of the common
+// prefix of the suffixes sa[r - 1] and sa[r]; lcp[0] is 0. It is first
+// computed in text order, in one array that holds the previous suffix in
+// sorted order for every start until its value is known, and then gathered
+// into sorted order.
+template <typename Key>
+TIndexes LcpArray(const TPageVector<Key>& keys, const TIndexes& sa, TProgress& progress) {
     const int n = static_cast<int>(sa.size());
-    TIndexes rank(sa.size());
-    for (int r = 0; r < n; ++r)
-        rank[static_cast<std::size_t>(sa[r])] = r;
-    TIndexes lcp(sa.size(), 0);
+    TIndexes plcp(sa.size());
+    plcp[static_cast<std::size_t>(sa[0])] = -1;
+    for (std::size_t r = 1; r < sa.size(); ++r, progress.Tick())
+        plcp[static_cast<std::size_t>(sa[r])] = sa[r - 1];
     int h = 0;
-    for (int p = 0; p < n; ++p) {
-        const int r = rank[static_cast<std::size_t>(p)];
-        if (r == 0) {
+    for (int p = 0; p < n; ++p, progress.Tick()) {
+        std::int32_t& value = plcp[static_cast<std::size_t>(p)];
+        const int q = value;
+        if (q < 0) {
             h = 0;
+            value = 0;
             continue;
         }
-        const int q = sa[static_cast<std::size_t>(r - 1)];
         while (p + h < n && q + h < n && keys[p + h + 1] == keys[q + h + 1])
             ++h;
-        lcp[static_cast<std::size_t>(r)] = h;
+        value = h;
         if (h > 0)
             --h;
     }
+    TIndexes lcp(sa.size());
+    for (std::size_t r = 0; r < sa.size(); ++r, progress.Tick())
+        lcp[r] = plcp[static_cast<std::size_t>(sa[r])];
     return lcp;
 }
 
+// Sorting the suffixes is one library call. On a thread of its own, with
+// the keys and the suffix array in a job that the thread shares, the caller
+// keeps getting progress calls while it runs; when the caller cancels, the
+// thread finishes alone and the last owner frees the job.
+struct TSortJob {
+    TPageVector<std::uint8_t> bytes;
+    TPageVector<std::int32_t> keys;
+    TIndexes sa;
+    std::promise<void> done;
+
+    void Run() {
+        try {
+            sa = bytes.empty() ? IntSuffixArray(keys) : ByteSuffixArray(bytes);
+            done.set_value();
+        } catch (...) {
+            done.set_exception(std::current_exception());
+        }
+    }
+};
+
+void SortAside(TSortJob& job, TProgress& progress) {
+    auto shared = std::make_shared<TSortJob>(std::move(job));
+    std::future<void> done = shared->done.get_future();
+    std::thread([shared] { shared->Run(); }).detach();
+    progress.Report();
+    while (done.wait_for(std::chrono::milliseconds(TSaTreeBuilder::SortSliceMs)) !=
+           std::future_status::ready)
+        progress.Report();
+    done.get();
+    job.bytes = std::move(shared->bytes);
+    job.keys = std::move(shared->keys);
+    job.sa = std::move(shared->sa);
+}
+
 // The steps from the arrays to the tree. Internal nodes are first numbered
-// in the order their LCP intervals open (0 the root), then given their
-// indexes in the online construction's order.
+// in the order their LCP intervals open (0 the root); then the order in
+// which the online construction makes them is derived, and the nodes are
+// written in that order: the internal ones first, into the tail of the node
+// array, then all of them from the front, each leaf between them, which
+// moves every internal node forward to its place. So besides the tree only
+// per-symbol arrays that are freed as they are read are alive at the end.
 class TSaConstruction {
 public:
-    explicit TSaConstruction(const TFeStringObject& string) : n_(string.Length()) {
+    TSaConstruction(const TFeStringObject& string, TProgress& progress)
+        : n_(string.Length()), progress_(progress) {
         bytes_ = string.ByteSymbolKeys();
         if (bytes_.empty())
             keys_ = string.SymbolKeys();
@@ -122,23 +208,40 @@ public:
 
     void SortSuffixes() {
         CheckTerminator();
-        sa_ = bytes_.empty() ? IntSuffixArray(keys_) : ByteSuffixArray(bytes_);
+        if (n_ <= progress_.Step()) {
+            sa_ = bytes_.empty() ? IntSuffixArray(keys_) : ByteSuffixArray(bytes_);
+            return;
+        }
+        TSortJob job{std::move(bytes_), std::move(keys_), {}, {}};
+        SortAside(job, progress_);
+        bytes_ = std::move(job.bytes);
+        keys_ = std::move(job.keys);
+        sa_ = std::move(job.sa);
     }
 
     void FindCommonPrefixes() {
-        lcp_ = bytes_.empty() ? LcpArray(keys_, sa_) : LcpArray(bytes_, sa_);
-        std::vector<std::uint8_t>().swap(bytes_);
-        std::vector<std::int32_t>().swap(keys_);
+        lcp_ = bytes_.empty() ? LcpArray(keys_, sa_, progress_) : LcpArray(bytes_, sa_, progress_);
+        Release(bytes_);
+        Release(keys_);
     }
 
     TSuffixArrays TakeArrays() { return {std::move(sa_), std::move(lcp_)}; }
     void FindIntervals();
     void OrderNodes();
-    void FillInternalNodes(TFeTree& tree);
-    void FillLeaves(TFeTree& tree);
+    void WriteInternalNodes(TFeTree& tree);
+    void WriteAllNodes(TFeTree& tree);
     void LinkChildren(TFeTree& tree);
 
 private:
+    // An internal node, by interval number.
+    struct TInterval {
+        std::int32_t depth;
+        std::int32_t minLeaf; // 0-based start of the first occurrence
+        std::int32_t leaves;
+        std::int32_t parent;
+        std::int32_t index; // in the tree
+        std::int32_t link;  // Link value in the tree
+    };
     struct TEntry {
         std::int32_t node; // internal node, or ~start for a leaf
         std::int32_t depth;
@@ -146,7 +249,7 @@ private:
         std::int32_t leaves;
     };
 
-    template <typename Key> static bool LastIsUnique(const std::vector<Key>& keys) {
+    template <typename Key> static bool LastIsUnique(const TPageVector<Key>& keys) {
         return std::count(keys.begin() + 1, keys.end(), keys.back()) == 1;
     }
     void CheckTerminator() const {
@@ -157,42 +260,42 @@ private:
     void Close(const TEntry& entry) {
         if (entry.node < 0)
             return;
-        minLeaf_[static_cast<std::size_t>(entry.node)] = entry.minLeaf;
-        leaves_[static_cast<std::size_t>(entry.node)] = entry.leaves;
+        TInterval& interval = intervals_[static_cast<std::size_t>(entry.node)];
+        interval.minLeaf = entry.minLeaf;
+        interval.leaves = entry.leaves;
     }
     TEntry NewInternal(std::int32_t depth) {
-        depth_.push_back(depth);
-        minLeaf_.push_back(0);
-        leaves_.push_back(0);
-        parent_.push_back(-1);
-        return {static_cast<std::int32_t>(depth_.size()) - 1, depth, n_, 0};
+        intervals_.push_back({depth, 0, 0, -1, 0, 0});
+        return {static_cast<std::int32_t>(intervals_.size()) - 1, depth, n_, 0};
     }
+    TInterval& Interval(std::int32_t v) { return intervals_[static_cast<std::size_t>(v)]; }
+    // Nodes in the tree: the root, every internal node and a leaf per symbol.
+    int NodeCount() const { return internals_ + n_; }
 
     const int n_;
-    std::vector<std::uint8_t> bytes_;
-    std::vector<std::int32_t> keys_;
+    TProgress& progress_;
+    TPageVector<std::uint8_t> bytes_;
+    TPageVector<std::int32_t> keys_;
     TIndexes sa_;
     TIndexes lcp_;
-    // Internal nodes by interval number.
-    TIndexes depth_;
-    TIndexes minLeaf_; // 0-based start of the first occurrence
-    TIndexes leaves_;
-    TIndexes parent_;
-    TIndexes index_; // in the tree
-    TIndexes link_;  // Link value in the tree
-    // By 0-based suffix start: the leaf's parent, and whether a split makes
-    // a node just before the leaf.
+    TPageVector<TInterval> intervals_;
+    int internals_ = 0; // the root included
+    // By 0-based suffix start: the leaf's parent (by interval number, from
+    // WriteInternalNodes on by index in the tree); the node on which the
+    // leaf is hung when it is made, the parent of the highest node whose
+    // first leaf it is; and whether a split makes a node just before the leaf.
     TIndexes leafParent_;
+    TIndexes up_;
     std::vector<bool> splits_;
     // By node index in the tree.
-    TIndexes pathLengths_;
+    std::vector<std::int32_t> pathLengths_;
 };
 
 void TSaConstruction::Attach(const TEntry& child, TEntry& parent) {
     if (child.node < 0)
         leafParent_[static_cast<std::size_t>(~child.node)] = parent.node;
     else
-        parent_[static_cast<std::size_t>(child.node)] = parent.node;
+        Interval(child.node).parent = parent.node;
     parent.minLeaf = std::min(parent.minLeaf, child.minLeaf);
     parent.leaves += child.leaves;
 }
@@ -201,8 +304,10 @@ void TSaConstruction::Attach(const TEntry& child, TEntry& parent) {
 // stack; a leaf is deeper than any common prefix since the terminator is unique.
 void TSaConstruction::FindIntervals() {
     leafParent_.assign(static_cast<std::size_t>(n_), 0);
+    // At most n - 1 internal nodes; pages never written cost nothing.
+    intervals_.reserve(static_cast<std::size_t>(n_));
     std::vector<TEntry> stack{NewInternal(0)};
-    for (int r = 0; r <= n_; ++r) {
+    for (int r = 0; r <= n_; ++r, progress_.Tick()) {
         if (r > 0) {
             const std::int32_t h = r == n_ ? 0 : lcp_[static_cast<std::size_t>(r)];
             TEntry last = stack.back();
@@ -224,95 +329,103 @@ void TSaConstruction::FindIntervals() {
         }
     }
     Close(stack.back());
+    internals_ = static_cast<int>(intervals_.size());
     Release(sa_);
     Release(lcp_);
-    for (TIndexes* values : {&depth_, &minLeaf_, &leaves_, &parent_})
-        values->shrink_to_fit();
 }
 
+// A node is made by a split just before the first leaf hung on it. The leaf
+// of j + 1 is made in the same phase as the leaf of j exactly when it hangs
+// one symbol higher; the node of j then links to its node, which has its
+// index by then. Links to the root stay 0.
 void TSaConstruction::OrderNodes() {
-    const std::size_t internals = depth_.size();
-    // up[j]: the node on which the leaf of suffix j is hung when it is made,
-    // the parent of the highest node whose first leaf is j.
-    TIndexes up(static_cast<std::size_t>(n_), 0);
-    for (std::size_t j = 0; j < up.size(); ++j) {
+    // up[j]: the parent of the highest node whose first leaf is j.
+    up_.assign(static_cast<std::size_t>(n_), 0);
+    for (std::size_t j = 0; j < up_.size(); ++j, progress_.Tick()) {
         const std::int32_t p = leafParent_[j];
-        if (minLeaf_[static_cast<std::size_t>(p)] != static_cast<std::int32_t>(j))
-            up[j] = p;
+        if (Interval(p).minLeaf != static_cast<std::int32_t>(j))
+            up_[j] = p;
     }
-    for (std::size_t v = 1; v < internals; ++v) {
-        const std::int32_t p = parent_[v];
-        if (minLeaf_[v] != minLeaf_[static_cast<std::size_t>(p)])
-            up[static_cast<std::size_t>(minLeaf_[v])] = p;
+    for (std::int32_t v = 1; v < internals_; ++v, progress_.Tick()) {
+        const TInterval& node = Interval(v);
+        if (node.minLeaf != Interval(node.parent).minLeaf)
+            up_[static_cast<std::size_t>(node.minLeaf)] = node.parent;
     }
-    // A node is made by a split just before the first leaf hung on it.
-    index_.assign(internals, 0);
-    splits_.assign(up.size(), false);
+    splits_.assign(up_.size(), false);
     std::int32_t made = 1; // the root
-    for (std::size_t j = 0; j < up.size(); ++j) {
-        const auto v = static_cast<std::size_t>(up[j]);
-        if (v != 0 && index_[v] == 0) {
-            index_[v] = made++;
+    const auto make = [&](std::size_t j) {
+        TInterval& node = Interval(up_[j]);
+        if (up_[j] != 0 && node.index == 0) {
+            node.index = made++;
             splits_[j] = true;
         }
         ++made; // the leaf
-    }
-    // The leaf of j + 1 is made in the same phase as the leaf of j exactly
-    // when it hangs one symbol higher; the node of j then links to its node.
-    // Links to the root stay 0.
-    link_.assign(internals, 0);
-    for (std::size_t j = 0; j + 1 < up.size(); ++j) {
-        const auto v = static_cast<std::size_t>(up[j]);
-        const auto w = static_cast<std::size_t>(up[j + 1]);
-        if (depth_[v] >= 2 && depth_[w] == depth_[v] - 1)
-            link_[v] = index_[w];
+    };
+    make(0);
+    for (std::size_t j = 0; j + 1 < up_.size(); ++j, progress_.Tick()) {
+        make(j + 1);
+        TInterval& v = Interval(up_[j]);
+        const TInterval& w = Interval(up_[j + 1]);
+        if (v.depth >= 2 && w.depth == v.depth - 1)
+            v.link = w.index;
     }
 }
 
-// Every field as the online construction and the tree's Finish leave it,
-// in three steps; the arrays of each step are freed as soon as they have
-// been used.
-void TSaConstruction::FillInternalNodes(TFeTree& tree) {
-    const int count = static_cast<int>(depth_.size()) + n_;
-    pathLengths_.assign(static_cast<std::size_t>(count), 0);
-    while (tree.Count() < count)
-        tree.NewNode();
+// The internal nodes in the order they are made, every field as the online
+// construction and the tree's Finish leave it, into the tail of the node
+// array; every leaf's parent by its index.
+void TSaConstruction::WriteInternalNodes(TFeTree& tree) {
+    tree.ResizeUnset(NodeCount());
     TFeTreeNode& root = tree.Node(0);
+    root = TFeTreeNode{};
     root.Occurrences = n_ + 1;
     root.NextSibling = 0; // where the online construction leaves it
-    // Every edge points into the first occurrence of its node's label.
-    for (std::size_t v = 1; v < depth_.size(); ++v) {
-        const auto parent = static_cast<std::size_t>(parent_[v]);
-        const auto x = static_cast<std::size_t>(index_[v]);
-        TFeTreeNode& node = tree.Node(static_cast<int>(x));
-        node.Parent = index_[parent];
-        node.EdgeStart = minLeaf_[v] + 1 + depth_[parent];
-        node.EdgeEnd = minLeaf_[v] + depth_[v];
-        node.Occurrences = leaves_[v];
-        node.Link = link_[v];
-        node.NextSibling = minLeaf_[v]; // until the node is linked, see LinkChildren
-        pathLengths_[x] = depth_[v];
+    int tail = n_ + 1;
+    for (std::size_t j = 0; j < up_.size(); ++j, progress_.Tick()) {
+        std::int32_t& leafParent = leafParent_[j];
+        leafParent = Interval(leafParent).index;
+        if (!splits_[j])
+            continue;
+        const TInterval& v = Interval(up_[j]);
+        const TInterval& parent = Interval(v.parent);
+        TFeTreeNode& node = tree.Node(tail++);
+        node.Parent = parent.index;
+        // Every edge points into the first occurrence of its node's label.
+        node.EdgeStart = v.minLeaf + 1 + parent.depth;
+        node.EdgeEnd = v.minLeaf + v.depth;
+        node.Occurrences = v.leaves;
+        node.Link = v.link;
+        node.FirstChild = -1;
+        node.NextSibling = v.minLeaf; // until the node is linked, see LinkChildren
     }
-    Release(depth_);
-    Release(minLeaf_);
-    Release(leaves_);
-    Release(parent_);
-    Release(link_);
+    Release(intervals_);
+    Release(up_);
 }
 
-void TSaConstruction::FillLeaves(TFeTree& tree) {
-    std::int32_t x = 1;
-    for (std::size_t j = 0; j < leafParent_.size(); ++j, ++x) {
-        x += splits_[j] ? 1 : 0;
-        TFeTreeNode& node = tree.Node(x);
-        node.Parent = index_[static_cast<std::size_t>(leafParent_[j])];
+// From the front: each internal node moves forward from the tail to its
+// place, and the leaves are written between them. A place is never ahead of
+// the internal nodes still to move, since there are n leaves.
+void TSaConstruction::WriteAllNodes(TFeTree& tree) {
+    pathLengths_.reserve(static_cast<std::size_t>(NodeCount()));
+    pathLengths_.push_back(0);
+    int tail = n_ + 1;
+    int x = 1;
+    for (std::size_t j = 0; j < splits_.size(); ++j, progress_.Tick()) {
+        if (splits_[j]) {
+            const TFeTreeNode& node = tree.Node(x++) = tree.Node(tail++);
+            pathLengths_.push_back(node.EdgeEnd - node.NextSibling);
+        }
         const auto start = static_cast<std::int32_t>(j) + 1;
-        node.EdgeStart = start + pathLengths_[static_cast<std::size_t>(node.Parent)];
-        node.EdgeEnd = n_;
-        node.Link = -start;
-        pathLengths_[static_cast<std::size_t>(x)] = n_ - start + 1;
+        TFeTreeNode& leaf = tree.Node(x++);
+        leaf = TFeTreeNode{};
+        leaf.Parent = leafParent_[j];
+        leaf.EdgeStart = start; // the parent's path length is added in LinkChildren
+        leaf.EdgeEnd = n_;
+        leaf.Link = -start;
+        pathLengths_.push_back(n_ - start + 1);
+        if ((j & 0xFFFF) == 0)
+            ReleaseFront(leafParent_, j);
     }
-    Release(index_);
     Release(leafParent_);
 }
 
@@ -321,7 +434,9 @@ void TSaConstruction::FillLeaves(TFeTree& tree) {
 // are put at the front of their parents' lists.
 void TSaConstruction::LinkChildren(TFeTree& tree) {
     std::int32_t leaf = tree.Count() - 1;
-    for (std::size_t j = splits_.size(); j-- > 0; leaf -= splits_[j] ? 2 : 1) {
+    for (std::size_t j = splits_.size(); j-- > 0; leaf -= splits_[j] ? 2 : 1, progress_.Tick()) {
+        TFeTreeNode& node = tree.Node(leaf);
+        node.EdgeStart += pathLengths_[static_cast<std::size_t>(node.Parent)];
         for (std::int32_t x = leaf;;) {
             const std::int32_t parent = tree.Node(x).Parent;
             TFeTreeNode& p = tree.Node(parent);
@@ -354,33 +469,39 @@ void FillFirstLeaf(TFeTree& tree) {
 } // namespace
 
 TSuffixArrays BuildSuffixArrays(const TFeStringObject& string) {
-    TSaConstruction construction(string);
+    TProgress progress({}, std::numeric_limits<int>::max());
+    TSaConstruction construction(string, progress);
     construction.SortSuffixes();
     construction.FindCommonPrefixes();
     return construction.TakeArrays();
 }
 
-bool TSaTreeBuilder::Stage(TFeTree& tree, int stage) {
-    if (OnProgress)
-        OnProgress(tree, stage, cancelled_);
-    return !cancelled_;
-}
-
 void TSaTreeBuilder::Build(TFeTree& tree) {
     const TFeStringObject& string = StartBuild(tree);
     cancelled_ = false;
-    TSaConstruction construction(string);
-    const std::function<void()> stages[StageCount] = {
-        [&] { construction.SortSuffixes(); },          [&] { construction.FindCommonPrefixes(); },
-        [&] { construction.FindIntervals(); },         [&] { construction.OrderNodes(); },
-        [&] { construction.FillInternalNodes(tree); }, [&] { construction.FillLeaves(tree); },
-        [&] { construction.LinkChildren(tree); }};
-    for (int stage = 1; stage <= StageCount; ++stage) {
-        if (!Stage(tree, stage)) {
-            FillFirstLeaf(tree);
-            return;
+    TProgress progress(
+        [&](int stage) {
+            if (OnProgress)
+                OnProgress(tree, stage, cancelled_);
+            if (cancelled_)
+                throw TBuildCancelled();
+        },
+        ProgressStep);
+    try {
+        TSaConstruction construction(string, progress);
+        const std::function<void()> stages[StageCount] = {[&] { construction.SortSuffixes(); },
+                                                          [&] { construction.FindCommonPrefixes(); },
+                                                          [&] { construction.FindIntervals(); },
+                                                          [&] { construction.OrderNodes(); },
+                                                          [&] { construction.WriteInternalNodes(tree); },
+                                                          [&] { construction.WriteAllNodes(tree); },
+                                                          [&] { construction.LinkChildren(tree); }};
+        for (int stage = 1; stage <= StageCount; ++stage) {
+            progress.Start(stage);
+            stages[stage - 1]();
         }
-        stages[stage - 1]();
+    } catch (const TBuildCancelled&) {
+        FillFirstLeaf(tree);
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FeBase.h"
+#include "FePages.h"
 
 #include <cstdint>
 #include <functional>
@@ -25,9 +26,10 @@ namespace lexorin {
 // The suffix array (0-based suffix starts in ascending order of the
 // suffixes) and the LCP array (lcp[r]: the common prefix of the suffixes at
 // r - 1 and r; lcp[0] is 0) over a string object's symbol keys.
+using TFeIndexArray = TPageVector<std::int32_t>;
 struct TSuffixArrays {
-    std::vector<std::int32_t> sa;
-    std::vector<std::int32_t> lcp;
+    TFeIndexArray sa;
+    TFeIndexArray lcp;
 };
 TSuffixArrays BuildSuffixArrays(const TFeStringObject& string);
 
@@ -37,15 +39,20 @@ public:
     static constexpr int StageCount = 7;
 
     // Builds and finishes the tree. When OnProgress asks to cancel, the build
-    // stops before the next stage and the tree holds the root and the first
-    // leaf, finished.
+    // stops at once and the tree holds the root and the first leaf, finished.
     void Build(TFeTree& tree) override;
     bool Cancelled() const { return cancelled_; }
 
-    TProgressEvent OnProgress; // before each stage, stage 1..StageCount
+    // Called with the stage number 1..StageCount when each stage starts, and
+    // again within a stage every ProgressStep symbols or nodes; while the
+    // suffixes are sorted (on a thread of their own for strings longer than
+    // ProgressStep), right after the sort starts and then every SortSliceMs
+    // milliseconds.
+    TProgressEvent OnProgress;
+    int ProgressStep = 1 << 16;
+    static constexpr int SortSliceMs = 20;
 
 private:
-    bool Stage(TFeTree& tree, int stage);
     bool cancelled_ = false;
 };
 

@@ -75,6 +75,11 @@ int TFeTree::PathLength(int i) const {
     return length;
 }
 
+void TFeTree::ResizeUnset(int count) {
+    pathLengths_.clear();
+    nodes_.Resize(static_cast<std::size_t>(count));
+}
+
 int TFeTree::NewNode() {
     pathLengths_.clear();
     nodes_.PushBack(TFeTreeNode{}, GrowBy);

@@ -297,8 +297,8 @@ void TFeWordsString::GetText(std::string& s) const {
         s = LowerCaseText(s);
 }
 
-std::vector<std::int32_t> TFeWordsString::SymbolKeys() const {
-    std::vector<std::int32_t> keys(items_.Size() + 1, 0);
+TPageVector<std::int32_t> TFeWordsString::SymbolKeys() const {
+    TPageVector<std::int32_t> keys(items_.Size() + 1, 0);
     if (idsAssigned_) {
         for (std::size_t s = 0; s < items_.Size(); ++s)
             keys[s + 1] = items_[s].Id;

@@ -84,7 +84,7 @@ public:
     // The symbols joined by single spaces, breaks and the terminator as "$";
     // lower-cased unless case-sensitive.
     void GetText(std::string& s) const override;
-    std::vector<std::int32_t> SymbolKeys() const override;
+    TPageVector<std::int32_t> SymbolKeys() const override;
 
 private:
     TFeWordsString(std::shared_ptr<const std::string> text, bool addTerminator);

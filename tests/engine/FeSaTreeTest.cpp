@@ -5,6 +5,7 @@
 #include "FeWordWdList.h"
 #include "TreeTestSupport.h"
 
+#include <algorithm>
 #include <random>
 
 namespace lexorin::test {
@@ -36,6 +37,66 @@ TEST(SaTreeBuilder, ReportsEveryStageAndCancelsBetweenThem) {
             ExpectSameTree(expected, tree);
         } else {
             ExpectSaBuilderAgrees(tree);
+        }
+    }
+}
+
+// With a small step every stage reports several times, and a cancel asked at
+// any report ends the build before its stage ends, also while the suffixes
+// are sorted on a thread of their own (which is then left to finish alone).
+TEST(SaTreeBuilder, CancelsWithinAStage) {
+    std::string text;
+    for (int k = 0; k < 300; ++k)
+        text += std::string("the ab. cab")[static_cast<std::size_t>(k * 7 % 11)];
+    const auto makeStrings = [&] {
+        std::vector<std::unique_ptr<TFeStringObject>> strings;
+        auto chars = std::make_unique<TFePasStringObject>(text, true);
+        chars->Normalize();
+        strings.push_back(std::move(chars));
+        auto words = std::make_unique<TFeWordsString>(text, static_cast<int>(text.size()),
+                                                      TCharSet("."), true);
+        words->SortWords(true);
+        strings.push_back(std::move(words));
+        return strings;
+    };
+    constexpr int step = 8;
+    for (auto& string : makeStrings()) {
+        TFeTree tree(string.get(), false);
+        TSaTreeBuilder builder;
+        builder.ProgressStep = step;
+        std::vector<int> calls;
+        builder.OnProgress = [&](TFeTree&, int stage, bool&) { calls.push_back(stage); };
+        tree.Build(builder);
+        ExpectSaBuilderAgrees(tree);
+        ASSERT_TRUE(std::is_sorted(calls.begin(), calls.end()));
+        for (int stage = 1; stage <= TSaTreeBuilder::StageCount; ++stage)
+            EXPECT_GE(std::count(calls.begin(), calls.end(), stage), 2) << "stage " << stage;
+
+        TFeTree cancelledAtOnce(string.get(), false);
+        TUkkTreeBuilder online;
+        online.OnProgress = [](TFeTree&, int, bool& cancel) { cancel = true; };
+        cancelledAtOnce.Build(online);
+        // A cancel at the second report of each stage (the first within it)
+        // and at its last one; how often the sort reports depends on time.
+        for (int stage = 1; stage <= TSaTreeBuilder::StageCount; ++stage) {
+            const auto reports = static_cast<int>(std::count(calls.begin(), calls.end(), stage));
+            for (const int at : {2, stage == 1 ? 2 : reports}) {
+                SCOPED_TRACE("cancel at report " + std::to_string(at) + " of stage " +
+                             std::to_string(stage));
+                TSaTreeBuilder cancelling;
+                cancelling.ProgressStep = step;
+                int seen = 0;
+                int latest = 0;
+                cancelling.OnProgress = [&](TFeTree&, int reported, bool& cancel) {
+                    latest = reported;
+                    cancel = reported == stage && ++seen == at;
+                };
+                tree.Build(cancelling);
+                EXPECT_TRUE(cancelling.Cancelled());
+                EXPECT_EQ(latest, stage);
+                EXPECT_EQ(seen, at);
+                ExpectSameTree(cancelledAtOnce, tree);
+            }
         }
     }
 }

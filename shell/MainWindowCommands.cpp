@@ -137,16 +137,17 @@ void TfmLexorin::EditCopyExecute() {
 
 // The panel is painted at once, since a calculation keeps the event loop
 // from painting it; a counter ("Phrases added : 1200") that follows one of
-// the same label is painted at most every 20 ms, which is as often as the
-// eye can follow and saves a repaint per hundred rows.
+// the same label is shown at most every 20 ms, which is as often as the eye
+// can follow and saves a relayout and a repaint per hundred rows. A counter
+// is always followed by another text, so none stays behind.
 void TfmLexorin::SetStatusText(std::string_view text) {
     const QString shown = FromCp1251(std::string(text));
     const qsizetype colon = shown.indexOf(QStringLiteral(" : "));
     const bool sameCounter =
         colon > 0 && statusPanels_[0]->text().startsWith(shown.left(colon + 3));
-    statusPanels_[0]->setText(shown);
     if (sameCounter && statusClock_.isValid() && statusClock_.elapsed() < 20)
         return;
+    statusPanels_[0]->setText(shown);
     statusPanels_[0]->repaint();
     statusClock_.start();
 }

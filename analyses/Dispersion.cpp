@@ -85,9 +85,9 @@ void TPhrasePositions::CopyChildren() {
                     continue;
                 const TFeTreeNode& child = tree_.Node(next[l]);
                 if (IsInternal(child))
-                    lanes_[l].push_back({next[l], true});
+                    lanes_[l].push_back({next[l], 0, true});
                 else
-                    lanes_[l].push_back({words_.Position(-child.Link) - 1, false});
+                    lanes_[l].push_back({words_.Position(-child.Link) - 1, -child.Link, false});
                 next[l] = child.NextSibling;
                 walking = true;
             }
@@ -107,7 +107,8 @@ const std::vector<std::int32_t>& TPhrasePositions::Of(int node) {
     positions_.clear();
     pending_.clear();
     if (!IsInternal(tree_.Node(node))) {
-        positions_.push_back(words_.Position(-tree_.Node(node).Link) - 1);
+        firstStart_ = -tree_.Node(node).Link;
+        positions_.push_back(words_.Position(firstStart_) - 1);
         return positions_;
     }
     positions_.push_back(node);
@@ -127,6 +128,8 @@ const std::vector<std::int32_t>& TPhrasePositions::Of(int node) {
             positions_[at] = child->value;
             if (child->internal)
                 pending_[kept++] = at;
+            else if (at == 0) // the first entry always ends as the first leaf
+                firstStart_ = child->start;
             for (++child; child != end; ++child) {
                 if (child->internal)
                     appended_.push_back(positions_.size());

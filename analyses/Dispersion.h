@@ -32,10 +32,14 @@ public:
     TPhrasePositions(const TAnalysisState& state, bool everyNode);
     // Valid until the next call.
     const std::vector<std::int32_t>& Of(int node);
+    // The start symbol of the first leaf below the node of the last Of: the
+    // first occurrence the online construction made.
+    int FirstLeafStart() const { return firstStart_; }
 
 private:
     struct TChild {
         std::int32_t value; // an inner node, or a leaf's position
+        std::int32_t start; // a leaf's start symbol
         bool internal;
     };
     void CopyChildren();
@@ -47,6 +51,7 @@ private:
     std::vector<std::int32_t> count_;
     std::vector<TChild> children_;
     std::vector<std::int32_t> positions_;
+    int firstStart_ = 0;
     std::vector<std::size_t> pending_;  // entries still holding inner nodes
     std::vector<std::size_t> appended_; // those added in the current pass
     std::vector<std::size_t> uncopied_; // inner nodes to copy next

@@ -68,9 +68,9 @@ std::shared_ptr<const std::string> PhraseSpanText(const TFeTree& tree) {
 
 bool AddPhrase(TAnalysisState& state, TPhrasePositions& positions, std::string_view spanText,
                int words, int cases, int node) {
-    const TFeTree& tree = *state.phraseTree;
-    const int start = -tree.Node(TFeTreeWalker::FirstLeaf(tree, node)).Link;
-    const TFeWordsString::TFragmentSpan span = Words(tree).FragmentSpan(start, words);
+    const std::vector<std::int32_t>& occurrences = positions.Of(node);
+    const TFeWordsString::TFragmentSpan span =
+        Words(*state.phraseTree).FragmentSpan(positions.FirstLeafStart(), words);
     if (state.options.cbWordsUseIgnored &&
         state.ignoredWordSet.Contains(spanText.substr(span.start, span.length)))
         return false;
@@ -80,7 +80,7 @@ bool AddPhrase(TAnalysisState& state, TPhrasePositions& positions, std::string_v
     table.SetInteger("words", words);
     table.SetInteger("nodeid", node);
     table.SetSpan("text", span.start, span.length);
-    table.SetDouble("dispersion", Dispersion(positions.Of(node)));
+    table.SetDouble("dispersion", Dispersion(occurrences));
     table.Post();
     return true;
 }

@@ -246,6 +246,9 @@ TEST_F(Phrases, BulkLeafWalksGiveEachNodesPositionsInTheSameOrder) {
                 const int node = pass == 0 ? k : count - 1 - k;
                 ASSERT_EQ(positions.Of(node), NodePositions(state, node, TTreeKind::Phrase))
                     << "node " << node;
+                const TFeTree& tree = *state.phraseTree;
+                ASSERT_EQ(positions.FirstLeafStart(),
+                          -tree.Node(TFeTreeWalker::FirstLeaf(tree, node)).Link);
             }
         const TMemTable& table = state.mteRes;
         for (int r = 0; r < table.RecordCount(); ++r) {

@@ -306,6 +306,7 @@ std::size_t TMemTable::ByteCount() const {
 // One sort key of one row: a text, or a number that may be unset.
 struct TSortValue {
     std::string_view text;
+    std::uint64_t prefix = 0; // the text's CollationPrefix
     double number = 0;
     bool set = false;
 };
@@ -317,6 +318,8 @@ int CompareSortValues(const TSortValue& x, const TSortValue& y, bool text) {
     if (text) {
         if (x.text.empty() || y.text.empty())
             return int(!x.text.empty()) - int(!y.text.empty());
+        if (x.prefix != y.prefix)
+            return x.prefix < y.prefix ? -1 : 1;
         return CompareTextCaseSensitive(x.text, y.text);
     }
     if (!x.set || !y.set)
@@ -327,12 +330,14 @@ int CompareSortValues(const TSortValue& x, const TSortValue& y, bool text) {
 } // namespace
 
 TSortValue TMemTable::SortValue(int row, int field) const {
-    if (IsText(field))
-        return {TextView(row, field)};
+    if (IsText(field)) {
+        const std::string_view text = TextView(row, field);
+        return {text, CollationPrefix(text)};
+    }
     const TColumn& column = columns_[static_cast<std::size_t>(field)];
     const auto at = static_cast<std::size_t>(row);
     const bool isDouble = fields_[static_cast<std::size_t>(field)].type == TFieldType::Double;
-    return {{}, isDouble ? column.doubles[at] : column.integers[at], column.set[at] != 0};
+    return {{}, 0, isDouble ? column.doubles[at] : column.integers[at], column.set[at] != 0};
 }
 
 void TMemTable::Sort(std::string_view sortKeys) {

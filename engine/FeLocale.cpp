@@ -46,6 +46,8 @@ constexpr std::array<std::uint8_t, 256> MakePrimaryWeights() {
 }
 
 constexpr std::array<std::uint8_t, 256> kPrimaryWeight = MakePrimaryWeights();
+static_assert(*std::max_element(kPrimaryWeight.begin(), kPrimaryWeight.end()) < 255,
+              "a weight raised by one still fits a byte");
 
 char decimalSeparator = '.';
 
@@ -101,6 +103,15 @@ int CompareTextCaseSensitive(std::string_view a, std::string_view b) {
         return static_cast<std::uint8_t>(a[i]) < static_cast<std::uint8_t>(b[i]) ? -1 : 1;
     }
     return 0;
+}
+
+// Each weight is raised by one, so that the end of a shorter text (0)
+// weighs less than any character.
+std::uint64_t CollationPrefix(std::string_view text) {
+    std::uint64_t prefix = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        prefix = prefix << 8 | (i < text.size() ? Weight(text[i]) + 1U : 0U);
+    return prefix;
 }
 
 char DecimalSeparator() {

@@ -109,6 +109,12 @@ int CompareTextIgnoreCase(std::string_view a, std::string_view b);
 // so identical words always sort next to each other.
 int CompareTextCaseSensitive(std::string_view a, std::string_view b);
 
+// The alphabetical weights of the text's first eight characters in one
+// number, the first in the highest byte: when two texts' prefixes differ,
+// their order is the order of the texts under both comparisons above, so a
+// sort compares most texts without reading them.
+std::uint64_t CollationPrefix(std::string_view text);
+
 inline int CompareText(std::string_view a, std::string_view b, bool caseSensitive) {
     return caseSensitive ? CompareTextCaseSensitive(a, b) : CompareTextIgnoreCase(a, b);
 }

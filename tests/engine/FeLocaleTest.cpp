@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <optional>
+#include <random>
 
 namespace lexorin {
 namespace {
@@ -162,6 +163,32 @@ TEST(Collation, CaseSensitiveOrderIsTotalAndKeepsWordsTogether) {
             ASSERT_EQ(ab == 0, a == b);
             ASSERT_EQ(ab<0, CompareTextCaseSensitive(y, x)> 0);
         }
+}
+
+TEST(Collation, DifferentPrefixesOrderTextsAsTheComparisons) {
+    // Short texts over letters of both cases and alphabets, digits, blanks and
+    // odd bytes, so that equal weights, prefixes and case ties are common.
+    const std::string alphabet("aAbBzZ09 .-\xE0\xC0\xE5\xC5\xB8\xA8\xB5\xFF\0", 21);
+    std::mt19937 random(7);
+    const auto text = [&] {
+        std::string t(random() % 11, ' ');
+        for (char& c : t)
+            c = alphabet[random() % alphabet.size()];
+        return t;
+    };
+    const auto sign = [](auto v) { return (v > 0) - (v < 0); };
+    int decided = 0;
+    for (int n = 0; n < 200000; ++n) {
+        const std::string a = text(), b = n % 2 ? a.substr(0, a.size() / 2) + text() : text();
+        const std::uint64_t pa = CollationPrefix(a), pb = CollationPrefix(b);
+        if (pa == pb)
+            continue;
+        ++decided;
+        const int order = pa < pb ? -1 : 1;
+        ASSERT_EQ(order, sign(CompareTextCaseSensitive(a, b))) << '"' << a << "\" \"" << b << '"';
+        ASSERT_EQ(order, sign(CompareTextIgnoreCase(a, b))) << '"' << a << "\" \"" << b << '"';
+    }
+    EXPECT_GT(decided, 100000);
 }
 
 TEST(Locale, DecimalSeparatorDecidesNumberCharacters) {

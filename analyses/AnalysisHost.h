@@ -16,6 +16,11 @@ public:
 
     // Status panel 0, repainted at once.
     virtual void SetStatusText(std::string_view text) = 0;
+    // A running count in status panel 0 ("Phrases added : 1200"); a host may
+    // skip counts that follow one another faster than the eye can read.
+    virtual void SetStatusCount(std::string_view label, int count) {
+        SetStatusText(std::string(label) + " : " + std::to_string(count));
+    }
     // The progress bar, shown with the range 0..maximum at position 0.
     virtual void ShowProgress(int maximum) = 0;
     virtual void SetProgress(int position) = 0;

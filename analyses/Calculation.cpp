@@ -205,7 +205,7 @@ void TCalculation::RunTreeAnalysis(TTree which, TMemTable& table,
 
 void TCalculation::ReportAdded(std::string_view label, int added) {
     if (added % 100 == 0)
-        host_.SetStatusText(std::string(label) + " : " + std::to_string(added));
+        host_.SetStatusCount(label, added);
 }
 
 } // namespace lexorin

@@ -17,11 +17,6 @@ std::vector<std::int32_t> LeafPositions(const TFeTree& tree, int node, ToPositio
     return leaves;
 }
 
-// What CollectLeaves takes for an inner node.
-bool IsInternal(const TFeTreeNode& node) {
-    return node.Link >= 0 && node.FirstChild != -1;
-}
-
 } // namespace
 
 std::vector<std::int32_t> NodePositions(const TAnalysisState& state, int node, TTreeKind kind) {
@@ -62,9 +57,10 @@ TPhrasePositions::TPhrasePositions(const TAnalysisState& state, bool everyNode)
     if (!everyNode)
         return;
     for (int x = 0; x < tree_.Count(); ++x)
-        if (IsInternal(tree_.Node(x)))
+        if (TFeTreeWalker::HasChildren(tree_.Node(x)))
             uncopied_.push_back(static_cast<std::size_t>(x));
     CopyChildren();
+    std::vector<std::size_t>().swap(uncopied_);
 }
 
 // Copies the children of the inner nodes in uncopied_. Their sibling lists
@@ -84,7 +80,7 @@ void TPhrasePositions::CopyChildren() {
                 if (next[l] == -1)
                     continue;
                 const TFeTreeNode& child = tree_.Node(next[l]);
-                if (IsInternal(child))
+                if (TFeTreeWalker::HasChildren(child))
                     lanes_[l].push_back({next[l], 0, true});
                 else
                     lanes_[l].push_back({words_.Position(-child.Link) - 1, -child.Link, false});
@@ -106,7 +102,7 @@ void TPhrasePositions::CopyChildren() {
 const std::vector<std::int32_t>& TPhrasePositions::Of(int node) {
     positions_.clear();
     pending_.clear();
-    if (!IsInternal(tree_.Node(node))) {
+    if (!TFeTreeWalker::HasChildren(tree_.Node(node))) {
         firstStart_ = -tree_.Node(node).Link;
         positions_.push_back(words_.Position(firstStart_) - 1);
         return positions_;

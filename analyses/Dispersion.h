@@ -25,8 +25,9 @@ double NodeDispersion(const TAnalysisState& state, int node, TTreeKind kind);
 // children of inner nodes are copied into lists, each leaf as its position,
 // so that walks read each node's children in one run and never visit a
 // leaf. Gives the same positions in the same order. With everyNode, every
-// list is copied at once (the walks of the minimal mode cover nearly every
-// inner node); otherwise on a node's first visit.
+// list is copied at once (listing phrases of at least so many words walks
+// nearly every inner node, nested ones again and again); otherwise on a
+// node's first visit.
 class TPhrasePositions {
 public:
     TPhrasePositions(const TAnalysisState& state, bool everyNode);

@@ -35,7 +35,8 @@ bool BuildWordTree(TCalculation& calculation) {
                                                   static_cast<int>(state.analysedText.size()),
                                                   MakeCharSet(options.edBreakChars), true);
     words->SetCaseSensitive(options.cbCaseSens);
-    words->SortWords(true);
+    words->SortWords(true); // the tree compares words by their ids
+    words->ReleaseOrder();
     state.phraseTree = std::make_unique<TFeTree>(std::move(words));
     return calculation.BuildTree(*state.phraseTree);
 }

@@ -240,6 +240,10 @@ public:
     static void CollectLeaves(const TFeTree& tree, int i, std::vector<std::int32_t>& leaves);
     // The leaf of the first occurrence of node I's label.
     static int FirstLeaf(const TFeTree& tree, int i);
+    // Whether the walks above go below the node: not a leaf, with children.
+    static bool HasChildren(const TFeTreeNode& node) {
+        return node.Link >= 0 && node.FirstChild != -1;
+    }
 };
 
 // Sort callback: 1 when B's Link is greater than A's, -1 when smaller, 0 when

@@ -9,6 +9,8 @@
 #include <future>
 #include <limits>
 #include <memory>
+#include <mutex>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -66,14 +68,14 @@ TIndexes ByteSuffixArray(const TPageVector<std::uint8_t>& keys) {
 }
 
 // The rank of each of keys[1..n] among the distinct keys, and their number.
-// Keys within a range of a few times n (a word string's ids) are ranked by
-// counting; others by sorting a copy.
+// Keys within a range of about twice n (a word string's ids or classes) are
+// ranked by counting; others by sorting a copy.
 std::vector<std::uint32_t> KeyRanks(const TPageVector<std::int32_t>& keys, std::size_t& distinct) {
     const auto [low, high] = std::minmax_element(keys.begin() + 1, keys.end());
     const std::size_t n = keys.size() - 1;
     std::vector<std::uint32_t> ranks(n);
     const auto range = static_cast<std::uint64_t>(std::int64_t{*high} - *low) + 1;
-    if (range <= 4 * static_cast<std::uint64_t>(n) + 1024) {
+    if (range <= 2 * static_cast<std::uint64_t>(n) + 1024) {
         std::vector<std::uint32_t> rankOf(static_cast<std::size_t>(range) + 1, 0);
         for (std::size_t p = 1; p <= n; ++p)
             rankOf[static_cast<std::size_t>(keys[p] - *low) + 1] = 1;
@@ -100,17 +102,20 @@ std::vector<std::uint32_t> KeyRanks(const TPageVector<std::int32_t>& keys, std::
 // of the keys would serve; the tree depends on their equality alone.
 TIndexes IntSuffixArray(const TPageVector<std::int32_t>& keys) {
     const std::size_t n = keys.size() - 1;
-    std::size_t distinct = 0;
-    const std::vector<std::uint32_t> ranks = KeyRanks(keys, distinct);
     std::size_t width = 1;
-    while (width < 4 && (distinct - 1) >> (8 * width) != 0)
-        ++width;
-    if (n * width > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
-        throw EFeError("The string is too long for a suffix array");
-    TPageVector<std::uint8_t> bytes(n * width);
-    for (std::size_t p = 0; p < n; ++p)
-        for (std::size_t k = 0; k < width; ++k)
-            bytes[p * width + k] = static_cast<std::uint8_t>(ranks[p] >> (8 * (width - 1 - k)));
+    TPageVector<std::uint8_t> bytes;
+    {
+        std::size_t distinct = 0;
+        const std::vector<std::uint32_t> ranks = KeyRanks(keys, distinct);
+        while (width < 4 && (distinct - 1) >> (8 * width) != 0)
+            ++width;
+        if (n * width > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+            throw EFeError("The string is too long for a suffix array");
+        bytes.resize(n * width);
+        for (std::size_t p = 0; p < n; ++p)
+            for (std::size_t k = 0; k < width; ++k)
+                bytes[p * width + k] = static_cast<std::uint8_t>(ranks[p] >> (8 * (width - 1 - k)));
+    }
     TIndexes all(bytes.size());
     if (divsufsort(bytes.data(), all.data(), static_cast<std::int32_t>(bytes.size())) != 0)
         throw EFeError("The suffix array could not be built");
@@ -167,7 +172,11 @@ struct TSortJob {
     std::promise<void> done;
 
     void Run() {
+        // One sort at a time: a sort left running by a cancelled build
+        // finishes before the next starts, so they never pile up.
+        static std::mutex oneAtATime;
         try {
+            const std::lock_guard<std::mutex> lock(oneAtATime);
             sa = bytes.empty() ? IntSuffixArray(keys) : ByteSuffixArray(bytes);
             done.set_value();
         } catch (...) {
@@ -179,7 +188,11 @@ struct TSortJob {
 void SortAside(TSortJob& job, TProgress& progress) {
     auto shared = std::make_shared<TSortJob>(std::move(job));
     std::future<void> done = shared->done.get_future();
-    std::thread([shared] { shared->Run(); }).detach();
+    try {
+        std::thread([shared] { shared->Run(); }).detach();
+    } catch (const std::system_error&) {
+        shared->Run(); // no thread to be had: sorted here, without progress calls
+    }
     progress.Report();
     while (done.wait_for(std::chrono::milliseconds(TSaTreeBuilder::SortSliceMs)) !=
            std::future_status::ready)
@@ -406,6 +419,7 @@ void TSaConstruction::WriteInternalNodes(TFeTree& tree) {
 // place, and the leaves are written between them. A place is never ahead of
 // the internal nodes still to move, since there are n leaves.
 void TSaConstruction::WriteAllNodes(TFeTree& tree) {
+    constexpr std::size_t kReleaseEvery = 0xFFFF; // the parents read so far go back every 64K leaves
     pathLengths_.reserve(static_cast<std::size_t>(NodeCount()));
     pathLengths_.push_back(0);
     int tail = n_ + 1;
@@ -413,6 +427,8 @@ void TSaConstruction::WriteAllNodes(TFeTree& tree) {
     for (std::size_t j = 0; j < splits_.size(); ++j, progress_.Tick()) {
         if (splits_[j]) {
             const TFeTreeNode& node = tree.Node(x++) = tree.Node(tail++);
+            // NextSibling still holds the node's first occurrence, whose
+            // label ends at EdgeEnd.
             pathLengths_.push_back(node.EdgeEnd - node.NextSibling);
         }
         const auto start = static_cast<std::int32_t>(j) + 1;
@@ -423,7 +439,7 @@ void TSaConstruction::WriteAllNodes(TFeTree& tree) {
         leaf.EdgeEnd = n_;
         leaf.Link = -start;
         pathLengths_.push_back(n_ - start + 1);
-        if ((j & 0xFFFF) == 0)
+        if ((j & kReleaseEvery) == 0)
             ReleaseFront(leafParent_, j);
     }
     Release(leafParent_);
@@ -470,6 +486,7 @@ void FillFirstLeaf(TFeTree& tree) {
 
 TSuffixArrays BuildSuffixArrays(const TFeStringObject& string) {
     TProgress progress({}, std::numeric_limits<int>::max());
+    progress.Start(0);
     TSaConstruction construction(string, progress);
     construction.SortSuffixes();
     construction.FindCommonPrefixes();
@@ -502,6 +519,9 @@ void TSaTreeBuilder::Build(TFeTree& tree) {
         }
     } catch (const TBuildCancelled&) {
         FillFirstLeaf(tree);
+    } catch (...) {
+        tree.Clear(); // no node left with fields unset
+        throw;
     }
 }
 

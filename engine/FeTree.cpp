@@ -315,10 +315,7 @@ void TFeTreeWalker::CollectLeaves(const TFeTree& tree, int i, std::vector<std::i
     // walk is linear in the size of the subtree. The next pass visits the
     // entries that stayed internal, in order, then the internal ones among
     // those just appended, which all lie behind them.
-    const auto internal = [&tree](int x) {
-        const TFeTreeNode& node = tree.Node(x);
-        return node.Link >= 0 && node.FirstChild != -1;
-    };
+    const auto internal = [&tree](int x) { return HasChildren(tree.Node(x)); };
     leaves.push_back(i);
     if (!internal(i))
         return;
@@ -342,7 +339,7 @@ void TFeTreeWalker::CollectLeaves(const TFeTree& tree, int i, std::vector<std::i
 }
 
 int TFeTreeWalker::FirstLeaf(const TFeTree& tree, int i) {
-    while (tree.Node(i).Link >= 0 && tree.Node(i).FirstChild != -1)
+    while (HasChildren(tree.Node(i)))
         i = tree.Node(i).FirstChild;
     return i;
 }

@@ -224,11 +224,15 @@ void TFeWordsString::AssignIds(const std::vector<std::int32_t>& classes,
     idsAssigned_ = true;
 }
 
-void TFeWordsString::FreeItems() {
-    items_.Clear();
+void TFeWordsString::ReleaseOrder() {
     sortedItems_ = {};
     sortedStarts_ = {};
     wordBounds_ = {};
+}
+
+void TFeWordsString::FreeItems() {
+    items_.Clear();
+    ReleaseOrder();
 }
 
 int TFeWordsString::Length() const {

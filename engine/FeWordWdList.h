@@ -72,6 +72,9 @@ public:
     // ascending in that order, and every break and the terminator one of its own.
     void SortWords(bool assignIds);
     bool SameWord(std::string_view a, std::string_view b) const;
+    // Frees the word order (SortedItems, SortedStarts, WordBounds) where
+    // only the ids are needed.
+    void ReleaseOrder();
     void FreeItems();
 
     int Length() const override;

@@ -87,6 +87,7 @@ private:
 
     // The analysis host.
     void SetStatusText(std::string_view text) override;
+    void SetStatusCount(std::string_view label, int count) override;
     void ShowProgress(int maximum) override;
     void SetProgress(int position) override;
     void HideProgress() override;
@@ -226,6 +227,7 @@ private:
     bool clipboardHasText_ = false;
     QElapsedTimer messageClock_;
     QElapsedTimer statusClock_; // since the status panel was last painted
+    std::string countLabel_;    // the label of the count it shows, if any
 };
 
 } // namespace lexorin

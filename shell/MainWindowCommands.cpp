@@ -136,20 +136,22 @@ void TfmLexorin::EditCopyExecute() {
 }
 
 // The panel is painted at once, since a calculation keeps the event loop
-// from painting it; a counter ("Phrases added : 1200") that follows one of
-// the same label is shown at most every 20 ms, which is as often as the eye
-// can follow and saves a relayout and a repaint per hundred rows. A counter
-// is always followed by another text, so none stays behind.
+// from painting it.
 void TfmLexorin::SetStatusText(std::string_view text) {
-    const QString shown = FromCp1251(std::string(text));
-    const qsizetype colon = shown.indexOf(QStringLiteral(" : "));
-    const bool sameCounter =
-        colon > 0 && statusPanels_[0]->text().startsWith(shown.left(colon + 3));
-    if (sameCounter && statusClock_.isValid() && statusClock_.elapsed() < 20)
-        return;
-    statusPanels_[0]->setText(shown);
+    statusPanels_[0]->setText(FromCp1251(std::string(text)));
     statusPanels_[0]->repaint();
     statusClock_.start();
+    countLabel_.clear();
+}
+
+// A count that follows one of the same label is shown at most every 20 ms,
+// as often as the eye can follow, saving a relayout and a repaint per
+// hundred rows. A count is always followed by another text, so none stays.
+void TfmLexorin::SetStatusCount(std::string_view label, int count) {
+    if (label == countLabel_ && statusClock_.elapsed() < 20)
+        return;
+    SetStatusText(std::string(label) + " : " + std::to_string(count));
+    countLabel_ = label;
 }
 
 void TfmLexorin::ShowProgress(int maximum) {

@@ -162,5 +162,18 @@ TEST(SaTreeBuilder, AgreesOnWordStringsWithManyDistinctWords) {
     }
 }
 
+// Past a megabyte of per-symbol arrays the builder gives their pages back
+// while it reads them; the tree must not notice.
+TEST(SaTreeBuilder, AgreesOnATextLongEnoughToGiveMemoryBackAsItGoes) {
+    std::mt19937 random(31);
+    const std::vector<std::string> words = {"the", "then", "other", "and", "an", "end.", "a"};
+    std::string text;
+    while (text.size() < 300000)
+        text += words[random() % words.size()] + (random() % 5 == 0 ? "\r\n" : " ");
+    auto string = std::make_unique<TFePasStringObject>(text, true);
+    string->Normalize();
+    ExpectSaBuilderAgrees(*BuildTree(std::move(string)));
+}
+
 } // namespace
 } // namespace lexorin::test

@@ -5,7 +5,10 @@
 #include "QtCp1251.h"
 #include "ResultTables.h"
 
+#include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace lexorin {
 namespace {
@@ -45,6 +48,17 @@ TEST(NumberFormat, ListFormats) {
     SetDecimalSeparator(',');
     EXPECT_EQ(FormatNumber(10.5, TNumberFormat::UpToThreeDecimals).toStdString(), "10,5");
     SetDecimalSeparator('.');
+}
+
+TEST(NumberFormat, GeneralIsPrintfsFifteenDigits) {
+    std::mt19937 random(3);
+    for (int n = 0; n < 20000; ++n) {
+        const double value = std::ldexp(static_cast<double>(random()) / random.max() - 0.3,
+                                        static_cast<int>(random() % 120) - 60);
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.15g", value);
+        ASSERT_EQ(FormatNumber(value, TNumberFormat::General).toStdString(), expected);
+    }
 }
 
 TEST(ResultListModel, CellsCutLongTextsAfterTheirWords) {

@@ -4,6 +4,9 @@
 #include "FeUtils.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
+#include <limits>
 #include <numeric>
 #include <stdexcept>
 
@@ -303,41 +306,26 @@ std::size_t TMemTable::ByteCount() const {
     return bytes;
 }
 
-// One sort key of one row: a text, or a number that may be unset.
-struct TSortValue {
-    std::string_view text;
-    std::uint64_t prefix = 0; // the text's CollationPrefix
-    double number = 0;
-    bool set = false;
-};
-
-namespace {
-
-// Empty texts and unset numbers come first.
-int CompareSortValues(const TSortValue& x, const TSortValue& y, bool text) {
-    if (text) {
-        if (x.text.empty() || y.text.empty())
-            return int(!x.text.empty()) - int(!y.text.empty());
-        if (x.prefix != y.prefix)
-            return x.prefix < y.prefix ? -1 : 1;
-        return CompareTextCaseSensitive(x.text, y.text);
-    }
-    if (!x.set || !y.set)
-        return int(x.set) - int(y.set);
-    return x.number < y.number ? -1 : (x.number > y.number ? 1 : 0);
-}
-
-} // namespace
-
-TSortValue TMemTable::SortValue(int row, int field) const {
+// A number whose unsigned order is the key's order: 0 for an unset number
+// or an empty text; numbers in their order (-0 as 0, NaN last); a text's
+// CollationPrefix, which orders texts unless it is equal.
+std::uint64_t TMemTable::SortCode(int row, int field) const {
     if (IsText(field)) {
         const std::string_view text = TextView(row, field);
-        return {text, CollationPrefix(text)};
+        return text.empty() ? 0 : CollationPrefix(text);
     }
     const TColumn& column = columns_[static_cast<std::size_t>(field)];
     const auto at = static_cast<std::size_t>(row);
-    const bool isDouble = fields_[static_cast<std::size_t>(field)].type == TFieldType::Double;
-    return {{}, 0, isDouble ? column.doubles[at] : column.integers[at], column.set[at] != 0};
+    if (column.set[at] == 0)
+        return 0;
+    if (fields_[static_cast<std::size_t>(field)].type != TFieldType::Double)
+        return static_cast<std::uint64_t>(std::int64_t{column.integers[at]} + (std::int64_t{1} << 31)) + 1;
+    const double value = column.doubles[at];
+    if (std::isnan(value))
+        return std::numeric_limits<std::uint64_t>::max();
+    const auto bits = std::bit_cast<std::uint64_t>(value == 0 ? 0.0 : value);
+    constexpr std::uint64_t sign = std::uint64_t{1} << 63;
+    return bits & sign ? ~bits : bits | sign;
 }
 
 void TMemTable::Sort(std::string_view sortKeys) {
@@ -367,27 +355,52 @@ void TMemTable::Sort(std::string_view sortKeys) {
     if (keys.empty())
         return;
     const int currentRow = current_ >= 0 ? RowOf(current_) : -1;
-    // Each row's keys are read once into one block, so that a comparison
-    // reads one place instead of a column vector per key; the blocks are in
-    // the current order, and their places are sorted.
+    // Each row's keys are read once as sort codes, one block per row in the
+    // current order, and the places are sorted by the codes up to the first
+    // text key. A text's code holds only its first characters, so each run
+    // of rows equal so far is then sorted from that key on by the texts
+    // themselves and the codes of the later keys.
     const std::size_t width = keys.size();
-    std::vector<TSortValue> values;
-    values.reserve(sequence_.size() * width);
+    std::vector<std::uint64_t> codes;
+    codes.reserve(sequence_.size() * width);
     for (const int row : sequence_)
-        for (const TKey& key : keys)
-            values.push_back(SortValue(row, key.field));
+        for (const TKey& key : keys) {
+            const std::uint64_t code = SortCode(row, key.field);
+            codes.push_back(key.descending ? ~code : code);
+        }
+    const std::size_t firstText = static_cast<std::size_t>(
+        std::find_if(keys.begin(), keys.end(), [](const TKey& key) { return key.text; }) -
+        keys.begin());
+    const std::size_t leading = std::min(firstText + 1, width);
+    const auto block = [&](std::uint32_t place) { return codes.data() + place * width; };
     std::vector<std::uint32_t> places(sequence_.size());
     std::iota(places.begin(), places.end(), 0U);
     std::stable_sort(places.begin(), places.end(), [&](std::uint32_t a, std::uint32_t b) {
-        const TSortValue* x = &values[a * width];
-        const TSortValue* y = &values[b * width];
-        for (std::size_t k = 0; k < width; ++k) {
-            const int c = CompareSortValues(x[k], y[k], keys[k].text);
+        return std::lexicographical_compare(block(a), block(a) + leading, block(b),
+                                            block(b) + leading);
+    });
+    const auto byTheRest = [&](std::uint32_t a, std::uint32_t b) {
+        for (std::size_t k = firstText; k < width; ++k) {
+            const TKey& key = keys[k];
+            int c = 0;
+            if (key.text)
+                c = CompareTextCaseSensitive(TextView(sequence_[a], key.field),
+                                             TextView(sequence_[b], key.field));
+            else if (block(a)[k] != block(b)[k])
+                return block(a)[k] < block(b)[k];
             if (c != 0)
-                return keys[k].descending ? c > 0 : c < 0;
+                return key.descending ? c > 0 : c < 0;
         }
         return false;
-    });
+    };
+    for (auto from = places.begin(); firstText < width && from != places.end();) {
+        const auto to = std::find_if(from + 1, places.end(), [&](std::uint32_t place) {
+            return !std::equal(block(*from), block(*from) + leading, block(place));
+        });
+        if (to - from > 1)
+            std::stable_sort(from, to, byTheRest);
+        from = to;
+    }
     std::vector<int> sorted;
     sorted.reserve(places.size());
     for (const std::uint32_t place : places)

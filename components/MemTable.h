@@ -21,8 +21,6 @@
 
 namespace lexorin {
 
-struct TSortValue;
-
 enum class TFieldType { Memo, String, Integer, Double, AutoInc };
 
 struct TFieldDef {
@@ -135,7 +133,7 @@ private:
     std::string_view Fitted(int field, std::string_view value) const;
     void RebuildOrder();
     void Scrolled();
-    TSortValue SortValue(int row, int field) const;
+    std::uint64_t SortCode(int row, int field) const;
 
     std::string name_;
     std::vector<TFieldDef> fields_;

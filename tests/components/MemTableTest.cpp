@@ -1,6 +1,11 @@
 #include "MemTable.h"
 
+#include "FeLocale.h"
+
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
+#include <random>
 
 namespace lexorin {
 namespace {
@@ -56,6 +61,69 @@ TEST(MemTable, SortsByKeysStablyWithEmptyValuesFirst) {
     EXPECT_EQ(Order(table), "unset;B;b;a;;c;") << "a number never set comes first";
     table.Sort("x desc");
     EXPECT_EQ(Order(table), ";B;a;b;c;unset;");
+}
+
+// Random rows against a plain comparison of the values: texts that share
+// long starts and differ in case, unset and negative numbers, -0 and 0.
+TEST(MemTable, SortsAsAComparisonOfTheValuesWould) {
+    const std::vector<std::string> texts = {"",          "a",         "A",        "ab",
+                                            "longer text one", "longer text One", "longer text",
+                                            "longer texts",    "b"};
+    const std::vector<double> numbers = {-2.5, -0.0, 0.0, 1.0, 1e9, -1e9};
+    std::mt19937 random(11);
+    for (int round = 0; round < 40; ++round) {
+        TMemTable table = Table();
+        struct TRow {
+            std::string text;
+            bool nSet, xSet;
+            int n;
+            double x;
+        };
+        std::vector<TRow> rows;
+        for (int k = 0; k < 60; ++k) {
+            TRow row{texts[random() % texts.size()], random() % 4 != 0, random() % 4 != 0,
+                     static_cast<int>(random() % 5) - 2, numbers[random() % numbers.size()]};
+            table.Append();
+            table.SetText("text", row.text);
+            if (row.nSet)
+                table.SetInteger("n", row.n);
+            if (row.xSet)
+                table.SetDouble("x", row.x);
+            table.Post();
+            rows.push_back(row);
+        }
+        const std::vector<std::string> choices = {"text asc", "text desc", "n asc", "n desc",
+                                                  "x asc", "x desc"};
+        std::vector<std::string> keys;
+        std::string sortKeys;
+        for (int k = 0, count = 1 + static_cast<int>(random() % 3); k < count; ++k) {
+            keys.push_back(choices[random() % choices.size()]);
+            sortKeys += (k > 0 ? "," : "") + keys.back();
+        }
+        std::vector<int> expected(rows.size());
+        std::iota(expected.begin(), expected.end(), 0);
+        std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+            const TRow &x = rows[static_cast<std::size_t>(a)], &y = rows[static_cast<std::size_t>(b)];
+            for (const std::string& key : keys) {
+                int c = 0;
+                if (key[0] == 't')
+                    c = x.text.empty() || y.text.empty()
+                            ? int(!x.text.empty()) - int(!y.text.empty())
+                            : CompareTextCaseSensitive(x.text, y.text);
+                else if (key[0] == 'n')
+                    c = !x.nSet || !y.nSet ? int(x.nSet) - int(y.nSet) : (x.n > y.n) - (x.n < y.n);
+                else
+                    c = !x.xSet || !y.xSet ? int(x.xSet) - int(y.xSet) : (x.x > y.x) - (x.x < y.x);
+                if (c != 0)
+                    return key.find("desc") != std::string::npos ? c > 0 : c < 0;
+            }
+            return false;
+        });
+        table.Sort(sortKeys);
+        SCOPED_TRACE(sortKeys);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            ASSERT_EQ(table.RowOf(static_cast<int>(r)), expected[r]) << "place " << r;
+    }
 }
 
 TEST(MemTable, AppendPostCancelAndFields) {

@@ -318,8 +318,10 @@ std::uint64_t TMemTable::SortCode(int row, int field) const {
     const auto at = static_cast<std::size_t>(row);
     if (column.set[at] == 0)
         return 0;
-    if (fields_[static_cast<std::size_t>(field)].type != TFieldType::Double)
-        return static_cast<std::uint64_t>(std::int64_t{column.integers[at]} + (std::int64_t{1} << 31)) + 1;
+    if (fields_[static_cast<std::size_t>(field)].type != TFieldType::Double) {
+        const std::int64_t shifted = std::int64_t{column.integers[at]} + (std::int64_t{1} << 31);
+        return static_cast<std::uint64_t>(shifted) + 1;
+    }
     const double value = column.doubles[at];
     if (std::isnan(value))
         return std::numeric_limits<std::uint64_t>::max();

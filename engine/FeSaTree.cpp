@@ -20,6 +20,10 @@ namespace {
 
 using TIndexes = TFeIndexArray;
 
+// How far ahead loops over symbols ask for the records they will read at
+// random places, so that the waits for them overlap.
+constexpr int kAhead = 16;
+
 // Thrown out of a stage when the caller cancels; Build catches it.
 struct TBuildCancelled {};
 
@@ -321,6 +325,10 @@ void TSaConstruction::FindIntervals() {
     intervals_.reserve(static_cast<std::size_t>(n_));
     std::vector<TEntry> stack{NewInternal(0)};
     for (int r = 0; r <= n_; ++r, progress_.Tick()) {
+        if (r + kAhead < n_) {
+            const auto ahead = static_cast<std::size_t>(sa_[static_cast<std::size_t>(r + kAhead)]);
+            __builtin_prefetch(&leafParent_[ahead], 1);
+        }
         if (r > 0) {
             const std::int32_t h = r == n_ ? 0 : lcp_[static_cast<std::size_t>(r)];
             TEntry last = stack.back();
@@ -355,6 +363,8 @@ void TSaConstruction::OrderNodes() {
     // up[j]: the parent of the highest node whose first leaf is j.
     up_.assign(static_cast<std::size_t>(n_), 0);
     for (std::size_t j = 0; j < up_.size(); ++j, progress_.Tick()) {
+        if (j + kAhead < up_.size())
+            __builtin_prefetch(&Interval(leafParent_[j + kAhead]));
         const std::int32_t p = leafParent_[j];
         if (Interval(p).minLeaf != static_cast<std::int32_t>(j))
             up_[j] = p;
@@ -376,6 +386,8 @@ void TSaConstruction::OrderNodes() {
     };
     make(0);
     for (std::size_t j = 0; j + 1 < up_.size(); ++j, progress_.Tick()) {
+        if (j + kAhead < up_.size())
+            __builtin_prefetch(&Interval(up_[j + kAhead]), 1);
         make(j + 1);
         TInterval& v = Interval(up_[j]);
         const TInterval& w = Interval(up_[j + 1]);
@@ -395,6 +407,10 @@ void TSaConstruction::WriteInternalNodes(TFeTree& tree) {
     root.NextSibling = 0; // where the online construction leaves it
     int tail = n_ + 1;
     for (std::size_t j = 0; j < up_.size(); ++j, progress_.Tick()) {
+        if (j + kAhead < up_.size()) {
+            __builtin_prefetch(&Interval(leafParent_[j + kAhead]));
+            __builtin_prefetch(&Interval(up_[j + kAhead]));
+        }
         std::int32_t& leafParent = leafParent_[j];
         leafParent = Interval(leafParent).index;
         if (!splits_[j])
@@ -419,7 +435,8 @@ void TSaConstruction::WriteInternalNodes(TFeTree& tree) {
 // place, and the leaves are written between them. A place is never ahead of
 // the internal nodes still to move, since there are n leaves.
 void TSaConstruction::WriteAllNodes(TFeTree& tree) {
-    constexpr std::size_t kReleaseEvery = 0xFFFF; // the parents read so far go back every 64K leaves
+    // The parents read so far are given back every 64K leaves.
+    constexpr std::size_t kReleaseEvery = 0xFFFF;
     pathLengths_.reserve(static_cast<std::size_t>(NodeCount()));
     pathLengths_.push_back(0);
     int tail = n_ + 1;
@@ -451,6 +468,11 @@ void TSaConstruction::WriteAllNodes(TFeTree& tree) {
 void TSaConstruction::LinkChildren(TFeTree& tree) {
     std::int32_t leaf = tree.Count() - 1;
     for (std::size_t j = splits_.size(); j-- > 0; leaf -= splits_[j] ? 2 : 1, progress_.Tick()) {
+        if (leaf > kAhead) { // a node other than the root, which has no parent
+            const std::int32_t ahead = tree.Node(leaf - kAhead).Parent;
+            __builtin_prefetch(&tree.Node(ahead), 1);
+            __builtin_prefetch(&pathLengths_[static_cast<std::size_t>(ahead)]);
+        }
         TFeTreeNode& node = tree.Node(leaf);
         node.EdgeStart += pathLengths_[static_cast<std::size_t>(node.Parent)];
         for (std::int32_t x = leaf;;) {

@@ -70,8 +70,8 @@ std::string_view TFeWordsString::SymbolText(std::size_t s) const {
     const TFeWordItem& item = items_[s];
     if (item.Len <= 0)
         return {};
-    return std::string_view(*sourceText_).substr(static_cast<std::size_t>(item.Start - 1),
-                                                 static_cast<std::size_t>(item.Len));
+    return std::string_view(*sourceText_)
+        .substr(static_cast<std::size_t>(item.Start - 1), static_cast<std::size_t>(item.Len));
 }
 
 std::string_view TFeWordsString::SortedWordText(int k) const {

@@ -4,8 +4,8 @@
 #include "QtCp1251.h"
 
 #include <algorithm>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace lexorin {
 
@@ -16,11 +16,10 @@ namespace {
 std::string NumberText(double value, TNumberFormat format) {
     char buffer[400]; // "%.3f" of the largest double fits
     const bool general = format == TNumberFormat::General;
-    const char* end =
-        std::to_chars(buffer, buffer + sizeof buffer, value,
-                      general ? std::chars_format::general : std::chars_format::fixed,
-                      general ? 15 : 3)
-            .ptr;
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    general ? std::chars_format::general : std::chars_format::fixed,
+                                    general ? 15 : 3)
+                          .ptr;
     std::string text(buffer, static_cast<std::size_t>(end - buffer));
     if (format == TNumberFormat::UpToThreeDecimals) {
         while (!text.empty() && text.back() == '0')

@@ -66,9 +66,9 @@ TEST(MemTable, SortsByKeysStablyWithEmptyValuesFirst) {
 // Random rows against a plain comparison of the values: texts that share
 // long starts and differ in case, unset and negative numbers, -0 and 0.
 TEST(MemTable, SortsAsAComparisonOfTheValuesWould) {
-    const std::vector<std::string> texts = {"",          "a",         "A",        "ab",
-                                            "longer text one", "longer text One", "longer text",
-                                            "longer texts",    "b"};
+    const std::vector<std::string> texts = {
+        "", "a", "A", "ab", "longer text one", "longer text One", "longer text", "longer texts",
+        "b"};
     const std::vector<double> numbers = {-2.5, -0.0, 0.0, 1.0, 1e9, -1e9};
     std::mt19937 random(11);
     for (int round = 0; round < 40; ++round) {
@@ -92,8 +92,8 @@ TEST(MemTable, SortsAsAComparisonOfTheValuesWould) {
             table.Post();
             rows.push_back(row);
         }
-        const std::vector<std::string> choices = {"text asc", "text desc", "n asc", "n desc",
-                                                  "x asc", "x desc"};
+        const std::vector<std::string> choices = {"text asc", "text desc", "n asc",
+                                                  "n desc",   "x asc",     "x desc"};
         std::vector<std::string> keys;
         std::string sortKeys;
         for (int k = 0, count = 1 + static_cast<int>(random() % 3); k < count; ++k) {
@@ -103,7 +103,8 @@ TEST(MemTable, SortsAsAComparisonOfTheValuesWould) {
         std::vector<int> expected(rows.size());
         std::iota(expected.begin(), expected.end(), 0);
         std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
-            const TRow &x = rows[static_cast<std::size_t>(a)], &y = rows[static_cast<std::size_t>(b)];
+            const TRow &x = rows[static_cast<std::size_t>(a)],
+                       &y = rows[static_cast<std::size_t>(b)];
             for (const std::string& key : keys) {
                 int c = 0;
                 if (key[0] == 't')

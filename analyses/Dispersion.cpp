@@ -81,9 +81,9 @@ void TPhrasePositions::CopyChildren() {
                     continue;
                 const TFeTreeNode& child = tree_.Node(next[l]);
                 if (TFeTreeWalker::HasChildren(child))
-                    lanes_[l].push_back({next[l], 0, true});
+                    lanes_[l].push_back({next[l], 0});
                 else
-                    lanes_[l].push_back({words_.Position(-child.Link) - 1, -child.Link, false});
+                    lanes_[l].push_back({words_.Position(-child.Link) - 1, -child.Link});
                 next[l] = child.NextSibling;
                 walking = true;
             }
@@ -122,12 +122,12 @@ const std::vector<std::int32_t>& TPhrasePositions::Of(int node) {
             const TChild* child = children_.data() + first_[x];
             const TChild* const end = child + count_[x];
             positions_[at] = child->value;
-            if (child->internal)
+            if (child->Inner())
                 pending_[kept++] = at;
             else if (at == 0) // the first entry always ends as the first leaf
                 firstStart_ = child->start;
             for (++child; child != end; ++child) {
-                if (child->internal)
+                if (child->Inner())
                     appended_.push_back(positions_.size());
                 positions_.push_back(child->value);
             }

@@ -40,8 +40,8 @@ public:
 private:
     struct TChild {
         std::int32_t value; // an inner node, or a leaf's position
-        std::int32_t start; // a leaf's start symbol
-        bool internal;
+        std::int32_t start; // a leaf's start symbol (from 1); 0 for an inner node
+        bool Inner() const { return start == 0; }
     };
     void CopyChildren();
     static constexpr std::size_t kLanes = 16;

@@ -6,7 +6,10 @@
 
 #include "MainWindow.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QString>
+#include <QTabWidget>
 #include <QTest>
 
 namespace lexorin::bench {
@@ -32,6 +35,19 @@ inline bool ShowBenchWindow(TfmLexorin& window) {
     window.resize(1280, 900);
     window.show();
     return QTest::qWaitForWindowExposed(&window);
+}
+
+// Makes the task page current and paints it, as a user sees it before a click.
+inline void ShowPage(TfmLexorin& window, TAnalysisPage page) {
+    window.findChild<QTabWidget*>(QStringLiteral("pcOp"))
+        ->setCurrentIndex(TfmLexorin::TabIndexOf(page));
+    QApplication::processEvents();
+}
+
+// Calculate on the current page, as the toolbar button runs it.
+inline void Calculate(TfmLexorin& window) {
+    window.UpdateActions();
+    window.Actions().aSearch->trigger();
 }
 
 } // namespace lexorin::bench

@@ -62,10 +62,8 @@ int main(int argc, char** argv) {
     if (!bench::ShowBenchWindow(window))
         return 1;
     window.LoadTextFile(file);
-    window.findChild<QTabWidget*>(QStringLiteral("pcOp"))
-        ->setCurrentIndex(TfmLexorin::TabIndexOf(TAnalysisPage::Concordance));
-    window.UpdateActions();
-    window.Actions().aSearch->trigger();
+    bench::ShowPage(window, TAnalysisPage::Concordance);
+    bench::Calculate(window);
     TMemTable& words = window.State().mteConcordance;
     const int field = words.FieldIndex("word");
     for (int recNo = 0; recNo < words.RecordCount(); ++recNo)

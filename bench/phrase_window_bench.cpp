@@ -17,7 +17,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTabWidget>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -42,11 +41,6 @@ void Step(const char* what, const std::function<void()>& step, bool calculation 
     if (!calculation)
         slowestStep = std::max(slowestStep, seconds);
     std::printf("%-44s %8.3f s\n", what, seconds);
-}
-
-void Calculate(TfmLexorin& window) {
-    window.UpdateActions();
-    window.Actions().aSearch->trigger();
 }
 
 // The record of the phrase of most words.
@@ -82,8 +76,7 @@ int main(int argc, char** argv) {
         return 1;
     auto* phrases = window.findChild<TResultGrid*>(QStringLiteral("dbgRes"));
     auto* autoHeight = window.findChild<QCheckBox*>(QStringLiteral("cbAutoPhraseHeight"));
-    window.findChild<QTabWidget*>(QStringLiteral("pcOp"))
-        ->setCurrentIndex(TfmLexorin::TabIndexOf(TAnalysisPage::Phrases));
+    bench::ShowPage(window, TAnalysisPage::Phrases);
     autoHeight->setChecked(true);
     if (argc > 2)
         window.findChild<QLineEdit*>(QStringLiteral("edBreakChars"))
@@ -92,7 +85,7 @@ int main(int argc, char** argv) {
     window.LoadTextFile(file);
     std::printf("%-44s %8d\n", "characters", window.TextView()->TextLength());
     Step(
-        "phrase frequency, Calculate as a whole", [&] { Calculate(window); }, true);
+        "phrase frequency, Calculate as a whole", [&] { bench::Calculate(window); }, true);
     std::printf("%-44s %8d\n", "  rows", window.State().mteRes.RecordCount());
     Step("list shown, rows adjusted", [&] { phrases->viewport()->repaint(); });
     QScrollBar* bar = phrases->verticalScrollBar();
@@ -124,7 +117,7 @@ int main(int argc, char** argv) {
                 phrases->rowHeight(phrases->currentIndex().row()), phrases->viewport()->height());
     autoHeight->setChecked(false); // the hint's button shows with one-line rows
     Step(
-        "calculate again with one-line rows", [&] { Calculate(window); }, true);
+        "calculate again with one-line rows", [&] { bench::Calculate(window); }, true);
     ShowLongestFirst(phrases, table);
     Step("open the longest phrase's \"Original phrase\" hint", [&] {
         phrases->PressButton(0, 0);

@@ -12,10 +12,10 @@
 #include "RepPreviewFrame.h"
 #include "ReportDocument.h"
 #include "RptBase.h"
+#include "WindowBench.h"
 
 #include <QAction>
 #include <QTabWidget>
-#include <QTest>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdio>
@@ -43,23 +43,18 @@ TAnalysisPage PageOf(const std::string& name) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatform();
     TLexorinApplication application(argc, argv);
     const QString file =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LEXORIN_DEFAULT_CORPUS);
     const TAnalysisPage page = PageOf(argc > 2 ? argv[2] : "phrases");
 
     TfmLexorin window;
-    window.resize(1280, 900);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    if (!bench::ShowBenchWindow(window))
         return 1;
     window.LoadTextFile(file);
-    window.findChild<QTabWidget*>(QStringLiteral("pcOp"))
-        ->setCurrentIndex(TfmLexorin::TabIndexOf(page));
-    window.UpdateActions();
-    window.Actions().aSearch->trigger();
+    bench::ShowPage(window, page);
+    bench::Calculate(window);
     window.UpdateActions();
     if (!window.Actions().aPrint->isEnabled())
         return 1;

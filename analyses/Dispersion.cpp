@@ -17,13 +17,20 @@ std::vector<std::int32_t> LeafPositions(const TFeTree& tree, int node, ToPositio
     return leaves;
 }
 
+// The 0-based text offset of the phrase tree's suffix that starts at word
+// symbol `start`.
+int PhraseOffset(const TFeWordsString& words, int start) {
+    return words.Position(start) - 1;
+}
+
 } // namespace
 
 std::vector<std::int32_t> NodePositions(const TAnalysisState& state, int node, TTreeKind kind) {
     if (kind == TTreeKind::Phrase) {
         const TFeTree& tree = *state.phraseTree;
         const auto& words = dynamic_cast<const TFeWordsString&>(*tree.StringObject());
-        return LeafPositions(tree, node, [&words](int start) { return words.Position(start) - 1; });
+        return LeafPositions(tree, node,
+                             [&words](int start) { return PhraseOffset(words, start); });
     }
     const int shift = state.wordformPrefixesOnly ? 1 : 2;
     return LeafPositions(*state.wordformTree, node, [shift](int start) { return start - shift; });
@@ -83,7 +90,7 @@ void TPhrasePositions::CopyChildren() {
                 if (TFeTreeWalker::HasChildren(child))
                     lanes_[l].push_back({next[l], 0});
                 else
-                    lanes_[l].push_back({words_.Position(-child.Link) - 1, -child.Link});
+                    lanes_[l].push_back({PhraseOffset(words_, -child.Link), -child.Link});
                 next[l] = child.NextSibling;
                 walking = true;
             }
@@ -104,7 +111,7 @@ const std::vector<std::int32_t>& TPhrasePositions::Of(int node) {
     pending_.clear();
     if (!TFeTreeWalker::HasChildren(tree_.Node(node))) {
         firstStart_ = -tree_.Node(node).Link;
-        positions_.push_back(words_.Position(firstStart_) - 1);
+        positions_.push_back(PhraseOffset(words_, firstStart_));
         return positions_;
     }
     positions_.push_back(node);

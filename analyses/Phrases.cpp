@@ -35,8 +35,7 @@ bool BuildWordTree(TCalculation& calculation) {
                                                   static_cast<int>(state.analysedText.size()),
                                                   MakeCharSet(options.edBreakChars), true);
     words->SetCaseSensitive(options.cbCaseSens);
-    words->SortWords(true); // the tree compares words by their ids
-    words->ReleaseOrder();
+    words->NumberWords(); // the tree compares words by their ids
     state.phraseTree = std::make_unique<TFeTree>(std::move(words));
     return calculation.BuildTree(*state.phraseTree);
 }

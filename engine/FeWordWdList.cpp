@@ -169,12 +169,10 @@ std::vector<std::int32_t> TFeWordsString::WordClasses(std::int32_t& classCount) 
     return classes;
 }
 
-void TFeWordsString::SortWords(bool assignIds) {
-    // Distinct words are sorted once by the collation; the items are then
-    // placed by the rank of their word, in symbol order within a word, which
-    // keeps the sort stable and linear in the number of items.
-    std::int32_t classCount = 0;
-    const std::vector<std::int32_t> classes = WordClasses(classCount);
+// The rank of each word class (1, 2, ... in collation order; 0 for the
+// breaks and the terminator): the distinct words are sorted once.
+std::vector<std::int32_t> TFeWordsString::WordRanks(const std::vector<std::int32_t>& classes,
+                                                    std::int32_t classCount) const {
     std::vector<std::int32_t> representative(static_cast<std::size_t>(classCount) + 1, -1);
     for (std::size_t s = 0; s < classes.size(); ++s)
         if (representative[static_cast<std::size_t>(classes[s])] == -1)
@@ -186,11 +184,20 @@ void TFeWordsString::SortWords(bool assignIds) {
                            SymbolText(static_cast<std::size_t>(representative[b])),
                            caseSensitive_) < 0;
     });
-    // Breaks and the terminator (class 0, empty text) come first.
-    std::vector<std::int32_t> firstSlot(static_cast<std::size_t>(classCount) + 2, 0);
     std::vector<std::int32_t> rank(static_cast<std::size_t>(classCount) + 1, 0);
     for (std::size_t r = 0; r < byWord.size(); ++r)
         rank[static_cast<std::size_t>(byWord[r])] = static_cast<std::int32_t>(r) + 1;
+    return rank;
+}
+
+void TFeWordsString::SortWords(bool assignIds) {
+    // The items are placed by the rank of their word, in symbol order within
+    // a word, which keeps the sort stable and linear in the number of items.
+    std::int32_t classCount = 0;
+    const std::vector<std::int32_t> classes = WordClasses(classCount);
+    const std::vector<std::int32_t> rank = WordRanks(classes, classCount);
+    // Breaks and the terminator (rank 0) come first.
+    std::vector<std::int32_t> firstSlot(static_cast<std::size_t>(classCount) + 2, 0);
     for (std::int32_t c : classes)
         ++firstSlot[static_cast<std::size_t>(rank[static_cast<std::size_t>(c)]) + 1];
     std::partial_sum(firstSlot.begin(), firstSlot.end(), firstSlot.begin());
@@ -205,6 +212,12 @@ void TFeWordsString::SortWords(bool assignIds) {
     }
     if (assignIds)
         AssignIds(classes, rank);
+}
+
+void TFeWordsString::NumberWords() {
+    std::int32_t classCount = 0;
+    const std::vector<std::int32_t> classes = WordClasses(classCount);
+    AssignIds(classes, WordRanks(classes, classCount));
 }
 
 // Walking the sorted items, the id grows at every break and the terminator
@@ -224,15 +237,11 @@ void TFeWordsString::AssignIds(const std::vector<std::int32_t>& classes,
     idsAssigned_ = true;
 }
 
-void TFeWordsString::ReleaseOrder() {
+void TFeWordsString::FreeItems() {
+    items_.Clear();
     sortedItems_ = {};
     sortedStarts_ = {};
     wordBounds_ = {};
-}
-
-void TFeWordsString::FreeItems() {
-    items_.Clear();
-    ReleaseOrder();
 }
 
 int TFeWordsString::Length() const {

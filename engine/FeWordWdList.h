@@ -72,9 +72,9 @@ public:
     // ascending in that order, and every break and the terminator one of its own.
     void SortWords(bool assignIds);
     bool SameWord(std::string_view a, std::string_view b) const;
-    // Frees the word order (SortedItems, SortedStarts, WordBounds) where
-    // only the ids are needed.
-    void ReleaseOrder();
+    // Gives equal words their ids as SortWords(true) does, without putting
+    // the items in word order.
+    void NumberWords();
     void FreeItems();
 
     int Length() const override;
@@ -98,6 +98,8 @@ private:
     // the same number, 1, 2, ... in order of first appearance; breaks and the
     // terminator get 0.
     std::vector<std::int32_t> WordClasses(std::int32_t& classCount) const;
+    std::vector<std::int32_t> WordRanks(const std::vector<std::int32_t>& classes,
+                                        std::int32_t classCount) const;
     void AssignIds(const std::vector<std::int32_t>& classes, const std::vector<std::int32_t>& rank);
 
     std::shared_ptr<const std::string> sourceText_;

@@ -86,6 +86,19 @@ TEST_F(WordsString, CaseModeDecidesIds) {
     EXPECT_EQ(sensitive->Item(1).Id, sensitive->Item(3).Id);
 }
 
+TEST_F(WordsString, NumberingGivesTheIdsOfTheSortWithoutTheOrder) {
+    for (const bool caseSensitive : {false, true}) {
+        auto sorted = Make("b a. B a c! a The the", ".!", caseSensitive);
+        auto numbered = Make("b a. B a c! a The the", ".!", caseSensitive);
+        sorted->SortWords(true);
+        numbered->NumberWords();
+        EXPECT_TRUE(numbered->IdsAssigned());
+        EXPECT_TRUE(numbered->SortedItems().empty());
+        for (int n = 1; n <= sorted->Length(); ++n)
+            EXPECT_EQ(numbered->Item(n).Id, sorted->Item(n).Id) << n << " " << caseSensitive;
+    }
+}
+
 TEST_F(WordsString, SortedItemsAreStableAndBreaksComeFirst) {
     auto s = Make("b a. B a c! a");
     s->SortWords(false);

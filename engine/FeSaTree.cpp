@@ -3,9 +3,11 @@
 #include "FeErrors.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <divsufsort.h>
+#include <exception>
 #include <future>
 #include <limits>
 #include <memory>
@@ -132,36 +134,90 @@ TIndexes IntSuffixArray(const TPageVector<std::int32_t>& keys) {
     return sa;
 }
 
+// Runs body(from, to, tick) over [0, count): alone on the caller when
+// `halves` is false or the range is short, else the front half on the caller,
+// whose `tick` is progress.Tick, and the back half at the same time on a
+// thread of its own. The back half's tick ends it early once the caller has
+// left (cancelled); the caller always waits for it before returning.
+template <typename Body>
+void InHalves(std::size_t count, bool halves, TProgress& progress, Body body) {
+    const auto tick = [&] { progress.Tick(); };
+    if (!halves || count < 2 * static_cast<std::size_t>(progress.Step())) {
+        body(0, count, tick);
+        return;
+    }
+    struct TStopped {};
+    const std::size_t middle = count / 2;
+    std::atomic<bool> stop{false};
+    std::exception_ptr failure;
+    const auto back = [&] {
+        try {
+            std::size_t ticks = 0;
+            body(middle, count, [&] {
+                if ((++ticks & 0xFFFF) == 0 && stop.load(std::memory_order_relaxed))
+                    throw TStopped();
+            });
+        } catch (const TStopped&) {
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    };
+    std::thread worker;
+    try {
+        worker = std::thread(back);
+    } catch (const std::system_error&) {
+        body(0, count, tick); // no thread to be had
+        return;
+    }
+    try {
+        body(0, middle, tick);
+    } catch (...) {
+        stop = true;
+        worker.join();
+        throw;
+    }
+    worker.join();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
 // The LCP array by the Phi construction: lcp[r] is the length of the common
 // prefix of the suffixes sa[r - 1] and sa[r]; lcp[0] is 0. It is first
 // computed in text order, in one array that holds the previous suffix in
 // sorted order for every start until its value is known, and then gathered
-// into sorted order.
+// into sorted order. Each pass may run in two halves side by side: in text
+// order a half starts from a common prefix of 0, a lower bound like any other.
 template <typename Key>
-TIndexes LcpArray(const TPageVector<Key>& keys, const TIndexes& sa, TProgress& progress) {
-    const int n = static_cast<int>(sa.size());
-    TIndexes plcp(sa.size());
-    plcp[static_cast<std::size_t>(sa[0])] = -1;
-    for (std::size_t r = 1; r < sa.size(); ++r, progress.Tick())
-        plcp[static_cast<std::size_t>(sa[r])] = sa[r - 1];
-    int h = 0;
-    for (int p = 0; p < n; ++p, progress.Tick()) {
-        std::int32_t& value = plcp[static_cast<std::size_t>(p)];
-        const int q = value;
-        if (q < 0) {
-            h = 0;
-            value = 0;
-            continue;
+TIndexes LcpArray(const TPageVector<Key>& keys, const TIndexes& sa, bool halves,
+                  TProgress& progress) {
+    const std::size_t n = sa.size();
+    TIndexes plcp(n);
+    InHalves(n, halves, progress, [&](std::size_t from, std::size_t to, auto tick) {
+        for (std::size_t r = from; r < to; ++r, tick())
+            plcp[static_cast<std::size_t>(sa[r])] = r == 0 ? -1 : sa[r - 1];
+    });
+    InHalves(n, halves, progress, [&](std::size_t from, std::size_t to, auto tick) {
+        std::size_t h = 0;
+        for (std::size_t p = from; p < to; ++p, tick()) {
+            std::int32_t& value = plcp[p];
+            if (value < 0) {
+                h = 0;
+                value = 0;
+                continue;
+            }
+            const auto q = static_cast<std::size_t>(value);
+            while (p + h < n && q + h < n && keys[p + h + 1] == keys[q + h + 1])
+                ++h;
+            value = static_cast<std::int32_t>(h);
+            if (h > 0)
+                --h;
         }
-        while (p + h < n && q + h < n && keys[p + h + 1] == keys[q + h + 1])
-            ++h;
-        value = h;
-        if (h > 0)
-            --h;
-    }
-    TIndexes lcp(sa.size());
-    for (std::size_t r = 0; r < sa.size(); ++r, progress.Tick())
-        lcp[r] = plcp[static_cast<std::size_t>(sa[r])];
+    });
+    TIndexes lcp(n);
+    InHalves(n, halves, progress, [&](std::size_t from, std::size_t to, auto tick) {
+        for (std::size_t r = from; r < to; ++r, tick())
+            lcp[r] = plcp[static_cast<std::size_t>(sa[r])];
+    });
     return lcp;
 }
 
@@ -216,8 +272,10 @@ void SortAside(TSortJob& job, TProgress& progress) {
 // per-symbol arrays that are freed as they are read are alive at the end.
 class TSaConstruction {
 public:
-    TSaConstruction(const TFeStringObject& string, TProgress& progress)
-        : n_(string.Length()), progress_(progress) {
+    // With `halves`, passes that split into two independent halves run them
+    // side by side.
+    TSaConstruction(const TFeStringObject& string, bool halves, TProgress& progress)
+        : n_(string.Length()), halves_(halves), progress_(progress) {
         bytes_ = string.ByteSymbolKeys();
         if (bytes_.empty())
             keys_ = string.SymbolKeys();
@@ -237,7 +295,8 @@ public:
     }
 
     void FindCommonPrefixes() {
-        lcp_ = bytes_.empty() ? LcpArray(keys_, sa_, progress_) : LcpArray(bytes_, sa_, progress_);
+        lcp_ = bytes_.empty() ? LcpArray(keys_, sa_, halves_, progress_)
+                              : LcpArray(bytes_, sa_, halves_, progress_);
         Release(bytes_);
         Release(keys_);
     }
@@ -290,6 +349,7 @@ private:
     int NodeCount() const { return internals_ + n_; }
 
     const int n_;
+    const bool halves_;
     TProgress& progress_;
     TPageVector<std::uint8_t> bytes_;
     TPageVector<std::int32_t> keys_;
@@ -360,20 +420,26 @@ void TSaConstruction::FindIntervals() {
 // one symbol higher; the node of j then links to its node, which has its
 // index by then. Links to the root stay 0.
 void TSaConstruction::OrderNodes() {
-    // up[j]: the parent of the highest node whose first leaf is j.
+    // up[j]: the parent of the highest node whose first leaf is j. Each
+    // pass writes every slot at most once.
     up_.assign(static_cast<std::size_t>(n_), 0);
-    for (std::size_t j = 0; j < up_.size(); ++j, progress_.Tick()) {
-        if (j + kAhead < up_.size())
-            __builtin_prefetch(&Interval(leafParent_[j + kAhead]));
-        const std::int32_t p = leafParent_[j];
-        if (Interval(p).minLeaf != static_cast<std::int32_t>(j))
-            up_[j] = p;
-    }
-    for (std::int32_t v = 1; v < internals_; ++v, progress_.Tick()) {
-        const TInterval& node = Interval(v);
-        if (node.minLeaf != Interval(node.parent).minLeaf)
-            up_[static_cast<std::size_t>(node.minLeaf)] = node.parent;
-    }
+    InHalves(up_.size(), halves_, progress_, [&](std::size_t from, std::size_t to, auto tick) {
+        for (std::size_t j = from; j < to; ++j, tick()) {
+            if (j + kAhead < to)
+                __builtin_prefetch(&Interval(leafParent_[j + kAhead]));
+            const std::int32_t p = leafParent_[j];
+            if (Interval(p).minLeaf != static_cast<std::int32_t>(j))
+                up_[j] = p;
+        }
+    });
+    InHalves(static_cast<std::size_t>(internals_), halves_, progress_,
+             [&](std::size_t from, std::size_t to, auto tick) {
+                 for (std::size_t v = std::max<std::size_t>(from, 1); v < to; ++v, tick()) {
+                     const TInterval& node = intervals_[v];
+                     if (node.minLeaf != Interval(node.parent).minLeaf)
+                         up_[static_cast<std::size_t>(node.minLeaf)] = node.parent;
+                 }
+             });
     splits_.assign(up_.size(), false);
     std::int32_t made = 1; // the root
     const auto make = [&](std::size_t j) {
@@ -405,28 +471,32 @@ void TSaConstruction::WriteInternalNodes(TFeTree& tree) {
     root = TFeTreeNode{};
     root.Occurrences = n_ + 1;
     root.NextSibling = 0; // where the online construction leaves it
-    int tail = n_ + 1;
-    for (std::size_t j = 0; j < up_.size(); ++j, progress_.Tick()) {
-        if (j + kAhead < up_.size()) {
-            __builtin_prefetch(&Interval(leafParent_[j + kAhead]));
-            __builtin_prefetch(&Interval(up_[j + kAhead]));
+    InHalves(up_.size(), halves_, progress_, [&](std::size_t from, std::size_t to, auto tick) {
+        // The nodes made before `from` lie in the tail ahead of this range's.
+        auto tail = static_cast<std::int32_t>(n_ + 1 + std::count(splits_.begin(),
+                                                                   splits_.begin() + from, true));
+        for (std::size_t j = from; j < to; ++j, tick()) {
+            if (j + kAhead < to) {
+                __builtin_prefetch(&Interval(leafParent_[j + kAhead]));
+                __builtin_prefetch(&Interval(up_[j + kAhead]));
+            }
+            std::int32_t& leafParent = leafParent_[j];
+            leafParent = Interval(leafParent).index;
+            if (!splits_[j])
+                continue;
+            const TInterval& v = Interval(up_[j]);
+            const TInterval& parent = Interval(v.parent);
+            TFeTreeNode& node = tree.Node(tail++);
+            node.Parent = parent.index;
+            // Every edge points into the first occurrence of its node's label.
+            node.EdgeStart = v.minLeaf + 1 + parent.depth;
+            node.EdgeEnd = v.minLeaf + v.depth;
+            node.Occurrences = v.leaves;
+            node.Link = v.link;
+            node.FirstChild = -1;
+            node.NextSibling = v.minLeaf; // until the node is linked, see LinkChildren
         }
-        std::int32_t& leafParent = leafParent_[j];
-        leafParent = Interval(leafParent).index;
-        if (!splits_[j])
-            continue;
-        const TInterval& v = Interval(up_[j]);
-        const TInterval& parent = Interval(v.parent);
-        TFeTreeNode& node = tree.Node(tail++);
-        node.Parent = parent.index;
-        // Every edge points into the first occurrence of its node's label.
-        node.EdgeStart = v.minLeaf + 1 + parent.depth;
-        node.EdgeEnd = v.minLeaf + v.depth;
-        node.Occurrences = v.leaves;
-        node.Link = v.link;
-        node.FirstChild = -1;
-        node.NextSibling = v.minLeaf; // until the node is linked, see LinkChildren
-    }
+    });
     Release(intervals_);
     Release(up_);
 }
@@ -509,7 +579,7 @@ void FillFirstLeaf(TFeTree& tree) {
 TSuffixArrays BuildSuffixArrays(const TFeStringObject& string) {
     TProgress progress({}, std::numeric_limits<int>::max());
     progress.Start(0);
-    TSaConstruction construction(string, progress);
+    TSaConstruction construction(string, false, progress);
     construction.SortSuffixes();
     construction.FindCommonPrefixes();
     return construction.TakeArrays();
@@ -527,7 +597,7 @@ void TSaTreeBuilder::Build(TFeTree& tree) {
         },
         ProgressStep);
     try {
-        TSaConstruction construction(string, progress);
+        TSaConstruction construction(string, true, progress);
         const std::function<void()> stages[StageCount] = {[&] { construction.SortSuffixes(); },
                                                           [&] { construction.FindCommonPrefixes(); },
                                                           [&] { construction.FindIntervals(); },

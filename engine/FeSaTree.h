@@ -31,6 +31,8 @@ struct TSuffixArrays {
     TFeIndexArray sa;
     TFeIndexArray lcp;
 };
+// Built on the caller's thread alone, as a plain program would: the
+// benchmarks' yardstick for the tree builder.
 TSuffixArrays BuildSuffixArrays(const TFeStringObject& string);
 
 class TSaTreeBuilder : public TFeTreeBuilder {

@@ -167,11 +167,17 @@ inline void ExpectSameTree(const TFeTree& expected, const TFeTree& actual) {
 
 // The tree built from the suffix and LCP arrays over the same string object
 // equals the online construction's tree.
+// Both with the default progress step and with a small one, under which
+// even short strings have their passes split into halves run side by side.
 inline void ExpectSaBuilderAgrees(const TFeTree& tree) {
-    TFeTree other(tree.StringObject(), false);
-    TSaTreeBuilder builder;
-    other.Build(builder);
-    ExpectSameTree(tree, other);
+    for (const int step : {TSaTreeBuilder().ProgressStep, 3}) {
+        SCOPED_TRACE("progress step " + std::to_string(step));
+        TFeTree other(tree.StringObject(), false);
+        TSaTreeBuilder builder;
+        builder.ProgressStep = step;
+        other.Build(builder);
+        ExpectSameTree(tree, other);
+    }
 }
 
 } // namespace lexorin::test

@@ -1,5 +1,6 @@
 #include "Dispersion.h"
 
+#include "FeHalves.h"
 #include "FeWordWdList.h"
 
 #include <algorithm>
@@ -57,77 +58,95 @@ double Dispersion(const std::vector<std::int32_t>& positions) {
     return d;
 }
 
-TPhrasePositions::TPhrasePositions(const TAnalysisState& state, bool everyNode)
-    : tree_(*state.phraseTree), words_(dynamic_cast<const TFeWordsString&>(*tree_.StringObject())),
-      first_(static_cast<std::size_t>(tree_.Count()), -1),
-      count_(static_cast<std::size_t>(tree_.Count()), 0) {
-    if (!everyNode)
-        return;
-    for (int x = 0; x < tree_.Count(); ++x)
-        if (TFeTreeWalker::HasChildren(tree_.Node(x)))
-            uncopied_.push_back(static_cast<std::size_t>(x));
-    CopyChildren();
-    std::vector<std::size_t>().swap(uncopied_);
-}
+// Copies the children of inner nodes into lists of its own. The sibling
+// lists are walked side by side, one node of each in turn, so that the
+// reads of different lists overlap instead of each waiting for the last.
+struct TPhraseChildren::TCopy {
+    static constexpr std::size_t kLanes = 16;
+    std::vector<TChild> children;
+    std::vector<TChild> lanes[kLanes];
 
-// Copies the children of the inner nodes in uncopied_. Their sibling lists
-// are walked side by side, one node of each in turn, so that the reads of
-// different lists overlap instead of each waiting for the last.
-void TPhrasePositions::CopyChildren() {
-    for (std::size_t from = 0; from < uncopied_.size(); from += kLanes) {
-        const std::size_t lanes = std::min(kLanes, uncopied_.size() - from);
-        int next[kLanes];
-        for (std::size_t l = 0; l < lanes; ++l) {
-            next[l] = tree_.Node(static_cast<int>(uncopied_[from + l])).FirstChild;
-            lanes_[l].clear();
-        }
-        for (bool walking = true; walking;) {
-            walking = false;
-            for (std::size_t l = 0; l < lanes; ++l) {
-                if (next[l] == -1)
-                    continue;
-                const TFeTreeNode& child = tree_.Node(next[l]);
-                if (TFeTreeWalker::HasChildren(child))
-                    lanes_[l].push_back({next[l], 0});
-                else
-                    lanes_[l].push_back({PhraseOffset(words_, -child.Link), -child.Link});
-                next[l] = child.NextSibling;
-                walking = true;
+    // Copies the lists of nodes[from, to); their places in `children` go to
+    // first and count.
+    void Lists(const TPhraseChildren& owner, const std::vector<std::int32_t>& nodes,
+               std::size_t from, std::size_t to, std::vector<std::int32_t>& first,
+               std::vector<std::int32_t>& count) {
+        const TFeTree& tree = owner.tree_;
+        for (; from < to; from += kLanes) {
+            const std::size_t width = std::min(kLanes, to - from);
+            int next[kLanes];
+            for (std::size_t l = 0; l < width; ++l) {
+                next[l] = tree.Node(nodes[from + l]).FirstChild;
+                lanes[l].clear();
+            }
+            for (bool walking = true; walking;) {
+                walking = false;
+                for (std::size_t l = 0; l < width; ++l) {
+                    if (next[l] == -1)
+                        continue;
+                    const TFeTreeNode& child = tree.Node(next[l]);
+                    if (TFeTreeWalker::HasChildren(child))
+                        lanes[l].push_back({next[l], 0});
+                    else
+                        lanes[l].push_back({PhraseOffset(owner.words_, -child.Link), -child.Link});
+                    next[l] = child.NextSibling;
+                    walking = true;
+                }
+            }
+            for (std::size_t l = 0; l < width; ++l) {
+                const auto x = static_cast<std::size_t>(nodes[from + l]);
+                first[x] = static_cast<std::int32_t>(children.size());
+                count[x] = static_cast<std::int32_t>(lanes[l].size());
+                children.insert(children.end(), lanes[l].begin(), lanes[l].end());
             }
         }
-        for (std::size_t l = 0; l < lanes; ++l) {
-            const std::size_t x = uncopied_[from + l];
-            first_[x] = static_cast<std::int32_t>(children_.size());
-            count_[x] = static_cast<std::int32_t>(lanes_[l].size());
-            children_.insert(children_.end(), lanes_[l].begin(), lanes_[l].end());
-        }
+    }
+};
+
+TPhraseChildren::TPhraseChildren(const TAnalysisState& state, std::size_t splitFrom)
+    : tree_(*state.phraseTree), words_(dynamic_cast<const TFeWordsString&>(*tree_.StringObject())),
+      first_(static_cast<std::size_t>(tree_.Count()), 0),
+      count_(static_cast<std::size_t>(tree_.Count()), 0) {
+    std::vector<std::int32_t> inner;
+    for (int x = 0; x < tree_.Count(); ++x)
+        if (TFeTreeWalker::HasChildren(tree_.Node(x)))
+            inner.push_back(x);
+    TCopy copies[2];
+    InHalves(
+        inner.size(), inner.size() >= splitFrom, [] {},
+        [&](std::size_t from, std::size_t to, auto) {
+            copies[from == 0 ? 0 : 1].Lists(*this, inner, from, to, first_, count_);
+        });
+    // The back half's lists follow the front half's.
+    children_ = std::move(copies[0].children);
+    if (!copies[1].children.empty()) {
+        const auto shift = static_cast<std::int32_t>(children_.size());
+        for (std::size_t k = inner.size() / 2; k < inner.size(); ++k)
+            first_[static_cast<std::size_t>(inner[k])] += shift;
+        children_.insert(children_.end(), copies[1].children.begin(), copies[1].children.end());
     }
 }
 
 // CollectLeaves' passes over the copied lists: each pass puts every inner
 // entry's first child in its place and appends its other children.
 const std::vector<std::int32_t>& TPhrasePositions::Of(int node) {
+    const TFeTree& tree = lists_.tree_;
     positions_.clear();
     pending_.clear();
-    if (!TFeTreeWalker::HasChildren(tree_.Node(node))) {
-        firstStart_ = -tree_.Node(node).Link;
-        positions_.push_back(PhraseOffset(words_, firstStart_));
+    if (!TFeTreeWalker::HasChildren(tree.Node(node))) {
+        firstStart_ = -tree.Node(node).Link;
+        positions_.push_back(PhraseOffset(lists_.words_, firstStart_));
         return positions_;
     }
     positions_.push_back(node);
     pending_.push_back(0);
     while (!pending_.empty()) {
-        uncopied_.clear();
-        for (const std::size_t at : pending_)
-            if (const auto x = static_cast<std::size_t>(positions_[at]); first_[x] == -1)
-                uncopied_.push_back(x);
-        CopyChildren();
         appended_.clear();
         std::size_t kept = 0;
         for (const std::size_t at : pending_) {
             const auto x = static_cast<std::size_t>(positions_[at]);
-            const TChild* child = children_.data() + first_[x];
-            const TChild* const end = child + count_[x];
+            const TPhraseChildren::TChild* child = lists_.children_.data() + lists_.first_[x];
+            const TPhraseChildren::TChild* const end = child + lists_.count_[x];
             positions_[at] = child->value;
             if (child->Inner())
                 pending_[kept++] = at;

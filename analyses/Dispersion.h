@@ -21,16 +21,35 @@ std::vector<std::int32_t> NodePositions(const TAnalysisState& state, int node, T
 
 double NodeDispersion(const TAnalysisState& state, int node, TTreeKind kind);
 
-// NodePositions of many nodes of the phrase tree, for listing them all: the
-// children of inner nodes are copied into lists, each leaf as its position,
-// so that walks read each node's children in one run and never visit a
-// leaf. Gives the same positions in the same order. With everyNode, every
-// list is copied at once (listing phrases of at least so many words walks
-// nearly every inner node, nested ones again and again); otherwise on a
-// node's first visit.
+// The children of every inner node of the phrase tree, copied into lists,
+// each leaf as its position, for listing many nodes: walks then read a
+// node's children in one run and never visit a leaf. With at least
+// `splitFrom` inner nodes the lists are copied on two threads.
+class TPhraseChildren {
+public:
+    explicit TPhraseChildren(const TAnalysisState& state, std::size_t splitFrom = 1 << 16);
+
+private:
+    friend class TPhrasePositions;
+    struct TChild {
+        std::int32_t value; // an inner node, or a leaf's position
+        std::int32_t start; // a leaf's start symbol (from 1); 0 for an inner node
+        bool Inner() const { return start == 0; }
+    };
+    struct TCopy;
+
+    const TFeTree& tree_;
+    const TFeWordsString& words_;
+    std::vector<std::int32_t> first_; // where node x's children start in children_
+    std::vector<std::int32_t> count_;
+    std::vector<TChild> children_;
+};
+
+// NodePositions of many nodes of the phrase tree, from their copied lists:
+// the same positions in the same order. Each thread has one of its own.
 class TPhrasePositions {
 public:
-    TPhrasePositions(const TAnalysisState& state, bool everyNode);
+    explicit TPhrasePositions(const TPhraseChildren& lists) : lists_(lists) {}
     // Valid until the next call.
     const std::vector<std::int32_t>& Of(int node);
     // The start symbol of the first leaf below the node of the last Of: the
@@ -38,25 +57,11 @@ public:
     int FirstLeafStart() const { return firstStart_; }
 
 private:
-    struct TChild {
-        std::int32_t value; // an inner node, or a leaf's position
-        std::int32_t start; // a leaf's start symbol (from 1); 0 for an inner node
-        bool Inner() const { return start == 0; }
-    };
-    void CopyChildren();
-    static constexpr std::size_t kLanes = 16;
-
-    const TFeTree& tree_;
-    const TFeWordsString& words_;
-    std::vector<std::int32_t> first_; // where node x's children start in children_; -1: not copied
-    std::vector<std::int32_t> count_;
-    std::vector<TChild> children_;
+    const TPhraseChildren& lists_;
     std::vector<std::int32_t> positions_;
     int firstStart_ = 0;
     std::vector<std::size_t> pending_;  // entries still holding inner nodes
     std::vector<std::size_t> appended_; // those added in the current pass
-    std::vector<std::size_t> uncopied_; // inner nodes to copy next
-    std::vector<TChild> lanes_[kLanes]; // their lists, being copied side by side
 };
 
 // Population standard deviation of the positions; above 10 rounded to one

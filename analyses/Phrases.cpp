@@ -9,8 +9,10 @@
 #include "Calculation.h"
 #include "Dispersion.h"
 #include "FeWordWdList.h"
+#include "NodeRows.h"
 
 #include <memory>
+#include <optional>
 
 namespace lexorin {
 namespace {
@@ -66,51 +68,48 @@ std::shared_ptr<const std::string> PhraseSpanText(const TFeTree& tree) {
     return text;
 }
 
-bool AddPhrase(TAnalysisState& state, TPhrasePositions& positions, std::string_view spanText,
-               int words, int cases, int node) {
-    const std::vector<std::int32_t>& occurrences = positions.Of(node);
-    const TFeWordsString::TFragmentSpan span =
-        Words(*state.phraseTree).FragmentSpan(positions.FirstLeafStart(), words);
-    if (state.options.cbWordsUseIgnored &&
-        state.ignoredWordSet.Contains(spanText.substr(span.start, span.length)))
-        return false;
-    TMemTable& table = state.mteRes;
-    table.Append();
-    table.SetInteger("cases", cases);
-    table.SetInteger("words", words);
-    table.SetInteger("nodeid", node);
-    table.SetSpan("text", span.start, span.length);
-    table.SetDouble("dispersion", Dispersion(occurrences));
-    table.Post();
-    return true;
-}
+struct TPhraseRow {
+    int node;
+    int words;
+    int cases;
+    TFeWordsString::TFragmentSpan span;
+    double dispersion;
+};
 
-void FillPhrases(TCalculation& calculation) {
-    TAnalysisState& state = calculation.State();
-    const TAnalysisOptions& options = state.options;
-    const TFeTree& tree = *state.phraseTree;
-    const std::vector<std::int32_t>& depth = tree.PathLengths();
-    const bool exact = options.rbExactWords;
-    const bool dropSubstrings = !options.cbIncludeSubstrings && !exact;
-    const std::vector<std::int32_t> linkedFrom =
-        dropSubstrings ? LinkedFromBelow(tree) : std::vector<std::int32_t>();
-    const std::shared_ptr<const std::string> spanText = PhraseSpanText(tree);
-    state.mteRes.SetSpanText(spanText);
-    TPhrasePositions positions(state, !exact);
-    int added = 0;
-    for (int i = 1; i < tree.Count(); ++i) {
+// What every thread that looks for phrase rows reads.
+struct TPhraseListing {
+    const TAnalysisState& state;
+    const TFeTree& tree;
+    const std::vector<std::int32_t>& depth;
+    std::vector<std::int32_t> linkedFrom; // with substrings dropped
+    std::shared_ptr<const std::string> spanText;
+    TPhraseChildren lists;
+
+    explicit TPhraseListing(const TAnalysisState& analysisState)
+        : state(analysisState), tree(*state.phraseTree), depth(tree.PathLengths()),
+          linkedFrom(DropsSubstrings(state.options) ? LinkedFromBelow(tree)
+                                                    : std::vector<std::int32_t>()),
+          spanText(PhraseSpanText(tree)), lists(state) {}
+
+    static bool DropsSubstrings(const TAnalysisOptions& options) {
+        return !options.cbIncludeSubstrings && !options.rbExactWords;
+    }
+
+    // The row of node i, when the options list it.
+    std::optional<TPhraseRow> Row(TPhrasePositions& positions, int i) const {
+        const TAnalysisOptions& options = state.options;
         const TFeTreeNode& node = tree.Node(i);
         const int cases = node.Occurrences;
         if (cases < options.rseCases)
-            continue;
-        if (dropSubstrings) {
+            return std::nullopt;
+        if (!linkedFrom.empty()) {
             const int longer = linkedFrom[static_cast<std::size_t>(i)];
             if (longer >= 0 && tree.Node(longer).Occurrences == cases)
-                continue;
+                return std::nullopt;
         }
         const int words = depth[static_cast<std::size_t>(i)];
         int listed = 0;
-        if (exact) {
+        if (options.rbExactWords) {
             const int above = depth[static_cast<std::size_t>(node.Parent)];
             if (above < options.rseWords && options.rseWords <= words)
                 listed = options.rseWords;
@@ -118,9 +117,39 @@ void FillPhrases(TCalculation& calculation) {
             listed = words;
         }
         if (listed == 0)
-            continue;
-        if (AddPhrase(state, positions, *spanText, listed, cases, i))
-            ++added;
+            return std::nullopt;
+        const std::vector<std::int32_t>& occurrences = positions.Of(i);
+        const TFeWordsString::TFragmentSpan span =
+            Words(tree).FragmentSpan(positions.FirstLeafStart(), listed);
+        if (options.cbWordsUseIgnored &&
+            state.ignoredWordSet.Contains(
+                std::string_view(*spanText).substr(span.start, span.length)))
+            return std::nullopt;
+        return TPhraseRow{i, listed, cases, span, Dispersion(occurrences)};
+    }
+};
+
+void FillPhrases(TCalculation& calculation) {
+    TAnalysisState& state = calculation.State();
+    const TPhraseListing listing(state);
+    const std::vector<TPhraseRow> rows =
+        FindNodeRows<TPhraseRow>(static_cast<std::size_t>(listing.tree.Count()), [&] {
+            return [&listing, positions = TPhrasePositions(listing.lists)](int node) mutable {
+                return listing.Row(positions, node);
+            };
+        });
+    TMemTable& table = state.mteRes;
+    table.SetSpanText(listing.spanText);
+    int added = 0;
+    for (const TPhraseRow& row : rows) {
+        table.Append();
+        table.SetInteger("cases", row.cases);
+        table.SetInteger("words", row.words);
+        table.SetInteger("nodeid", row.node);
+        table.SetSpan("text", row.span.start, row.span.length);
+        table.SetDouble("dispersion", row.dispersion);
+        table.Post();
+        ++added;
         calculation.ReportAdded("Phrases added", added);
     }
 }

@@ -11,6 +11,9 @@
 
 #include "Calculation.h"
 #include "Dispersion.h"
+#include "NodeRows.h"
+
+#include <optional>
 
 namespace lexorin {
 namespace {
@@ -31,47 +34,65 @@ bool BuildCharTree(TCalculation& calculation) {
     return calculation.BuildTree(*state.wordformTree);
 }
 
-void FillWordforms(TCalculation& calculation) {
-    TAnalysisState& state = calculation.State();
+struct TWordformRow {
+    int node;
+    std::string word;
+    int cases;
+    int length;
+    double dispersion;
+};
+
+// The row of node i, when it is the locus of a wordform that the options list.
+std::optional<TWordformRow> WordformRow(const TAnalysisState& state, int i) {
     const TAnalysisOptions& options = state.options;
     const TFeTree& tree = *state.wordformTree;
     const std::string& text = dynamic_cast<const TFePasStringObject&>(*tree.StringObject()).Data();
     const std::vector<std::int32_t>& depth = tree.PathLengths();
+    const TFeTreeNode& node = tree.Node(i);
+    if (node.Occurrences < options.rseWordCases)
+        return std::nullopt;
+    // The label is text[start, start + length); in the normalised text only
+    // letters, digits and underscores are word characters.
     const bool prefixes = options.cbPrefOnly;
     const int separator = prefixes ? 1 : 0;
+    const int length = depth[static_cast<std::size_t>(i)];
+    const std::size_t start = static_cast<std::size_t>(tree.EdgeEnd(i) - length);
+    if (IsWordChar(text[start]) == prefixes)
+        return std::nullopt;
+    std::size_t run = 0;
+    while (static_cast<int>(run) + separator < length && IsWordChar(text[start + separator + run]))
+        ++run;
+    const int word = static_cast<int>(run);
+    if (word == 0)
+        return std::nullopt;
+    const int labelEnd = word + separator;
+    if (labelEnd <= depth[static_cast<std::size_t>(node.Parent)] || labelEnd > length)
+        return std::nullopt; // another node is this wordform's locus
+    if (word < options.rseChars || (options.rbExact && word != options.rseChars))
+        return std::nullopt;
+    std::string wordform = text.substr(start + static_cast<std::size_t>(separator), run);
+    if (!options.cbCaseSens)
+        wordform = LowerCaseText(wordform);
+    return TWordformRow{i, std::move(wordform), node.Occurrences, word,
+                        NodeDispersion(state, i, TTreeKind::Wordform)};
+}
+
+void FillWordforms(TCalculation& calculation) {
+    TAnalysisState& state = calculation.State();
+    state.wordformTree->PathLengths(); // computed once, before the threads read it
+    const std::vector<TWordformRow> rows =
+        FindNodeRows<TWordformRow>(static_cast<std::size_t>(state.wordformTree->Count()), [&] {
+            return [&](int node) { return WordformRow(state, node); };
+        });
+    TMemTable& table = state.mteWordForms;
     int added = 0;
-    for (int i = 1; i < tree.Count(); ++i) {
-        const TFeTreeNode& node = tree.Node(i);
-        if (node.Occurrences < options.rseWordCases)
-            continue;
-        // The label is text[start, start + length); in the normalised text
-        // only letters, digits and underscores are word characters.
-        const int length = depth[static_cast<std::size_t>(i)];
-        const std::size_t start = static_cast<std::size_t>(tree.EdgeEnd(i) - length);
-        if (IsWordChar(text[start]) == prefixes)
-            continue;
-        std::size_t run = 0;
-        while (static_cast<int>(run) + separator < length &&
-               IsWordChar(text[start + separator + run]))
-            ++run;
-        const int word = static_cast<int>(run);
-        if (word == 0)
-            continue;
-        const int labelEnd = word + separator;
-        if (labelEnd <= depth[static_cast<std::size_t>(node.Parent)] || labelEnd > length)
-            continue; // another node is this wordform's locus
-        if (word < options.rseChars || (options.rbExact && word != options.rseChars))
-            continue;
-        std::string wordform = text.substr(start + static_cast<std::size_t>(separator), run);
-        if (!options.cbCaseSens)
-            wordform = LowerCaseText(wordform);
-        TMemTable& table = state.mteWordForms;
+    for (const TWordformRow& row : rows) {
         table.Append();
-        table.SetInteger("nodeid", i);
-        table.SetText("word", wordform);
-        table.SetInteger("cases", node.Occurrences);
-        table.SetInteger("length", word);
-        table.SetDouble("dispersion", NodeDispersion(state, i, TTreeKind::Wordform));
+        table.SetInteger("nodeid", row.node);
+        table.SetText("word", row.word);
+        table.SetInteger("cases", row.cases);
+        table.SetInteger("length", row.length);
+        table.SetDouble("dispersion", row.dispersion);
         table.Post();
         ++added;
         calculation.ReportAdded("Wordforms added", added);

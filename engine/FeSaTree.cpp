@@ -1,13 +1,12 @@
 #include "FeSaTree.h"
 
 #include "FeErrors.h"
+#include "FeHalves.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <divsufsort.h>
-#include <exception>
 #include <future>
 #include <limits>
 #include <memory>
@@ -134,51 +133,13 @@ TIndexes IntSuffixArray(const TPageVector<std::int32_t>& keys) {
     return sa;
 }
 
-// Runs body(from, to, tick) over [0, count): alone on the caller when
-// `halves` is false or the range is short, else the front half on the caller,
-// whose `tick` is progress.Tick, and the back half at the same time on a
-// thread of its own. The back half's tick ends it early once the caller has
-// left (cancelled); the caller always waits for it before returning.
+// Passes in halves side by side (see InHalves) when `halves` is set and the
+// range is long enough for two threads to pay.
 template <typename Body>
 void InHalves(std::size_t count, bool halves, TProgress& progress, Body body) {
-    const auto tick = [&] { progress.Tick(); };
-    if (!halves || count < 2 * static_cast<std::size_t>(progress.Step())) {
-        body(0, count, tick);
-        return;
-    }
-    struct TStopped {};
-    const std::size_t middle = count / 2;
-    std::atomic<bool> stop{false};
-    std::exception_ptr failure;
-    const auto back = [&] {
-        try {
-            std::size_t ticks = 0;
-            body(middle, count, [&] {
-                if ((++ticks & 0xFFFF) == 0 && stop.load(std::memory_order_relaxed))
-                    throw TStopped();
-            });
-        } catch (const TStopped&) {
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    };
-    std::thread worker;
-    try {
-        worker = std::thread(back);
-    } catch (const std::system_error&) {
-        body(0, count, tick); // no thread to be had
-        return;
-    }
-    try {
-        body(0, middle, tick);
-    } catch (...) {
-        stop = true;
-        worker.join();
-        throw;
-    }
-    worker.join();
-    if (failure)
-        std::rethrow_exception(failure);
+    lexorin::InHalves(
+        count, halves && count >= 2 * static_cast<std::size_t>(progress.Step()),
+        [&] { progress.Tick(); }, body);
 }
 
 // The LCP array by the Phi construction: lcp[r] is the length of the common
@@ -473,8 +434,8 @@ void TSaConstruction::WriteInternalNodes(TFeTree& tree) {
     root.NextSibling = 0; // where the online construction leaves it
     InHalves(up_.size(), halves_, progress_, [&](std::size_t from, std::size_t to, auto tick) {
         // The nodes made before `from` lie in the tail ahead of this range's.
-        auto tail = static_cast<std::int32_t>(n_ + 1 + std::count(splits_.begin(),
-                                                                   splits_.begin() + from, true));
+        auto tail = static_cast<std::int32_t>(
+            n_ + 1 + std::count(splits_.begin(), splits_.begin() + from, true));
         for (std::size_t j = from; j < to; ++j, tick()) {
             if (j + kAhead < to) {
                 __builtin_prefetch(&Interval(leafParent_[j + kAhead]));

@@ -227,7 +227,8 @@ TEST_F(Phrases, RandomTextsAgainstBruteForce) {
 TEST_F(Phrases, BulkLeafWalksGiveEachNodesPositionsInTheSameOrder) {
     // The listing walks many nodes through copied child lists; a single row
     // walks the tree. Their orders must agree, since the deviation's rounding
-    // depends on it. Nodes are asked for first top-down, then bottom-up.
+    // depends on it. Nodes are asked for first top-down, then bottom-up. Every
+    // other round the lists are copied on two threads.
     std::mt19937 random(77);
     const std::string pieces[] = {"a ", "b ", "a b ", "c. ", "b a a "};
     for (int round = 0; round < 60; ++round) {
@@ -240,7 +241,8 @@ TEST_F(Phrases, BulkLeafWalksGiveEachNodesPositionsInTheSameOrder) {
         analysis.Run(TAnalysisPage::Phrases);
         const TAnalysisState& state = analysis.state;
         const int count = state.phraseTree->Count();
-        TPhrasePositions positions(state, round % 2 == 0);
+        const TPhraseChildren lists(state, round % 2 == 0 ? 1 : std::size_t(1) << 16);
+        TPhrasePositions positions(lists);
         for (int pass = 0; pass < 2; ++pass)
             for (int k = 0; k < count; ++k) {
                 const int node = pass == 0 ? k : count - 1 - k;

@@ -103,13 +103,15 @@ struct TPhraseChildren::TCopy {
     }
 };
 
-TPhraseChildren::TPhraseChildren(const TAnalysisState& state, std::size_t splitFrom)
+TPhraseChildren::TPhraseChildren(const TAnalysisState& state, int fromWords, std::size_t splitFrom)
     : tree_(*state.phraseTree), words_(dynamic_cast<const TFeWordsString&>(*tree_.StringObject())),
       first_(static_cast<std::size_t>(tree_.Count()), 0),
       count_(static_cast<std::size_t>(tree_.Count()), 0) {
+    const std::vector<std::int32_t>& depth = tree_.PathLengths();
     std::vector<std::int32_t> inner;
     for (int x = 0; x < tree_.Count(); ++x)
-        if (TFeTreeWalker::HasChildren(tree_.Node(x)))
+        if (depth[static_cast<std::size_t>(x)] >= fromWords &&
+            TFeTreeWalker::HasChildren(tree_.Node(x)))
             inner.push_back(x);
     TCopy copies[2];
     InHalves(

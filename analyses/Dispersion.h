@@ -21,13 +21,15 @@ std::vector<std::int32_t> NodePositions(const TAnalysisState& state, int node, T
 
 double NodeDispersion(const TAnalysisState& state, int node, TTreeKind kind);
 
-// The children of every inner node of the phrase tree, copied into lists,
-// each leaf as its position, for listing many nodes: walks then read a
-// node's children in one run and never visit a leaf. With at least
-// `splitFrom` inner nodes the lists are copied on two threads.
+// The children of the inner nodes of the phrase tree that stand for at
+// least `fromWords` words, copied into lists, each leaf as its position, for
+// listing many nodes: walks then read a node's children in one run and
+// never visit a leaf. Only nodes of at least that many words can be walked,
+// and every node below one of them is one too. With at least `splitFrom`
+// such nodes the lists are copied on two threads.
 class TPhraseChildren {
 public:
-    explicit TPhraseChildren(const TAnalysisState& state, std::size_t splitFrom = 1 << 16);
+    TPhraseChildren(const TAnalysisState& state, int fromWords, std::size_t splitFrom = 1 << 16);
 
 private:
     friend class TPhrasePositions;

@@ -89,7 +89,7 @@ struct TPhraseListing {
         : state(analysisState), tree(*state.phraseTree), depth(tree.PathLengths()),
           linkedFrom(DropsSubstrings(state.options) ? LinkedFromBelow(tree)
                                                     : std::vector<std::int32_t>()),
-          spanText(PhraseSpanText(tree)), lists(state) {}
+          spanText(PhraseSpanText(tree)), lists(state, state.options.rseWords) {}
 
     static bool DropsSubstrings(const TAnalysisOptions& options) {
         return !options.cbIncludeSubstrings && !options.rbExactWords;

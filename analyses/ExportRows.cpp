@@ -38,15 +38,24 @@ TExportCell Integer(std::int32_t value) {
     return {TExportCell::TKind::Integer, {}, static_cast<double>(value)};
 }
 
-TExportCell Cell(const TMemTable& table, int row, int column) {
+// Puts a table cell into `cell`, whose text keeps its buffer from row to row.
+void ReadCell(const TMemTable& table, int row, int column, TExportCell& cell) {
     switch (table.Fields()[static_cast<std::size_t>(column)].type) {
     case TFieldType::Memo:
     case TFieldType::String:
-        return Text(table.Text(row, column));
+        cell.kind = TExportCell::TKind::Text;
+        cell.text.assign(table.TextView(row, column));
+        cell.number = 0;
+        return;
     case TFieldType::Double:
-        return {TExportCell::TKind::Real, {}, table.Double(row, column)};
+        cell.kind = TExportCell::TKind::Real;
+        cell.text.clear();
+        cell.number = table.Double(row, column);
+        return;
     default:
-        return Integer(table.Integer(row, column));
+        cell.kind = TExportCell::TKind::Integer;
+        cell.text.clear();
+        cell.number = table.Integer(row, column);
     }
 }
 
@@ -58,7 +67,7 @@ int ForEachListRow(const TMemTable& table, const std::vector<const char*>& field
     TExportRow cells(columns.size());
     for (int r = 0; r < table.RecordCount(); ++r) {
         for (std::size_t k = 0; k < columns.size(); ++k)
-            cells[k] = Cell(table, table.RowOf(r), columns[k]);
+            ReadCell(table, table.RowOf(r), columns[k], cells[k]);
         row(cells);
     }
     return table.RecordCount();

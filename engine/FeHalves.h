@@ -12,15 +12,16 @@
 namespace lexorin {
 
 // Calls body(from, to, tick) for [0, count): once on the caller when `split`
-// is false, else for [0, count / 2) on the caller and for [count / 2, count)
-// on a second thread. The body calls tick() once per iteration; on the
-// caller that is `tick`, which may throw to cancel. The second thread's tick
-// ends its half early once the caller has left that way. The caller always
-// waits for the second thread, and an exception of the second half is
-// rethrown on the caller. Without a thread to be had, the caller runs both.
+// is false or there is a single iteration, else for [0, count / 2) on the
+// caller and for [count / 2, count) on a second thread. The body calls tick()
+// once per iteration; on the caller that is `tick`, which may throw to
+// cancel. The second thread's tick ends its half early once the caller has
+// left that way. The caller always waits for the second thread, and an
+// exception of the second half is rethrown on the caller. Without a thread
+// to be had, the caller runs both.
 template <typename Tick, typename Body>
 void InHalves(std::size_t count, bool split, Tick tick, Body body) {
-    if (!split) {
+    if (!split || count < 2) {
         body(0, count, tick);
         return;
     }

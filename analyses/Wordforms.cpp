@@ -47,7 +47,6 @@ std::optional<TWordformRow> WordformRow(const TAnalysisState& state, int i) {
     const TAnalysisOptions& options = state.options;
     const TFeTree& tree = *state.wordformTree;
     const std::string& text = dynamic_cast<const TFePasStringObject&>(*tree.StringObject()).Data();
-    const std::vector<std::int32_t>& depth = tree.PathLengths();
     const TFeTreeNode& node = tree.Node(i);
     if (node.Occurrences < options.rseWordCases)
         return std::nullopt;
@@ -55,7 +54,7 @@ std::optional<TWordformRow> WordformRow(const TAnalysisState& state, int i) {
     // letters, digits and underscores are word characters.
     const bool prefixes = options.cbPrefOnly;
     const int separator = prefixes ? 1 : 0;
-    const int length = depth[static_cast<std::size_t>(i)];
+    const int length = tree.PathLength(i);
     const std::size_t start = static_cast<std::size_t>(tree.EdgeEnd(i) - length);
     if (IsWordChar(text[start]) == prefixes)
         return std::nullopt;
@@ -66,7 +65,7 @@ std::optional<TWordformRow> WordformRow(const TAnalysisState& state, int i) {
     if (word == 0)
         return std::nullopt;
     const int labelEnd = word + separator;
-    if (labelEnd <= depth[static_cast<std::size_t>(node.Parent)] || labelEnd > length)
+    if (labelEnd <= length - tree.EdgeLength(i) || labelEnd > length)
         return std::nullopt; // another node is this wordform's locus
     if (word < options.rseChars || (options.rbExact && word != options.rseChars))
         return std::nullopt;
@@ -79,7 +78,6 @@ std::optional<TWordformRow> WordformRow(const TAnalysisState& state, int i) {
 
 void FillWordforms(TCalculation& calculation) {
     TAnalysisState& state = calculation.State();
-    state.wordformTree->PathLengths(); // computed once, before the threads read it
     const std::vector<TWordformRow> rows =
         FindNodeRows<TWordformRow>(static_cast<std::size_t>(state.wordformTree->Count()), [&] {
             return [&](int node) { return WordformRow(state, node); };

@@ -160,11 +160,18 @@ public:
     // Index of the K-th child (0-based), -1 when there is none.
     int Child(int i, int k) const;
     TFeIntArray Children(int i) const;
-    // Number of symbols on the path from the root to node I.
+    // Number of symbols on the path from the root to node I. In a finished
+    // tree without stored path lengths, that of a leaf follows from its
+    // suffix start, and that of an internal node from the leaf the
+    // construction hangs on it right after making it, the next node, which
+    // lies a step or a few below it; any other node's is summed up to the
+    // root.
     int PathLength(int i) const;
     // The path lengths of all nodes. Finish keeps them, since the tree is only
-    // read afterwards; adding nodes drops them, and they are summed again
-    // (in time linear in the number of nodes) when next asked for.
+    // read afterwards; adding nodes drops them, and they are worked out again
+    // (in time linear in the number of nodes) when next asked for. A large
+    // tree is better read node by node with PathLength, which needs no
+    // array of them.
     const std::vector<std::int32_t>& PathLengths() const;
 
     // Appends a new node with the start values; returns its index.
@@ -187,8 +194,8 @@ public:
     void Finish();
     void Finish(std::vector<std::int32_t> pathLengths);
     // For a builder that has set every field as Finish leaves it: the tree
-    // keeps the path lengths and is finished.
-    void SetFinished(std::vector<std::int32_t> pathLengths);
+    // is finished, without stored path lengths.
+    void SetFinished();
 
     // The path label of node I (or its first `symbols` symbols when that is
     // not 0) as written at one occurrence.
@@ -222,6 +229,9 @@ private:
     void LinkFirstLeafChain(int leaf, std::vector<std::int32_t>& last);
     // Path lengths of all nodes; false when the parents run in a circle.
     bool ComputePathLengths(std::vector<std::int32_t>& length) const;
+    // The path length of node I read off the node or the next one, as
+    // PathLength describes; -1 when it cannot be read so.
+    int DirectPathLength(int i) const;
 
     TFeStringObject* stringObject_ = nullptr;
     std::unique_ptr<TFeStringObject> ownedString_;

@@ -325,8 +325,6 @@ private:
     TIndexes leafParent_;
     TIndexes up_;
     std::vector<bool> splits_;
-    // By node index in the tree.
-    std::vector<std::int32_t> pathLengths_;
 };
 
 void TSaConstruction::Attach(const TEntry& child, TEntry& parent) {
@@ -468,17 +466,11 @@ void TSaConstruction::WriteInternalNodes(TFeTree& tree) {
 void TSaConstruction::WriteAllNodes(TFeTree& tree) {
     // The parents read so far are given back every 64K leaves.
     constexpr std::size_t kReleaseEvery = 0xFFFF;
-    pathLengths_.reserve(static_cast<std::size_t>(NodeCount()));
-    pathLengths_.push_back(0);
     int tail = n_ + 1;
     int x = 1;
     for (std::size_t j = 0; j < splits_.size(); ++j, progress_.Tick()) {
-        if (splits_[j]) {
-            const TFeTreeNode& node = tree.Node(x++) = tree.Node(tail++);
-            // NextSibling still holds the node's first occurrence, whose
-            // label ends at EdgeEnd.
-            pathLengths_.push_back(node.EdgeEnd - node.NextSibling);
-        }
+        if (splits_[j])
+            tree.Node(x++) = tree.Node(tail++);
         const auto start = static_cast<std::int32_t>(j) + 1;
         TFeTreeNode& leaf = tree.Node(x++);
         leaf = TFeTreeNode{};
@@ -486,7 +478,6 @@ void TSaConstruction::WriteAllNodes(TFeTree& tree) {
         leaf.EdgeStart = start; // the parent's path length is added in LinkChildren
         leaf.EdgeEnd = n_;
         leaf.Link = -start;
-        pathLengths_.push_back(n_ - start + 1);
         if ((j & kReleaseEvery) == 0)
             ReleaseFront(leafParent_, j);
     }
@@ -495,31 +486,29 @@ void TSaConstruction::WriteAllNodes(TFeTree& tree) {
 
 // Children in the order of their first leaves: the leaves from the last to
 // the first, each with the chain of nodes above it whose first leaf it is,
-// are put at the front of their parents' lists.
+// are put at the front of their parents' lists. An internal node's
+// NextSibling holds the start of its first leaf until the node itself is
+// linked, here or later; until then its path length is EdgeEnd minus that.
 void TSaConstruction::LinkChildren(TFeTree& tree) {
     std::int32_t leaf = tree.Count() - 1;
     for (std::size_t j = splits_.size(); j-- > 0; leaf -= splits_[j] ? 2 : 1, progress_.Tick()) {
-        if (leaf > kAhead) { // a node other than the root, which has no parent
-            const std::int32_t ahead = tree.Node(leaf - kAhead).Parent;
-            __builtin_prefetch(&tree.Node(ahead), 1);
-            __builtin_prefetch(&pathLengths_[static_cast<std::size_t>(ahead)]);
-        }
+        if (leaf > kAhead) // a node other than the root, which has no parent
+            __builtin_prefetch(&tree.Node(tree.Node(leaf - kAhead).Parent), 1);
         TFeTreeNode& node = tree.Node(leaf);
-        node.EdgeStart += pathLengths_[static_cast<std::size_t>(node.Parent)];
+        const TFeTreeNode& above = tree.Node(node.Parent); // not linked yet
+        node.EdgeStart += above.EdgeEnd - above.NextSibling;
         for (std::int32_t x = leaf;;) {
             const std::int32_t parent = tree.Node(x).Parent;
             TFeTreeNode& p = tree.Node(parent);
             tree.Node(x).NextSibling = p.FirstChild;
             p.FirstChild = x;
-            // An internal node's NextSibling holds the start of its first
-            // leaf until the node itself is linked, here or later.
             if (parent == 0 || p.NextSibling != static_cast<std::int32_t>(j))
                 break;
             x = parent;
         }
     }
     tree.SetCurrentEnd(n_);
-    tree.SetFinished(std::move(pathLengths_));
+    tree.SetFinished();
 }
 
 // What the online construction leaves when cancelled before its first phase.

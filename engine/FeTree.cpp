@@ -66,9 +66,32 @@ TFeIntArray TFeTree::Children(int i) const {
     return children;
 }
 
+int TFeTree::DirectPathLength(int i) const {
+    const TFeTreeNode& node = nodes_[i];
+    if (node.Parent == -1)
+        return 0;
+    const int suffixBase = stringObject_->Length() + 1;
+    if (node.Link < 0) // a finished leaf: its suffix starts at -Link
+        return suffixBase + node.Link;
+    // An internal node: the leaf made right after it lies below it, mostly
+    // as its child; later splits may have put nodes in between.
+    const int next = i + 1;
+    if (next >= Count() || nodes_[next].Link >= 0)
+        return -1;
+    int length = suffixBase + nodes_[next].Link;
+    for (int x = next; x != i; x = nodes_[x].Parent) {
+        if (x <= 0)
+            return -1; // the root reached: not below it after all
+        length -= EdgeLength(x);
+    }
+    return length;
+}
+
 int TFeTree::PathLength(int i) const {
     if (pathLengths_.size() == nodes_.Size())
         return pathLengths_[static_cast<std::size_t>(i)];
+    if (const int direct = DirectPathLength(i); direct >= 0)
+        return direct;
     int length = 0;
     for (int x = i; nodes_[x].Parent != -1; x = nodes_[x].Parent)
         length += EdgeLength(x);
@@ -176,9 +199,15 @@ void TFeTree::LinkFirstLeafChain(int leaf, std::vector<std::int32_t>& last) {
 const std::vector<std::int32_t>& TFeTree::PathLengths() const {
     if (pathLengths_.size() == nodes_.Size() && !pathLengths_.empty())
         return pathLengths_;
-    std::vector<std::int32_t> lengths;
-    if (!ComputePathLengths(lengths))
-        throw EFeInternalError("the parents of the nodes run in a circle");
+    std::vector<std::int32_t> lengths(nodes_.Size());
+    for (std::size_t x = 0; x < lengths.size(); ++x) {
+        lengths[x] = DirectPathLength(static_cast<int>(x));
+        if (lengths[x] < 0) { // not finished as the builders leave a tree
+            if (!ComputePathLengths(lengths))
+                throw EFeInternalError("the parents of the nodes run in a circle");
+            break;
+        }
+    }
     pathLengths_ = std::move(lengths);
     return pathLengths_;
 }
@@ -261,10 +290,8 @@ void TFeTree::Finish(std::vector<std::int32_t> depth) {
     pathLengths_ = std::move(depth);
 }
 
-void TFeTree::SetFinished(std::vector<std::int32_t> pathLengths) {
-    if (pathLengths.size() != nodes_.Size())
-        throw EFeInternalError("path lengths that do not fit the tree");
-    pathLengths_ = std::move(pathLengths);
+void TFeTree::SetFinished() {
+    pathLengths_.clear();
 }
 
 std::unique_ptr<TFeStringObject> TFeTree::NodeString(int i, int symbols) const {

@@ -176,6 +176,9 @@ inline void ExpectSaBuilderAgrees(const TFeTree& tree) {
         TSaTreeBuilder builder;
         builder.ProgressStep = step;
         other.Build(builder);
+        // Read node by node before the whole array is worked out and kept.
+        for (int i = 0; i < other.Count(); ++i)
+            ASSERT_EQ(other.PathLength(i), tree.PathLength(i)) << "node " << i;
         ExpectSameTree(tree, other);
     }
 }

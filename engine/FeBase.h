@@ -229,9 +229,13 @@ private:
     void LinkFirstLeafChain(int leaf, std::vector<std::int32_t>& last);
     // Path lengths of all nodes; false when the parents run in a circle.
     bool ComputePathLengths(std::vector<std::int32_t>& length) const;
-    // The path length of node I read off the node or the next one, as
-    // PathLength describes; -1 when it cannot be read so.
-    int DirectPathLength(int i) const;
+    // Sets every entry of -1 (the root's is known) by summing edges up to
+    // the nearest node whose length is known; false for a circle.
+    bool FillPathLengths(std::vector<std::int32_t>& length) const;
+    // The path length of node I read off the node or the leaf made after it,
+    // the next node (walking down to it from above when it is not a child,
+    // with walkDown), as PathLength describes; -1 when it cannot be read so.
+    int DirectPathLength(int i, bool walkDown) const;
 
     TFeStringObject* stringObject_ = nullptr;
     std::unique_ptr<TFeStringObject> ownedString_;

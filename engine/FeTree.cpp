@@ -66,7 +66,7 @@ TFeIntArray TFeTree::Children(int i) const {
     return children;
 }
 
-int TFeTree::DirectPathLength(int i) const {
+int TFeTree::DirectPathLength(int i, bool walkDown) const {
     const TFeTreeNode& node = nodes_[i];
     if (node.Parent == -1)
         return 0;
@@ -80,8 +80,8 @@ int TFeTree::DirectPathLength(int i) const {
         return -1;
     int length = suffixBase + nodes_[next].Link;
     for (int x = next; x != i; x = nodes_[x].Parent) {
-        if (x <= 0)
-            return -1; // the root reached: not below it after all
+        if (x <= 0 || (x != next && !walkDown))
+            return -1; // the root reached (not below it after all), or not a child
         length -= EdgeLength(x);
     }
     return length;
@@ -90,7 +90,7 @@ int TFeTree::DirectPathLength(int i) const {
 int TFeTree::PathLength(int i) const {
     if (pathLengths_.size() == nodes_.Size())
         return pathLengths_[static_cast<std::size_t>(i)];
-    if (const int direct = DirectPathLength(i); direct >= 0)
+    if (const int direct = DirectPathLength(i, true); direct >= 0)
         return direct;
     int length = 0;
     for (int x = i; nodes_[x].Parent != -1; x = nodes_[x].Parent)
@@ -199,26 +199,28 @@ void TFeTree::LinkFirstLeafChain(int leaf, std::vector<std::int32_t>& last) {
 const std::vector<std::int32_t>& TFeTree::PathLengths() const {
     if (pathLengths_.size() == nodes_.Size() && !pathLengths_.empty())
         return pathLengths_;
+    // Those read off a node or the next in one pass, the others summed from
+    // the nearest known ancestor.
     std::vector<std::int32_t> lengths(nodes_.Size());
-    for (std::size_t x = 0; x < lengths.size(); ++x) {
-        lengths[x] = DirectPathLength(static_cast<int>(x));
-        if (lengths[x] < 0) { // not finished as the builders leave a tree
-            if (!ComputePathLengths(lengths))
-                throw EFeInternalError("the parents of the nodes run in a circle");
-            break;
-        }
-    }
+    for (std::size_t x = 0; x < lengths.size(); ++x)
+        lengths[x] = DirectPathLength(static_cast<int>(x), false);
+    if (!lengths.empty() && !FillPathLengths(lengths))
+        throw EFeInternalError("the parents of the nodes run in a circle");
     pathLengths_ = std::move(lengths);
     return pathLengths_;
 }
 
 bool TFeTree::ComputePathLengths(std::vector<std::int32_t>& length) const {
-    constexpr std::int32_t kUnknown = -1;
-    constexpr std::int32_t kOnPath = -2;
-    length.assign(nodes_.Size(), kUnknown);
+    length.assign(nodes_.Size(), -1);
     if (nodes_.Size() == 0)
         return true;
     length[0] = 0;
+    return FillPathLengths(length);
+}
+
+bool TFeTree::FillPathLengths(std::vector<std::int32_t>& length) const {
+    constexpr std::int32_t kUnknown = -1;
+    constexpr std::int32_t kOnPath = -2;
     std::vector<std::int32_t> path;
     for (std::size_t x = 1; x < nodes_.Size(); ++x) {
         int y = static_cast<int>(x);

@@ -95,16 +95,23 @@ TEST(Wordforms, PositionsAreTheSameWithAndWithoutPrefixesOnly) {
 // For every listed wordform: its frequency is the number of words (or of
 // places inside words) that begin with it, counted directly; and every
 // wordform that occurs often enough and is not always followed by the same
-// letter is listed.
+// letter is listed. The last rounds' texts, of many different words, have
+// their wordforms all over a tree large enough to be looked at on two threads.
 TEST(Wordforms, RandomTextsAgainstDirectCounts) {
     const std::vector<std::string> pieces = {"ab ", "aba ", "Ab ", "b ", "abb, ", "ba ", "bab. "};
     std::mt19937 random(31337);
     std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
     std::uniform_int_distribution<int> count(1, 20);
-    for (int round = 0; round < 200; ++round) {
+    std::uniform_int_distribution<int> letter(0, 7);
+    for (int round = 0; round < 206; ++round) {
         std::string text;
-        for (int k = count(random); k > 0; --k)
+        for (int k = count(random); k > 0 && round < 200; --k)
             text += pieces[pick(random)];
+        while (round >= 200 && text.size() < 20000) {
+            for (int k = 1 + letter(random) % 5; k > 0; --k)
+                text += "abcdeABC"[letter(random)];
+            text += letter(random) == 0 ? ". " : " ";
+        }
         const bool prefixes = round % 2 == 0;
         const bool caseSensitive = round % 3 == 0;
         SCOPED_TRACE(text);

@@ -136,8 +136,8 @@ TIndexes IntSuffixArray(const TPageVector<std::int32_t>& keys) {
 // Passes in halves side by side (see InHalves) when `halves` is set and the
 // range is long enough for two threads to pay.
 template <typename Body>
-void InHalves(std::size_t count, bool halves, TProgress& progress, Body body) {
-    lexorin::InHalves(
+void StageInHalves(std::size_t count, bool halves, TProgress& progress, Body body) {
+    InHalves(
         count, halves && count >= 2 * static_cast<std::size_t>(progress.Step()),
         [&] { progress.Tick(); }, body);
 }
@@ -153,11 +153,11 @@ TIndexes LcpArray(const TPageVector<Key>& keys, const TIndexes& sa, bool halves,
                   TProgress& progress) {
     const std::size_t n = sa.size();
     TIndexes plcp(n);
-    InHalves(n, halves, progress, [&](std::size_t from, std::size_t to, auto tick) {
+    StageInHalves(n, halves, progress, [&](std::size_t from, std::size_t to, auto tick) {
         for (std::size_t r = from; r < to; ++r, tick())
             plcp[static_cast<std::size_t>(sa[r])] = r == 0 ? -1 : sa[r - 1];
     });
-    InHalves(n, halves, progress, [&](std::size_t from, std::size_t to, auto tick) {
+    StageInHalves(n, halves, progress, [&](std::size_t from, std::size_t to, auto tick) {
         std::size_t h = 0;
         for (std::size_t p = from; p < to; ++p, tick()) {
             std::int32_t& value = plcp[p];
@@ -175,7 +175,7 @@ TIndexes LcpArray(const TPageVector<Key>& keys, const TIndexes& sa, bool halves,
         }
     });
     TIndexes lcp(n);
-    InHalves(n, halves, progress, [&](std::size_t from, std::size_t to, auto tick) {
+    StageInHalves(n, halves, progress, [&](std::size_t from, std::size_t to, auto tick) {
         for (std::size_t r = from; r < to; ++r, tick())
             lcp[r] = plcp[static_cast<std::size_t>(sa[r])];
     });
@@ -382,7 +382,7 @@ void TSaConstruction::OrderNodes() {
     // up[j]: the parent of the highest node whose first leaf is j. Each
     // pass writes every slot at most once.
     up_.assign(static_cast<std::size_t>(n_), 0);
-    InHalves(up_.size(), halves_, progress_, [&](std::size_t from, std::size_t to, auto tick) {
+    StageInHalves(up_.size(), halves_, progress_, [&](std::size_t from, std::size_t to, auto tick) {
         for (std::size_t j = from; j < to; ++j, tick()) {
             if (j + kAhead < to)
                 __builtin_prefetch(&Interval(leafParent_[j + kAhead]));
@@ -391,14 +391,14 @@ void TSaConstruction::OrderNodes() {
                 up_[j] = p;
         }
     });
-    InHalves(static_cast<std::size_t>(internals_), halves_, progress_,
-             [&](std::size_t from, std::size_t to, auto tick) {
-                 for (std::size_t v = std::max<std::size_t>(from, 1); v < to; ++v, tick()) {
-                     const TInterval& node = intervals_[v];
-                     if (node.minLeaf != Interval(node.parent).minLeaf)
-                         up_[static_cast<std::size_t>(node.minLeaf)] = node.parent;
-                 }
-             });
+    StageInHalves(static_cast<std::size_t>(internals_), halves_, progress_,
+                  [&](std::size_t from, std::size_t to, auto tick) {
+                      for (std::size_t v = std::max<std::size_t>(from, 1); v < to; ++v, tick()) {
+                          const TInterval& node = intervals_[v];
+                          if (node.minLeaf != Interval(node.parent).minLeaf)
+                              up_[static_cast<std::size_t>(node.minLeaf)] = node.parent;
+                      }
+                  });
     splits_.assign(up_.size(), false);
     std::int32_t made = 1; // the root
     const auto make = [&](std::size_t j) {
@@ -430,7 +430,7 @@ void TSaConstruction::WriteInternalNodes(TFeTree& tree) {
     root = TFeTreeNode{};
     root.Occurrences = n_ + 1;
     root.NextSibling = 0; // where the online construction leaves it
-    InHalves(up_.size(), halves_, progress_, [&](std::size_t from, std::size_t to, auto tick) {
+    StageInHalves(up_.size(), halves_, progress_, [&](std::size_t from, std::size_t to, auto tick) {
         // The nodes made before `from` lie in the tail ahead of this range's.
         auto tail = static_cast<std::int32_t>(
             n_ + 1 + std::count(splits_.begin(), splits_.begin() + from, true));

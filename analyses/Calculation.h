@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lexorin {
 
@@ -55,6 +56,18 @@ public:
                          const std::function<void()>& fill, std::string_view emptyMessage);
     // "<format> %d" every 100 added rows (0 included).
     void ReportAdded(std::string_view label, int added);
+    // Appends a row to the table for each of `rows`, its fields set by
+    // set(table, row), reporting the count under `label` as it goes.
+    template <typename Row, typename Set>
+    void AddRows(TMemTable& table, const std::vector<Row>& rows, std::string_view label, Set set) {
+        int added = 0;
+        for (const Row& row : rows) {
+            table.Append();
+            set(table, row);
+            table.Post();
+            ReportAdded(label, ++added);
+        }
+    }
 
 private:
     void BuildProgress(int phase, bool& stop);

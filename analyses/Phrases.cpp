@@ -138,20 +138,15 @@ void FillPhrases(TCalculation& calculation) {
                 return listing.Row(positions, node);
             };
         });
-    TMemTable& table = state.mteRes;
-    table.SetSpanText(listing.spanText);
-    int added = 0;
-    for (const TPhraseRow& row : rows) {
-        table.Append();
-        table.SetInteger("cases", row.cases);
-        table.SetInteger("words", row.words);
-        table.SetInteger("nodeid", row.node);
-        table.SetSpan("text", row.span.start, row.span.length);
-        table.SetDouble("dispersion", row.dispersion);
-        table.Post();
-        ++added;
-        calculation.ReportAdded("Phrases added", added);
-    }
+    state.mteRes.SetSpanText(listing.spanText);
+    calculation.AddRows(state.mteRes, rows, "Phrases added",
+                        [](TMemTable& table, const TPhraseRow& row) {
+                            table.SetInteger("cases", row.cases);
+                            table.SetInteger("words", row.words);
+                            table.SetInteger("nodeid", row.node);
+                            table.SetSpan("text", row.span.start, row.span.length);
+                            table.SetDouble("dispersion", row.dispersion);
+                        });
 }
 
 } // namespace

@@ -82,19 +82,14 @@ void FillWordforms(TCalculation& calculation) {
         FindNodeRows<TWordformRow>(static_cast<std::size_t>(state.wordformTree->Count()), [&] {
             return [&](int node) { return WordformRow(state, node); };
         });
-    TMemTable& table = state.mteWordForms;
-    int added = 0;
-    for (const TWordformRow& row : rows) {
-        table.Append();
-        table.SetInteger("nodeid", row.node);
-        table.SetText("word", row.word);
-        table.SetInteger("cases", row.cases);
-        table.SetInteger("length", row.length);
-        table.SetDouble("dispersion", row.dispersion);
-        table.Post();
-        ++added;
-        calculation.ReportAdded("Wordforms added", added);
-    }
+    calculation.AddRows(state.mteWordForms, rows, "Wordforms added",
+                        [](TMemTable& table, const TWordformRow& row) {
+                            table.SetInteger("nodeid", row.node);
+                            table.SetText("word", row.word);
+                            table.SetInteger("cases", row.cases);
+                            table.SetInteger("length", row.length);
+                            table.SetDouble("dispersion", row.dispersion);
+                        });
 }
 
 } // namespace

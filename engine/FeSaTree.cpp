@@ -182,6 +182,13 @@ TIndexes LcpArray(const TPageVector<Key>& keys, const TIndexes& sa, bool halves,
     return lcp;
 }
 
+// The suffix array of the byte keys when there are any, else of the
+// integer keys.
+TIndexes SuffixArray(const TPageVector<std::uint8_t>& bytes,
+                     const TPageVector<std::int32_t>& keys) {
+    return bytes.empty() ? IntSuffixArray(keys) : ByteSuffixArray(bytes);
+}
+
 // Sorting the suffixes is one library call. On a thread of its own, with
 // the keys and the suffix array in a job that the thread shares, the caller
 // keeps getting progress calls while it runs; when the caller cancels, the
@@ -198,7 +205,7 @@ struct TSortJob {
         static std::mutex oneAtATime;
         try {
             const std::lock_guard<std::mutex> lock(oneAtATime);
-            sa = bytes.empty() ? IntSuffixArray(keys) : ByteSuffixArray(bytes);
+            sa = SuffixArray(bytes, keys);
             done.set_value();
         } catch (...) {
             done.set_exception(std::current_exception());
@@ -245,7 +252,7 @@ public:
     void SortSuffixes() {
         CheckTerminator();
         if (n_ <= progress_.Step()) {
-            sa_ = bytes_.empty() ? IntSuffixArray(keys_) : ByteSuffixArray(bytes_);
+            sa_ = SuffixArray(bytes_, keys_);
             return;
         }
         TSortJob job{std::move(bytes_), std::move(keys_), {}, {}};

@@ -1,6 +1,7 @@
 #include "ReplaceFile.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +17,33 @@ namespace {
 [[noreturn]] void Fail(int error) {
     throw std::runtime_error(std::strerror(error));
 }
+
+// The temporary file of the ReplaceFile under way, for the signal handler:
+// the name is complete before `pending` is set, and `pending` is cleared
+// before the name changes.
+char pendingName[4096];
+volatile std::sig_atomic_t pending = 0;
+
+extern "C" void RemovePendingAndEnd(int signal) {
+    if (pending != 0)
+        ::unlink(pendingName);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+// Marks `name` as the temporary file to remove on a signal while it lives.
+class TPendingFile {
+public:
+    explicit TPendingFile(const std::string& name) {
+        if (name.size() >= sizeof pendingName)
+            return;
+        std::memcpy(pendingName, name.c_str(), name.size() + 1);
+        pending = 1;
+    }
+    ~TPendingFile() { pending = 0; }
+    TPendingFile(const TPendingFile&) = delete;
+    TPendingFile& operator=(const TPendingFile&) = delete;
+};
 
 mode_t NewFileMode(const std::string& path) {
     struct stat existing {};
@@ -53,6 +81,7 @@ void ReplaceFile(const std::string& destination,
     if (descriptor < 0)
         Fail(errno);
     const std::string temporary(name.data());
+    const TPendingFile pendingFile(temporary);
     try {
         const bool moded = ::fchmod(descriptor, NewFileMode(path)) == 0;
         const int error = errno;
@@ -65,6 +94,15 @@ void ReplaceFile(const std::string& destination,
     } catch (...) {
         std::remove(temporary.c_str());
         throw;
+    }
+}
+
+void RemoveTemporaryFileOnSignals() {
+    for (const int signal : {SIGINT, SIGTERM}) {
+        struct sigaction action {};
+        action.sa_handler = RemovePendingAndEnd;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(signal, &action, nullptr);
     }
 }
 

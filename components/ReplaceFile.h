@@ -17,4 +17,10 @@ namespace lexorin {
 // replaced but written in place: `write` gets `path` itself.
 void ReplaceFile(const std::string& path, const std::function<void(const std::string&)>& write);
 
+// From now on SIGINT and SIGTERM first remove the temporary file of a
+// ReplaceFile under way, then end the process as they would have. A kill
+// that cannot be caught (SIGKILL) still leaves it: a file named after the
+// destination with six more characters ("out.csv.a1B2c3"), beside it.
+void RemoveTemporaryFileOnSignals();
+
 } // namespace lexorin

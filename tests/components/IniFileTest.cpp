@@ -65,6 +65,13 @@ TEST(IniFile, AByteOrderMarkOrUtf8IsReadAsText) {
     const TIniFile file("\xEF\xBB\xBF[Options]\r\nedBreakChars_Text=\xD0\xB6!\r\n");
     EXPECT_EQ(file.Read("Options", "edBreakChars_Text"), "\xE6!");
     EXPECT_EQ(file.Text(), "[Options]\r\nedBreakChars_Text=\xE6!\r\n");
+    // A mark before cp1251 that is not UTF-8 is dropped all the same.
+    TIniFile marked("\xEF\xBB\xBF[Startup]\r\nlbWordListName_Caption=\xE6\xE8\xEB.tiw\r\n");
+    EXPECT_EQ(marked.Read("Startup", "lbWordListName_Caption"), "\xE6\xE8\xEB.tiw");
+    marked.Write("Startup", "cbDontShowGuide_Checked", "True");
+    EXPECT_EQ(marked.Text(), "[Startup]\r\nlbWordListName_Caption=\xE6\xE8\xEB.tiw\r\n"
+                             "cbDontShowGuide_Checked=True\r\n")
+        << "one section, not a second one added";
 }
 
 TEST(IniFile, BadFilesReadWithoutHarm) {

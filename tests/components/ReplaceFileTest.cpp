@@ -2,12 +2,14 @@
 
 #include "TempFile.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace lexorin {
@@ -114,6 +116,32 @@ TEST(ReplaceFile, APipeIsWrittenInPlace) {
     ASSERT_EQ(::stat(pipe.c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "not replaced by a plain file";
     EXPECT_EQ(Entries(folder), 1);
+}
+
+// A process stopped by SIGINT or SIGTERM halfway through a write: the old
+// file stays and the temporary one is gone, and the process still ends by
+// that signal.
+TEST(ReplaceFile, ASignalRemovesTheTemporaryFile) {
+    for (const int signal : {SIGINT, SIGTERM}) {
+        const fs::path folder = Folder("replace-signal");
+        const std::string path = (folder / "out.csv").string();
+        Write(path, "old");
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            RemoveTemporaryFileOnSignals();
+            ReplaceFile(path, [signal](const std::string& temporary) {
+                Write(temporary, "half of it");
+                std::raise(signal);
+            });
+            std::_Exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(ReadFileBytes(path), "old");
+        EXPECT_EQ(Entries(folder), 1) << "no temporary file";
+    }
 }
 
 } // namespace

@@ -1,13 +1,15 @@
 #include "ChartPicture.h"
 
 #include "ChartFrame.h"
+#include "WriteDevice.h"
 
 #include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+#include <stdexcept>
 
 namespace lexorin {
 namespace {
@@ -23,11 +25,14 @@ void Paint(TDiagramFrame& frame, QPaintDevice& device, const QSize& size) {
     frame.RenderPicture(painter, size);
 }
 
-bool PaintFile(TDiagramFrame& frame, QSaveFile& file, const QString& suffix, const QSize& size) {
+void PaintFile(TDiagramFrame& frame, QIODevice& file, const QString& suffix, const QSize& size) {
     if (suffix == QLatin1String("png")) {
         QImage image(size, QImage::Format_RGB32);
         Paint(frame, image, size);
-        return image.save(&file, "PNG");
+        QImageWriter writer(&file, "png");
+        if (!writer.write(image))
+            throw std::runtime_error(writer.errorString().toStdString());
+        return;
     }
     if (suffix == QLatin1String("svg")) {
         QSvgGenerator svg;
@@ -36,7 +41,7 @@ bool PaintFile(TDiagramFrame& frame, QSaveFile& file, const QString& suffix, con
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(frame.ChartName());
         Paint(frame, svg, size);
-        return true;
+        return;
     }
     QPdfWriter pdf(&file);
     pdf.setTitle(frame.ChartName());
@@ -45,7 +50,6 @@ bool PaintFile(TDiagramFrame& frame, QSaveFile& file, const QString& suffix, con
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     const QSize area = pdf.pageLayout().paintRectPixels(pdf.resolution()).size();
     Paint(frame, pdf, area);
-    return true;
 }
 
 } // namespace
@@ -64,11 +68,12 @@ bool WriteChartPicture(TDiagramFrame& frame, const QString& path, QString* error
     }
     if (size.isEmpty())
         size = frame.Chart()->isVisible() ? frame.size() : kDefaultSize;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !PaintFile(frame, file, suffix, size) ||
-        !file.commit()) {
-        *error =
-            QStringLiteral("The chart could not be saved to %1: %2").arg(path, file.errorString());
+    try {
+        ReplaceFileThroughDevice(
+            path, [&](QIODevice& file) { PaintFile(frame, file, suffix, size); });
+    } catch (const std::runtime_error& failure) {
+        *error = QStringLiteral("The chart could not be saved to %1: %2")
+                     .arg(path, QString::fromStdString(failure.what()));
         return false;
     }
     return true;

@@ -1,9 +1,8 @@
 #include "ReportDocument.h"
 
-#include "ReplaceFile.h"
 #include "ReportExpressions.h"
+#include "WriteDevice.h"
 
-#include <QFile>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -216,8 +215,8 @@ bool TReportDocument::PrintPages(QPagedPaintDevice& device, int first, int last,
 void TReportDocument::WritePdf(const QString& path, const TPageProgress& progress) const {
     try {
         // A failed or stopped write leaves whatever was at `path`.
-        ReplaceFile(path.toStdString(), [&](const std::string& temporary) {
-            QPdfWriter writer(QString::fromStdString(temporary));
+        ReplaceFileThroughDevice(path, [&](QIODevice& file) {
+            QPdfWriter writer(&file);
             writer.setResolution(kPdfResolution);
             writer.setPageLayout(PageLayout());
             writer.setCreator(QStringLiteral("Lexorin"));

@@ -39,6 +39,7 @@ struct TAnalysisOptions {
     std::string edDecimalSeparator = ".";
     bool cbShowTitles = false;
     bool cbDupQuotes = true;
+    bool cbProtectFormulas = true;
 };
 
 } // namespace lexorin

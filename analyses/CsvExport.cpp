@@ -18,13 +18,44 @@ TCsvFormat TCsvFormat::From(const TAnalysisOptions& options) {
     format.titles = options.cbShowTitles;
     format.duplicateQuotes = options.cbDupQuotes;
     format.capitalize = options.cbConcCapitalize;
+    format.protectFormulas = options.cbProtectFormulas;
     return format;
 }
 
+std::string CsvOptionsProblem(const TAnalysisOptions& options) {
+    const std::string separator = options.edSeparator.empty() ? "," : options.edSeparator;
+    const std::string decimal =
+        options.edDecimalSeparator.empty() ? "." : options.edDecimalSeparator;
+    const std::string& quote = options.edQuote;
+    if (separator.size() > 1 || decimal.size() > 1 || quote.size() > 1)
+        return "The field separator, the quote character and the decimal separator are one "
+               "character each";
+    for (const std::string* mark : {&separator, &decimal, &quote})
+        if (*mark == "\r" || *mark == "\n")
+            return "A line break cannot be the field separator, the quote character or the "
+                   "decimal separator";
+    if (quote == separator)
+        return "The quote character cannot be the field separator: fields would not be told "
+               "apart from texts";
+    if (quote == decimal)
+        return "The quote character cannot be the decimal separator: numbers would read as "
+               "texts";
+    if (quote.empty() && decimal == separator)
+        return "Without a quote character the decimal separator cannot be the field separator: "
+               "a number would read as two fields";
+    return {};
+}
+
 std::string TCsvFormat::Text(std::string_view text) const {
-    if (quote.empty())
-        return std::string(text);
+    // Spreadsheets run a cell that starts with = + - or @ as a formula, and
+    // some skip a tab or a carriage return in front of one.
+    const bool formula = protectFormulas && !text.empty() &&
+                         std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
     std::string field = quote;
+    if (formula)
+        field.push_back('\'');
+    if (quote.empty())
+        return field.append(text);
     for (char c : text) {
         field.push_back(c);
         if (duplicateQuotes && c == quote[0])

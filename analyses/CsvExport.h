@@ -17,6 +17,9 @@ struct TCsvFormat {
     bool titles = false;
     bool duplicateQuotes = true;
     bool capitalize = true; // concordance words
+    // A text that a spreadsheet would take for a formula gets an apostrophe
+    // before it.
+    bool protectFormulas = true;
 
     // The export options; an empty separator or decimal separator box means
     // the default.
@@ -28,6 +31,12 @@ struct TCsvFormat {
     std::string Field(const TExportCell& cell) const;
     std::string Line(const std::vector<std::string>& fields) const;
 };
+
+// Why the export options would give a file whose rows cannot be read back
+// (a separator of more than one character, a line break as a separator, a
+// quote that is also a separator, ...), as a message for the user; empty
+// when they would not.
+std::string CsvOptionsProblem(const TAnalysisOptions& options);
 
 // What a file of comma-separated values starts with, so that spreadsheets
 // read it as UTF-8.

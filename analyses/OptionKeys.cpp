@@ -46,6 +46,7 @@ const TOptionKey kKeys[] = {
     {"rseConLength_Value", nullptr, nullptr, &O::rseConLength, 1, 99},
     {"rxseSize_Value", nullptr, nullptr, &O::rxseSize, 8, 18},
     {"cbConcCapitalize_Checked", &O::cbConcCapitalize},
+    {"cbProtectFormulas_Checked", &O::cbProtectFormulas},
 };
 // Options the settings file does not keep; the command line sets them.
 const TOptionKey kUnstoredKeys[] = {
@@ -67,7 +68,10 @@ const TOptionKey* FindKey(std::string_view key) {
     return nullptr;
 }
 
-TOptionResult Apply(TAnalysisOptions& options, const TOptionKey& option, std::string_view value) {
+// `clip`: a text is cut to the length its field takes, as the settings
+// file is read; otherwise it is kept whole, for CsvOptionsProblem to refuse.
+TOptionResult Apply(TAnalysisOptions& options, const TOptionKey& option, std::string_view value,
+                    bool clip) {
     if (option.check != nullptr) {
         const std::optional<bool> on = ReadCheckText(value);
         if (!on)
@@ -83,7 +87,7 @@ TOptionResult Apply(TAnalysisOptions& options, const TOptionKey& option, std::st
         options.*option.number = static_cast<int>(
             std::fmin(std::fmax(number, double(option.minimum)), double(option.maximum)));
     } else {
-        options.*option.text = std::string(value.substr(0, option.maxLength));
+        options.*option.text = std::string(clip ? value.substr(0, option.maxLength) : value);
     }
     return TOptionResult::Applied;
 }
@@ -104,13 +108,13 @@ std::optional<bool> ReadCheckText(std::string_view text) {
 
 TOptionResult ApplyOption(TAnalysisOptions& options, std::string_view key, std::string_view value) {
     const TOptionKey* option = FindKey(key);
-    return option != nullptr ? Apply(options, *option, value) : TOptionResult::UnknownKey;
+    return option != nullptr ? Apply(options, *option, value, false) : TOptionResult::UnknownKey;
 }
 
 void ReadStoredOptions(const TIniFile& file, TAnalysisOptions& options) {
     for (const TOptionKey& option : kKeys)
         if (const auto value = file.Read(kOptionsSection, option.key))
-            Apply(options, option, *value);
+            Apply(options, option, *value, true);
 }
 
 void WriteStoredOptions(TIniFile& file, const TAnalysisOptions& options) {

@@ -15,6 +15,7 @@ namespace lexorin {
 enum class TOptionResult { Applied, UnknownKey, BadValue };
 
 // Sets one option; a value that cannot be read leaves the option as it was.
+// A text is kept whole, also where the settings file's reading cuts it.
 TOptionResult ApplyOption(TAnalysisOptions& options, std::string_view key, std::string_view value);
 
 // A check state as the settings file writes it, "True" or "False", and as

@@ -44,10 +44,22 @@ const char* const kUsage =
     "                       row --item TEXT) into the file --chart-output FILE\n"
     "                       (.png, .svg or .pdf)\n"
     "                       With --report or --chart the list itself is written only\n"
-    "                       with --output.\n";
+    "                       with --output.\n"
+    "  --quiet              writes nothing to standard error but errors\n"
+    "  -h, --help           shows this text\n"
+    "  --version            shows the program's version\n"
+    "Without --ignored no word is ignored: unlike the window, which uses its\n"
+    "current list, the command line uses a list only when it is named.\n"
+    "Progress shows on one line while standard error is a terminal; otherwise\n"
+    "only errors and the final \"Total results\" are written there.\n";
 
 struct TUsageError {
     std::string message;
+};
+
+// --help or --version: the text asked for, on standard output.
+struct TAskedFor {
+    std::string text;
 };
 
 struct TCommand {
@@ -57,7 +69,13 @@ struct TCommand {
     TConcordanceLayout layout = TConcordanceLayout::Basic;
     std::string file;
     std::optional<std::string> chart, item, chartOutput;
+    bool quiet = false;
 };
+
+bool HasSuffix(const std::string& path, std::string_view suffix) {
+    return path.size() >= suffix.size() &&
+           LowerCaseText(path.substr(path.size() - suffix.size())) == suffix;
+}
 
 void CheckChart(const TCommand& command) {
     if (command.chart.has_value() != command.chartOutput.has_value())
@@ -74,9 +92,7 @@ void CheckChart(const TCommand& command) {
     if (*command.chart == "dispersion" && !command.item)
         throw TUsageError{"a dispersion chart needs --item TEXT"};
     const std::string& output = *command.chartOutput;
-    const std::size_t dot = output.rfind('.');
-    const std::string suffix = dot == std::string::npos ? "" : LowerCaseText(output.substr(dot));
-    if (suffix != ".png" && suffix != ".svg" && suffix != ".pdf")
+    if (!HasSuffix(output, ".png") && !HasSuffix(output, ".svg") && !HasSuffix(output, ".pdf"))
         throw TUsageError{"a chart is written as .png, .svg or .pdf, not as \"" + output + "\""};
 }
 
@@ -86,6 +102,12 @@ TCommand Parse(const std::vector<std::string>& args) {
         {"wordforms", TAnalysisPage::Wordforms},
         {"concordance", TAnalysisPage::Concordance},
         {"summary", TAnalysisPage::Summary}};
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h")
+            throw TAskedFor{kUsage};
+        if (arg == "--version")
+            throw TAskedFor{"lexorin-cli " LEXORIN_VERSION "\n"};
+    }
     if (args.empty())
         throw TUsageError{"no task given"};
     const auto task = kTasks.find(args[0]);
@@ -115,6 +137,11 @@ TCommand Parse(const std::vector<std::string>& args) {
             command.output = value();
         } else if (arg == "--report") {
             command.report = value();
+            if (!HasSuffix(*command.report, ".pdf"))
+                throw TUsageError{"a report is written as .pdf, not as \"" + *command.report +
+                                  "\""};
+        } else if (arg == "--quiet") {
+            command.quiet = true;
         } else if (arg == "--layout") {
             const std::string& layout = value();
             if (layout == "basic")
@@ -155,6 +182,16 @@ struct TCannotWrite {
     std::string reason;
 };
 
+// An option's value as typed, in UTF-8 (or in cp1251 where the bytes are
+// not UTF-8), as the options hold it: in cp1251.
+std::string OptionText(const std::string& key, const std::string& value) {
+    const std::string text = FileBytesToCp1251(value);
+    if (text != value && Cp1251ToUtf8(text) != value)
+        throw TUsageError{"option " + key + ": \"" + value +
+                          "\" has characters that Windows-1251 lacks"};
+    return text;
+}
+
 std::string ReadFile(const std::string& path) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
@@ -162,44 +199,80 @@ std::string ReadFile(const std::string& path) {
     return bytes;
 }
 
-// Status texts and messages on standard error, one per line; a progress bar
-// while a tree is built when standard error is a terminal.
+// How much goes to standard error besides the errors.
+enum class TCliVerbosity {
+    Quiet,    // nothing else
+    Plain,    // the final count and the notes, one per line
+    Terminal, // besides, the status and a progress bar on one line rewritten in place
+};
+
+// Status texts and messages on standard error: on a terminal the latest
+// status or the tree's progress bar on one line rewritten in place; in any
+// case notes (Inform) on lines of their own and, at the end, the final
+// status.
 class TCliHost : public TQuietHost {
 public:
-    TCliHost(std::ostream& err, bool terminal) : err_(err), terminal_(terminal) {}
+    TCliHost(std::ostream& err, TCliVerbosity verbosity) : err_(err), verbosity_(verbosity) {}
 
     void SetStatusText(std::string_view text) override {
-        if (!text.empty())
-            err_ << Cp1251ToUtf8(text) << '\n';
+        // The one status that tells of the outcome rather than the progress.
+        if (text == "Empty text") {
+            Note(std::string(text));
+            return;
+        }
+        status_ = text;
+        if (verbosity_ == TCliVerbosity::Terminal && maximum_ == 0)
+            Show(Cp1251ToUtf8(text));
     }
-    void Inform(std::string_view message) override { err_ << Cp1251ToUtf8(message) << '\n'; }
+    void Inform(std::string_view message) override { Note(Cp1251ToUtf8(message)); }
     void ShowProgress(int maximum) override {
         maximum_ = maximum;
-        if (terminal_)
-            Draw(0);
+        Draw(0);
     }
-    void SetProgress(int position) override {
-        if (terminal_)
-            Draw(position);
-    }
+    void SetProgress(int position) override { Draw(position); }
     void HideProgress() override {
-        if (terminal_ && maximum_ > 0)
-            err_ << "\r\x1b[K" << std::flush;
         maximum_ = 0;
+        if (verbosity_ == TCliVerbosity::Terminal)
+            Show({});
+    }
+
+    // A line of its own, unless quiet.
+    void Note(const std::string& line) {
+        if (verbosity_ == TCliVerbosity::Quiet)
+            return;
+        Show({});
+        err_ << line << '\n' << std::flush;
+    }
+    // Clears the status line; `showStatus`: writes the last status as the
+    // run's last line (for a list, its count).
+    void Finish(bool showStatus) {
+        if (showStatus && !status_.empty())
+            Note(Cp1251ToUtf8(status_));
+        else
+            Show({});
     }
 
 private:
+    // Replaces the terminal's status line.
+    void Show(const std::string& line) {
+        if (verbosity_ != TCliVerbosity::Terminal || (line.empty() && !lineShown_))
+            return;
+        err_ << "\r\x1b[K" << line << std::flush;
+        lineShown_ = !line.empty();
+    }
     void Draw(int position) {
-        if (maximum_ <= 0)
+        if (maximum_ <= 0 || verbosity_ != TCliVerbosity::Terminal)
             return;
         const int width = 40;
         const int done = static_cast<int>(std::int64_t{position} * width / maximum_);
-        err_ << "\rBuilding the tree [" << std::string(static_cast<std::size_t>(done), '#')
-             << std::string(static_cast<std::size_t>(width - done), ' ') << "] "
-             << std::int64_t{position} * 100 / maximum_ << "%" << std::flush;
+        Show("Building the tree [" + std::string(static_cast<std::size_t>(done), '#') +
+             std::string(static_cast<std::size_t>(width - done), ' ') + "] " +
+             std::to_string(std::int64_t{position} * 100 / maximum_) + "%");
     }
     std::ostream& err_;
-    bool terminal_;
+    TCliVerbosity verbosity_;
+    std::string status_;
+    bool lineShown_ = false;
     int maximum_ = 0;
 };
 
@@ -261,26 +334,34 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
         ReadStoredOptions(TIniFile(ReadFile(*command.settings)), state.options);
     }
     for (const auto& [key, value] : command.options) {
-        const TOptionResult result = ApplyOption(state.options, key, value);
+        const TOptionResult result = ApplyOption(state.options, key, OptionText(key, value));
         if (result == TOptionResult::UnknownKey)
             throw TUsageError{"\"" + key + "\" is not an option"};
         if (result == TOptionResult::BadValue)
             err << "Option " << key << ": \"" << value
                 << "\" cannot be read; the option keeps its value\n";
     }
+    const bool writesCsv =
+        command.page != TAnalysisPage::Summary &&
+        (command.output ? !IsWorkbookName(*command.output) : !command.chart && !command.report);
+    if (const std::string problem = CsvOptionsProblem(state.options); writesCsv && !problem.empty())
+        throw TUsageError{Cp1251ToUtf8(problem)};
     if (command.ignored) {
         ReadFile(*command.ignored); // a list asked for must be readable
         state.ignoredListPath = *command.ignored;
     }
+    TCliHost host(err, command.quiet    ? TCliVerbosity::Quiet
+                       : errIsTerminal ? TCliVerbosity::Terminal
+                                       : TCliVerbosity::Plain);
     TLoadedText loaded = LoadText(ReadFile(command.file));
     if (loaded.fromUtf8)
-        err << "Text converted from UTF-8\n";
+        host.Note("Text converted from UTF-8");
     state.viewText = std::move(loaded.text);
 
     StoreWordPositions = true;
-    TCliHost host(err, errIsTerminal);
     TCalculation calculation(state, host);
     calculation.Calculate(command.page);
+    host.Finish(command.page != TAnalysisPage::Summary);
     if (command.chart)
         if (const int status = WriteChart(command, state, err, drawers.chart); status != 0)
             return status;
@@ -333,6 +414,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
            bool errIsTerminal, const TCliDrawers& drawers) {
     try {
         return Run(Parse(args), out, err, errIsTerminal, drawers);
+    } catch (const TAskedFor& e) {
+        out << e.text << std::flush;
+        return 0;
     } catch (const TUsageError& e) {
         err << "lexorin-cli: " << e.message << "\n" << kUsage;
         return 2;

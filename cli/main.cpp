@@ -1,4 +1,5 @@
 #include "CliRun.h"
+#include "ReplaceFile.h"
 #ifdef LEXORIN_CLI_REPORTS
 #include "CliReport.h"
 #endif
@@ -11,6 +12,8 @@
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    // A run stopped with Ctrl+C leaves no half-written file beside its output.
+    lexorin::RemoveTemporaryFileOnSignals();
     const std::vector<std::string> args(argv + 1, argv + argc);
     lexorin::TCliDrawers drawers;
 #ifdef LEXORIN_CLI_REPORTS

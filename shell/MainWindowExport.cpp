@@ -10,15 +10,17 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <stdexcept>
 
 namespace lexorin {
 
 void TfmLexorin::aExportExecute() {
-    // The first export starts where the last text was chosen, or beside the
-    // program; that folder then stays for the rest of the run.
-    if (exportDialogDirectory_.isEmpty())
-        exportDialogDirectory_ = openDialogDirectory_;
+    // The first export starts where a text was last chosen with Load from
+    // file in this run, or beside the program; that folder then stays for
+    // the rest of the run.
+    if (exportDialogDirectory_.isEmpty() && !chosenTextFile_.isEmpty())
+        exportDialogDirectory_ = QFileInfo(chosenTextFile_).absolutePath();
     if (exportDialogDirectory_.isEmpty())
         exportDialogDirectory_ = QApplication::applicationDirPath();
     const QString path = UserDialogs().SaveFileName(
@@ -28,6 +30,11 @@ void TfmLexorin::aExportExecute() {
         QStringLiteral("csv"));
     if (path.isEmpty())
         return;
+    if (const QString problem = optionsPage_->CsvProblem();
+        !problem.isEmpty() && !IsWorkbookName(QFile::encodeName(path).toStdString())) {
+        UserDialogs().Warn(this, problem);
+        return;
+    }
     const TAnalysisPage page = ActivePage();
     TConcordanceLayout layout = TConcordanceLayout::Basic;
     if (page == TAnalysisPage::Concordance) {

@@ -1,6 +1,8 @@
 #include "OptionsPage.h"
 
+#include "CsvExport.h"
 #include "QtCp1251.h"
+#include "UserDialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -32,6 +34,9 @@ protected:
 };
 
 using TOptions = TAnalysisOptions;
+
+// The last text of a CSV field that the export could use.
+constexpr const char* kAccepted = "acceptedText";
 
 struct TPageBuilder {
     TOptionsPage* owner;
@@ -103,16 +108,19 @@ struct TPageBuilder {
         form->addRow(group);
     }
 
-    void AddText(const char* name, const QString& caption, std::string TOptions::*member,
-                 int maxLength = 0) {
+    QLineEdit* AddText(const char* name, const QString& caption, std::string TOptions::*member,
+                       int maxLength = 0) {
         auto* edit = new QLineEdit(page);
         edit->setObjectName(QString::fromLatin1(name));
         if (maxLength > 0)
             edit->setMaxLength(maxLength);
         readers.push_back([edit, member](TOptions& o) { o.*member = ToCp1251(edit->text()); });
-        writers.push_back(
-            [edit, member](const TOptions& o) { edit->setText(FromCp1251(o.*member)); });
+        writers.push_back([edit, member](const TOptions& o) {
+            edit->setText(FromCp1251(o.*member));
+            edit->setProperty(kAccepted, edit->text());
+        });
         form->addRow(caption, edit);
+        return edit;
     }
 };
 
@@ -166,12 +174,16 @@ TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidg
     b.AddCheck("cbPrefOnly", QStringLiteral("Prefixes only"), &TOptions::cbPrefOnly);
 
     b.Group(QStringLiteral("CSV export"), column);
-    b.AddText("edSeparator", QStringLiteral("Field separator"), &TOptions::edSeparator, 1);
-    b.AddText("edQuote", QStringLiteral("Quote character"), &TOptions::edQuote, 1);
-    b.AddText("edDecimalSeparator", QStringLiteral("Decimal separator"),
-              &TOptions::edDecimalSeparator, 1);
+    for (QLineEdit* edit :
+         {b.AddText("edSeparator", QStringLiteral("Field separator"), &TOptions::edSeparator, 1),
+          b.AddText("edQuote", QStringLiteral("Quote character"), &TOptions::edQuote, 1),
+          b.AddText("edDecimalSeparator", QStringLiteral("Decimal separator"),
+                    &TOptions::edDecimalSeparator, 1)})
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] { CheckCsvField(edit); });
     b.AddCheck("cbShowTitles", QStringLiteral("Export column titles"), &TOptions::cbShowTitles);
     b.AddCheck("cbDupQuotes", QStringLiteral("Duplicate quotes in text"), &TOptions::cbDupQuotes);
+    b.AddCheck("cbProtectFormulas", QStringLiteral("Protect cells from spreadsheet formulas"),
+               &TOptions::cbProtectFormulas);
     column->addStretch();
 
     auto* buttons = new QHBoxLayout;
@@ -200,6 +212,29 @@ TAnalysisOptions TOptionsPage::Options() const {
 void TOptionsPage::SetOptions(const TAnalysisOptions& options) {
     for (const auto& write : writers_)
         write(options);
+}
+
+QString TOptionsPage::CsvProblem() const {
+    for (const char* name : {"edSeparator", "edQuote", "edDecimalSeparator"}) {
+        const QString typed = findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+        if (FromCp1251(ToCp1251(typed)) != typed)
+            return QStringLiteral("\"%1\" cannot be used in the CSV options: they take the "
+                                  "characters of Windows-1251 only")
+                .arg(typed);
+    }
+    return FromCp1251(CsvOptionsProblem(Options()));
+}
+
+void TOptionsPage::CheckCsvField(QLineEdit* edit) {
+    if (edit->text() == edit->property(kAccepted).toString())
+        return;
+    const QString problem = CsvProblem();
+    if (problem.isEmpty()) {
+        edit->setProperty(kAccepted, edit->text());
+        return;
+    }
+    edit->setText(edit->property(kAccepted).toString());
+    UserDialogs().Warn(this, problem);
 }
 
 void TOptionsPage::RestoreDefaults() {

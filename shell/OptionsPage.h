@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAction;
+class QLineEdit;
 
 namespace lexorin {
 
@@ -22,12 +23,19 @@ public:
     void SetOptions(const TAnalysisOptions& options);
     // The defaults, except for the options that keep their state.
     void RestoreDefaults();
+    // Why the CSV export cannot use the CSV options as they stand; empty
+    // when it can.
+    QString CsvProblem() const;
 
 signals:
     // One of the "ignored words" links was clicked.
     void IgnoredWordsLinkActivated();
 
 private:
+    // A CSV field whose new text the export could not use goes back to its
+    // last usable one, with a message that says why.
+    void CheckCsvField(QLineEdit* edit);
+
     // How each control reads into and writes from the options.
     std::vector<std::function<void(TAnalysisOptions&)>> readers_;
     std::vector<std::function<void(const TAnalysisOptions&)>> writers_;

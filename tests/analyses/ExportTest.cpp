@@ -146,6 +146,71 @@ TEST(CsvExport, TheRowsTheListShowsInItsOrder) {
     EXPECT_EQ(before.size(), 3u);
 }
 
+TEST(CsvExport, ATextThatASpreadsheetWouldRunGetsAnApostrophe) {
+    const struct {
+        const char* text;
+        const char* quote;
+        bool protect;
+        const char* expected;
+    } cases[] = {
+        {"=HYPERLINK(\"x\")", "\"", true, "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+1", "\"", true, "\"'+1\""},
+        {"-1", "\"", true, "\"'-1\""},
+        {"@SUM(A1)", "\"", true, "\"'@SUM(A1)\""},
+        {"\tx", "\"", true, "\"'\tx\""},
+        {"\rx", "\"", true, "\"'\rx\""},
+        {"a=b", "\"", true, "\"a=b\""},
+        {" =b", "\"", true, "\" =b\""},
+        {"", "\"", true, "\"\""},
+        {"=x", "", true, "'=x"},
+        {"=x", "\"", false, "\"=x\""},
+    };
+    for (const auto& c : cases) {
+        TCsvFormat format;
+        format.quote = c.quote;
+        format.protectFormulas = c.protect;
+        EXPECT_EQ(format.Text(c.text), c.expected) << c.text;
+    }
+    // A whole export: the professional layout's contexts, and the option.
+    StoreWordPositions = true;
+    Analysis analysis("=cmd said no. =cmd said no.");
+    analysis.Run(TAnalysisPage::Concordance);
+    TAnalysisOptions options = analysis.state.options;
+    const std::string csv =
+        Csv(analysis, TAnalysisPage::Concordance, TConcordanceLayout::Professional, options);
+    EXPECT_EQ(csv.find(",\"="), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",\"'="), std::string::npos) << csv;
+    ASSERT_EQ(ApplyOption(options, "cbProtectFormulas_Checked", "False"), TOptionResult::Applied);
+    EXPECT_NE(Csv(analysis, TAnalysisPage::Concordance, TConcordanceLayout::Professional, options)
+                  .find(",\"="),
+              std::string::npos);
+}
+
+TEST(CsvExport, OptionsThatMakeRowsThatCannotBeReadBackAreRefused) {
+    const struct {
+        const char *separator, *quote, *decimal;
+        bool readable;
+    } cases[] = {
+        {",", "\"", ".", true},   {";", "", ",", true},
+        {"", "", "", true},       // the defaults , and .
+        {"\xA7", "\"", ".", true}, // a section sign
+        {"\t", "'", ",", true},    {",", "\"", ",", true}, // numbers are quoted
+        {"ab", "\"", ".", false}, {",", "\"", "..", false}, {"\n", "\"", ".", false},
+        {",", "\r", ".", false},   {";", "\"", "\n", false}, {",", ",", ".", false},
+        {"", ",", ".", false},     {";", "\"", "\"", false}, {",", "", ",", false},
+        {"", "", ",", false},
+    };
+    for (const auto& c : cases) {
+        TAnalysisOptions options;
+        options.edSeparator = c.separator;
+        options.edQuote = c.quote;
+        options.edDecimalSeparator = c.decimal;
+        EXPECT_EQ(CsvOptionsProblem(options).empty(), c.readable)
+            << "[" << c.separator << "] [" << c.quote << "] [" << c.decimal
+            << "]: " << CsvOptionsProblem(options);
+    }
+}
+
 std::string SheetXml(const std::string& workbook) {
     return ZipPart(workbook, "xl/worksheets/sheet1.xml");
 }
@@ -190,6 +255,18 @@ TEST(XlsxExport, OneSheetBoldTitlesNumbersAsNumbersFittedColumns) {
         << "style 1 is bold";
     EXPECT_NE(ZipPart(path, "xl/workbook.xml").find("<sheet name=\"Phrase frequency\""),
               std::string::npos);
+}
+
+TEST(XlsxExport, TextsThatLookLikeFormulasStayTexts) {
+    StoreWordPositions = true;
+    Analysis analysis("=cmd said no. =cmd said no.");
+    analysis.Run(TAnalysisPage::Concordance);
+    const std::string path = ::testing::TempDir() + "formulas.xlsx";
+    ExportXlsx(analysis.state, TAnalysisPage::Concordance, TConcordanceLayout::Professional, true,
+               path);
+    const std::string xml = SheetXml(path);
+    EXPECT_EQ(xml.find("<f"), std::string::npos) << "no formula cell";
+    EXPECT_NE(xml.find("t=\"inlineStr\"><is><t>="), std::string::npos) << xml;
 }
 
 TEST(ExportFile, CsvWithByteOrderMarkOrWorkbookByName) {

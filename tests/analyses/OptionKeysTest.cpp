@@ -44,7 +44,8 @@ TEST(StoredOptions, AreWrittenInTheFilesOrderAndFormat) {
                            "rseWordCases_Value=2\r\n"
                            "rseConLength_Value=3\r\n"
                            "rxseSize_Value=8\r\n"
-                           "cbConcCapitalize_Checked=True\r\n");
+                           "cbConcCapitalize_Checked=True\r\n"
+                           "cbProtectFormulas_Checked=True\r\n");
 
     TAnalysisOptions back;
     back.edSeparator.assign(1, ',');

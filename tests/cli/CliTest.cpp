@@ -240,5 +240,80 @@ TEST(Cli, AFailedWriteIsAnError) {
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/full")) << "written, not replaced";
 }
 
+TEST(Cli, HelpAndVersionGoToStandardOutput) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"},
+                                                  {"-h"},
+                                                  {"concordance", "--help", "missing.txt"}}) {
+        const Result r = Cli(args);
+        EXPECT_EQ(r.status, 0) << args[0];
+        EXPECT_EQ(r.out.rfind("Usage: lexorin-cli TASK", 0), 0u) << r.out;
+        EXPECT_NE(r.out.find("Without --ignored no word is ignored"), std::string::npos);
+        EXPECT_EQ(r.err, "");
+    }
+    const Result version = Cli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("lexorin-cli ", 0), 0u) << version.out;
+    EXPECT_EQ(version.out.back(), '\n');
+    EXPECT_EQ(Cli({"--versions"}).status, 2);
+}
+
+// Standard error: off a terminal the final count alone, on one the status
+// rewritten in place on one line, with --quiet nothing.
+TEST(Cli, StandardErrorHoldsTheCountAndNoProgressLines) {
+    std::string words;
+    for (int k = 0; k < 20000; ++k)
+        words.append("w").append(std::to_string(k % 7000)).append(" ");
+    const std::string text = WriteTempFile("progress.txt", words);
+    for (const char* task : {"concordance", "phrases"}) {
+        SCOPED_TRACE(task);
+        std::ostringstream out, plain, terminal, quiet;
+        EXPECT_EQ(RunCli({task, text}, out, plain, false), 0);
+        const std::string count = plain.str();
+        EXPECT_EQ(count.rfind("Total results:", 0), 0u) << count;
+        EXPECT_EQ(std::count(count.begin(), count.end(), '\n'), 1) << count;
+        EXPECT_EQ(RunCli({task, text}, out, terminal, true), 0);
+        const std::string lines = terminal.str();
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 1) << lines;
+        EXPECT_NE(lines.find("\r\x1b[K" + count), std::string::npos)
+            << "the count replaces the status line";
+        EXPECT_EQ(RunCli({task, "--quiet", text}, out, quiet, true), 0);
+        EXPECT_EQ(quiet.str(), "");
+    }
+    // Errors still reach a quiet run.
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli({"phrases", "--quiet", "missing-file.txt"}, out, err), 1);
+    EXPECT_NE(err.str().find("Cannot open file"), std::string::npos);
+}
+
+TEST(Cli, AReportIsAPdfByName) {
+    const std::string text = WriteTempFile("r.txt", "the cat. the cat.");
+    const Result r = Cli({"phrases", "--report", "list.txt", text});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("a report is written as .pdf, not as \"list.txt\""), std::string::npos);
+}
+
+TEST(Cli, CsvCharactersAreOneCharacterInUtf8AndReadableCombinations) {
+    const std::string text = WriteTempFile("sep.txt", "the cat. the cat.");
+    const Result section = Cli({"concordance", "--option", "edSeparator_Text=\xC2\xA7", text});
+    EXPECT_EQ(section.status, 0) << section.err;
+    EXPECT_EQ(section.out, "\"Cat\"\xC2\xA7"
+                           "2\r\n\"The\"\xC2\xA7"
+                           "2\r\n")
+        << "a section sign, whole, in UTF-8";
+    for (const char* option : {"edQuote_Text=,", "edSeparator_Text=;;", "edSeparator_Text=\n",
+                               "edDecimalSeparator_Text=\"", "edSeparator_Text=\xE2\x86\x92"}) {
+        const Result refused = Cli({"phrases", "--option", option, text});
+        EXPECT_EQ(refused.status, 2) << option;
+        EXPECT_EQ(refused.out, "") << option;
+    }
+    const Result quote = Cli({"phrases", "--option", "edQuote_Text=,", text});
+    EXPECT_NE(quote.err.find("The quote character cannot be the field separator"),
+              std::string::npos)
+        << quote.err;
+    // A workbook has no separators to mind.
+    const std::string workbook = ::testing::TempDir() + "sep.xlsx";
+    EXPECT_EQ(Cli({"phrases", "--option", "edQuote_Text=,", "--output", workbook, text}).status, 0);
+}
+
 } // namespace
 } // namespace lexorin

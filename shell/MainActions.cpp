@@ -132,8 +132,9 @@ TMainActions CreateMainActions(QMainWindow* window) {
     a.aMultiLFChart = m.Make("aMultiLFChart", "Quantities by frequencies and length",
                              "Quantities by frequencies and length", "", "office-chart-scatter");
     a.aPrint = m.Make("aPrint", "Print", "Print results", "Ctrl+T", "document-print");
-    a.aNextOcc = m.Make("aNextOcc", "Next occurrence", "Next occurrence", "", "go-down");
-    a.aPrevOcc = m.Make("aPrevOcc", "Previous occurrence", "Previous occurrence", "", "go-up");
+    a.aNextOcc = m.Make("aNextOcc", "Next occurrence", "Next occurrence", "F3", "go-down");
+    a.aPrevOcc = m.Make("aPrevOcc", "Previous occurrence", "Previous occurrence", "Shift+F3",
+                        "go-up");
     a.miConcordance = m.Make("miConcordance", "Concor&dance",
                              "Concordance : list of all unique words  with contexts", "Ctrl+D",
                              "format-list-unordered");
@@ -146,6 +147,9 @@ TMainActions CreateMainActions(QMainWindow* window) {
     Item(a.miText, "File1", a.aPasteFile);
     Item(a.miText, "Reloadfile1", a.aReload);
     Item(a.miText, "Clipboard1", a.aPasteText);
+    a.miText->addSeparator();
+    Item(a.miText, "NextOccurrence1", a.aNextOcc);
+    Item(a.miText, "PreviousOccurrence1", a.aPrevOcc);
     a.miText->addSeparator();
     Item(a.miText, "Close1", a.aClose);
     a.miTools = Menu(bar, "miTools", "Tools", "Tools");

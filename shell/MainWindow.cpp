@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -27,6 +28,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSpinBox>
+#include <QTextEdit>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -360,6 +362,28 @@ void TfmLexorin::UpdateActions() {
     ignoredWordsPage_->UpdateButtons();
 }
 
+bool TfmLexorin::EditsText(const QWidget* widget) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+        return !edit->isReadOnly();
+    if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(widget)) {
+        // The Options page's spin boxes change by their arrows only.
+        const auto* edit = spin->findChild<const QLineEdit*>();
+        return !spin->isReadOnly() && edit != nullptr && !edit->isReadOnly();
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return combo->isEditable();
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget))
+        return !plain->isReadOnly();
+    if (const auto* rich = qobject_cast<const QTextEdit*>(widget))
+        return !rich->isReadOnly();
+    return false;
+}
+
+bool TfmLexorin::IsFieldEditKey(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut) ||
+           key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll);
+}
+
 bool TfmLexorin::CanCopy(QWidget* focus) {
     if (auto* edit = qobject_cast<QLineEdit*>(focus))
         return edit->hasSelectedText();
@@ -379,11 +403,14 @@ bool TfmLexorin::eventFilter(QObject* watched, QEvent* event) {
         rxsConcordance_->setSizes({total - detailHeight_, detailHeight_});
     }
     // The window's commands take their keys also from edit boxes, which
-    // would otherwise keep Ctrl+X, Ctrl+V, Ctrl+A and the like for
-    // themselves.
+    // would otherwise keep Ctrl+S, Ctrl+F and the like for themselves; the
+    // clipboard keys and Select all stay with a field that edits text, so
+    // that Ctrl+V there pastes into the field instead of replacing the text.
     if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (EditsText(static_cast<QWidget*>(watched)) && IsFieldEditKey(*key))
+            return QMainWindow::eventFilter(watched, event);
         const QKeySequence pressed(key->keyCombination());
         for (QAction* action : actions_.windowShortcuts)
             if (action->isEnabled() && action->shortcut() == pressed)

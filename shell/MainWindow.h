@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -64,6 +65,10 @@ public:
     void UpdateActions();
     // Loads a file as the new text (open dialog, reload, a dropped file).
     void LoadTextFile(const QString& path);
+    // The file named on the command line, loaded once the event loop runs,
+    // so that a file that cannot be read is reported as a load from the
+    // menu is, with the window open.
+    void LoadStartupFile(const QString& path);
     // What dropping these files on the window does.
     void DropFiles(const QStringList& paths);
 
@@ -173,6 +178,10 @@ private:
     // at least the first column's right edge, in window coordinates.
     QRect HintPlace(TResultGrid* grid, const QRect& measured) const;
     static bool CanCopy(QWidget* focus);
+    // A field the user types into: it keeps the clipboard keys and Select
+    // all (IsFieldEditKey) for itself.
+    static bool EditsText(const QWidget* widget);
+    static bool IsFieldEditKey(const QKeyEvent& key);
 
     TAnalysisState state_;
     TCalculation calculation_{state_, *this};
@@ -219,6 +228,8 @@ private:
     bool fileLoaded_ = false;
     QString sourceName_;
     QString openDialogDirectory_;
+    // The file last chosen with Load from file in this run.
+    QString chosenTextFile_;
     QString exportDialogDirectory_;
     bool highlightActive_ = false;
     std::vector<TOccurrence> occurrenceList_;

@@ -16,8 +16,10 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <stdexcept>
 
@@ -42,6 +44,9 @@ QString TooLarge(qint64 bytes) {
 bool TfmLexorin::BeginLoad() {
     if (!calculation_.ClearResults(true, true, true, true))
         return false;
+    // The cleared lists' count, and no filter left over from the last text.
+    edPhraseFilter_->clear();
+    calculation_.ShowTotalResults(ActivePage());
     tabs_->RemoveChartTabs();
     tabs_->RemoveReportTabs();
     summaryPage_->Clear();
@@ -91,6 +96,10 @@ void TfmLexorin::LoadTextFile(const QString& path) {
     fileLoaded_ = true;
 }
 
+void TfmLexorin::LoadStartupFile(const QString& path) {
+    QTimer::singleShot(0, this, [this, path] { LoadTextFile(path); });
+}
+
 void TfmLexorin::aPasteFileExecute() {
     if (openDialogDirectory_.isEmpty())
         openDialogDirectory_ = QApplication::applicationDirPath();
@@ -100,6 +109,7 @@ void TfmLexorin::aPasteFileExecute() {
     if (path.isEmpty())
         return;
     openDialogDirectory_ = QFileInfo(path).absolutePath();
+    chosenTextFile_ = path;
     LoadTextFile(path);
 }
 

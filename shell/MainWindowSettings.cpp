@@ -13,6 +13,7 @@
 #include "WelcomePanel.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QSplitter>
 #include <QToolButton>
 #include <stdexcept>
@@ -156,8 +157,13 @@ void TfmLexorin::cbLayoutClick(bool checked) {
 void TfmLexorin::SaveOnDestruction() {
     if (!startupSaved_)
         SaveSectionReporting(TSettingsSection::Startup);
-    if (optionsPage_->Options().cbLayout)
+    if (optionsPage_->Options().cbLayout) {
+        // The open dialog starts next time where a text was last chosen in
+        // it this run; with none chosen, in its default place.
+        openDialogDirectory_ =
+            chosenTextFile_.isEmpty() ? QString() : QFileInfo(chosenTextFile_).absolutePath();
         SaveSectionReporting(TSettingsSection::Layout);
+    }
 }
 
 } // namespace lexorin

@@ -37,8 +37,10 @@ void TfmLexorin::HighlightOccurrences(bool on) {
     reText_->ClearHighlights();
     if (on) {
         occurrenceList_ = reText_->SetHighlights(CurrentOccurrences(ActivePage()));
-        if (!occurrenceList_.empty())
+        if (!occurrenceList_.empty()) {
             returnPosition = occurrenceList_.front().start;
+            reText_->SetCurrentHighlight(0);
+        }
     }
 }
 
@@ -48,6 +50,7 @@ void TfmLexorin::MoveToOccurrence(bool next) {
     if (index < 0 || index >= count)
         return;
     occurrenceIndex_ = index;
+    reText_->SetCurrentHighlight(index);
     const TOccurrence& at = occurrenceList_[static_cast<std::size_t>(index)];
     reText_->SelectInText(next ? at.start + at.length : at.start, 0);
 }

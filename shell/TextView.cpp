@@ -11,6 +11,8 @@ namespace lexorin {
 namespace {
 
 const QColor kHighlightColour(158, 222, 211);
+// The occurrence that Next and Previous occurrence are at.
+const QColor kCurrentHighlightColour(255, 176, 64);
 
 // The text with each line break as the single CR that stands for it among
 // the view's characters.
@@ -76,6 +78,7 @@ const std::vector<TOccurrence>& TTextView::SetHighlights(std::vector<TOccurrence
     const std::int64_t length = TextLength();
     highlights_.clear();
     longestHighlight_ = 0;
+    currentHighlight_ = -1;
     for (const TOccurrence& o : occurrences) {
         const std::int64_t start = std::clamp<std::int64_t>(o.start, 0, length);
         const std::int64_t end =
@@ -96,6 +99,12 @@ const std::vector<TOccurrence>& TTextView::SetHighlights(std::vector<TOccurrence
 void TTextView::ClearHighlights() {
     highlights_.clear();
     longestHighlight_ = 0;
+    currentHighlight_ = -1;
+    ShowVisibleHighlights();
+}
+
+void TTextView::SetCurrentHighlight(int index) {
+    currentHighlight_ = index;
     ShowVisibleHighlights();
 }
 
@@ -117,13 +126,16 @@ void TTextView::ShowVisibleHighlights() {
             [first = from - longestHighlight_](const TOccurrence& o) { return o.start < first; });
         QTextCharFormat format;
         format.setBackground(kHighlightColour);
+        QTextCharFormat current;
+        current.setBackground(kCurrentHighlightColour);
+        current.setFontWeight(QFont::Bold);
         for (; at != highlights_.end() && at->start <= to; ++at) {
             if (at->start + at->length <= from)
                 continue;
             QTextCursor range(document());
             range.setPosition(at->start);
             range.setPosition(at->start + at->length, QTextCursor::KeepAnchor);
-            shown.append({range, format});
+            shown.append({range, at - highlights_.begin() == currentHighlight_ ? current : format});
         }
     }
     setExtraSelections(shown);

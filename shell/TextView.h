@@ -33,6 +33,9 @@ public:
     const std::vector<TOccurrence>& SetHighlights(std::vector<TOccurrence> occurrences);
     void ClearHighlights();
     const std::vector<TOccurrence>& Highlights() const { return highlights_; }
+    // Draws the highlight of that index (-1: none) apart from the others, as
+    // the one the occurrence walk is at.
+    void SetCurrentHighlight(int index);
 
     // Selects the range (empty: puts the caret there), scrolls it into view
     // and gives the view the focus.
@@ -71,6 +74,7 @@ private:
 
     std::vector<TOccurrence> highlights_; // sorted by start
     std::int32_t longestHighlight_ = 0;
+    std::ptrdiff_t currentHighlight_ = -1;
     std::optional<std::string> searchText_;
 };
 

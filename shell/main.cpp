@@ -16,6 +16,6 @@ int main(int argc, char** argv) {
     window.show();
     const QStringList args = QCoreApplication::arguments();
     if (args.size() > 1)
-        window.LoadTextFile(args.at(1));
+        window.LoadStartupFile(args.at(1));
     return application.exec();
 }

@@ -158,6 +158,39 @@ private slots:
         QVERIFY2(!Child<QWidget>("pnWelcome")->isVisible(), "the guide stays away");
     }
 
+    void theOpenDialogsFolderIsKeptOnlyFromAFileChosenThisRun() {
+        QDir(folder.path()).mkdir(QStringLiteral("stored"));
+        const QString stored = folder.filePath(QStringLiteral("stored"));
+        QFile file(SettingsFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Layout]\r\ncbLayout_Checked=True\r\nodFile_InitialDir=" +
+                   stored.toUtf8() + "\r\n");
+        file.close();
+        Start();
+        // A text dropped or pasted is not chosen: the first export starts
+        // beside the program, not in the stored folder.
+        window->LoadTextFile(WriteFile(QStringLiteral("dropped.txt"), "the lamp. the lamp."));
+        window->UpdateActions();
+        window->findChild<QAction*>("aSearch")->trigger();
+        dialogs->saveFiles = {QString()};
+        window->UpdateActions();
+        window->findChild<QAction*>("aExport")->trigger();
+        QCOMPARE(dialogs->asked.last(), "save: " + QCoreApplication::applicationDirPath());
+        // The open dialog itself still starts in the stored folder.
+        dialogs->files = {QString()};
+        window->findChild<QAction*>("aPasteFile")->trigger();
+        QCOMPARE(dialogs->asked.last(), "open: " + stored);
+        Close();
+        QVERIFY(Settings().contains("\r\nodFile_InitialDir=\r\n"));
+
+        Start();
+        dialogs->files = {WriteFile(QStringLiteral("stored/chosen.txt"), "chosen words")};
+        window->findChild<QAction*>("aPasteFile")->trigger();
+        QCOMPARE(dialogs->asked.last(), "open: " + QCoreApplication::applicationDirPath());
+        Close();
+        QVERIFY(Settings().contains("\r\nodFile_InitialDir=" + stored.toUtf8() + "\r\n"));
+    }
+
     void readingRules() {
         WriteFile(
             QFileInfo(SettingsFilePath()).fileName(),

@@ -95,6 +95,17 @@ private:
             return true;
         });
     }
+    // Where the occurrence drawn as the current one starts; -1 for none.
+    int CurrentHighlightStart() const {
+        int start = -1;
+        for (const QTextEdit::ExtraSelection& shown : window->TextView()->extraSelections())
+            if (shown.format.fontWeight() == QFont::Bold) {
+                if (start >= 0)
+                    return -2; // more than one
+                start = shown.cursor.selectionStart();
+            }
+        return start;
+    }
     QString LoadTale() {
         const QString path = WriteFile(QStringLiteral("tale.txt"), kTale);
         window->LoadTextFile(path);
@@ -517,29 +528,27 @@ private slots:
     }
 
     void pastingFromTheClipboard() {
-        auto* filter = Child<QLineEdit>("edBreakChars");
+        LoadTale();
         QGuiApplication::clipboard()->setText(
             QString::fromUtf8("Paste \xD0\x96 here\n\xE4\xB8\xAD"));
-        SetPage(TAnalysisPage::Options);
-        filter->setFocus();
+        window->TextView()->setFocus();
         window->UpdateActions();
         QVERIFY(Action("aPasteText")->isEnabled());
-        // Ctrl+V in an edit box is the window's paste, not the box's.
-        QTest::keyClick(filter, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(filter->text(), QStringLiteral(".?!"));
+        QTest::keyClick(window->TextView(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(window->TextView()->toPlainText(), QString::fromUtf8("Paste \xD0\x96 here\n?"));
         QCOMPARE(Panel(2), QStringLiteral(" 14 bytes : clipboard "));
         QCOMPARE(window->SourceName(), QStringLiteral("Text pasted from clipboard "));
         QVERIFY(!window->FileLoaded());
         window->UpdateActions();
         QVERIFY(!Action("aReload")->isEnabled());
-        // A spin box is a text control too.
+        // From a field, the command is still there on the toolbar and the menu.
         QGuiApplication::clipboard()->setText(QStringLiteral("From a spin box"));
         auto* spin = Child<QSpinBox>("rseWords");
+        SetPage(TAnalysisPage::Options);
         spin->setFocus();
         window->UpdateActions();
         QVERIFY(Action("aPasteText")->isEnabled());
-        QTest::keyClick(spin, Qt::Key_V, Qt::ControlModifier);
+        Action("aPasteText")->trigger();
         QCOMPARE(window->TextView()->toPlainText(), QStringLiteral("From a spin box"));
     }
 
@@ -628,15 +637,54 @@ private slots:
         QVERIFY(item->shortcut().isEmpty());
     }
 
-    void ctrlXInAnEditBoxAsksToClose() {
-        auto* locator = Child<QLineEdit>("edBreakChars");
+    void aNewTextClearsTheCountAndTheFilter() {
+        LoadTale();
+        Calculate(TAnalysisPage::Phrases);
+        Child<QLineEdit>("edPhraseFilter")->setText(QStringLiteral("lamp"));
+        window->UpdateActions();
+        QTest::mouseClick(Child<QToolButton>("sbFilterPhrases"), Qt::LeftButton);
+        QVERIFY(Panel(0).startsWith(QStringLiteral("Total results:")));
+        dialogs->answers = {true};
+        window->LoadTextFile(WriteFile(QStringLiteral("other.txt"), "other words"));
+        QCOMPARE(Child<QLineEdit>("edPhraseFilter")->text(), QString());
+        QCOMPARE(Panel(0), QStringLiteral("Total results:0"));
+    }
+
+    void theClipboardKeysInAFieldActOnTheFieldAndNowhereElse() {
+        LoadTale();
+        Calculate(TAnalysisPage::Phrases);
+        const QString text = window->TextView()->toPlainText();
+        const int rows = window->State().mteRes.RecordCount();
+        auto* filter = Child<QLineEdit>("edPhraseFilter");
+        filter->setFocus();
+        window->UpdateActions();
+        QGuiApplication::clipboard()->setText(QStringLiteral("lamp"));
+        QTest::keyClick(filter, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(filter->text(), QStringLiteral("lamp"));
+        QTest::keyClick(filter, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(filter->selectedText(), QStringLiteral("lamp"));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(filter, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("lamp"));
+        QTest::keyClick(filter, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(filter->text(), QString());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("lamp"));
+        // A field of the Options page too.
         SetPage(TAnalysisPage::Options);
-        locator->setFocus();
-        locator->selectAll();
+        auto* stops = Child<QLineEdit>("edBreakChars");
+        stops->setFocus();
+        stops->selectAll();
+        QGuiApplication::clipboard()->setText(QStringLiteral(";:"));
+        QTest::keyClick(stops, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(stops->text(), QStringLiteral(";:"));
+        QCOMPARE(dialogs->asked, QStringList());
+        QCOMPARE(window->TextView()->toPlainText(), text);
+        QCOMPARE(window->State().mteRes.RecordCount(), rows);
+        // Elsewhere the keys stay the window's.
+        window->TextView()->setFocus();
         dialogs->answers = {false};
-        QTest::keyClick(locator, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(window->TextView(), Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(dialogs->asked, QStringList{"confirm: Close Lexorin ? "});
-        QCOMPARE(locator->text(), QStringLiteral(".?!"));
         QVERIFY(window->isVisible());
     }
 
@@ -785,17 +833,28 @@ private slots:
         QCOMPARE(window->OccurrenceList(), expected);
         QVERIFY(window->HighlightActive());
         QCOMPARE(window->TextView()->textCursor().position(), 0);
+        QCOMPARE(CurrentHighlightStart(), 0);
         window->UpdateActions();
         QVERIFY(!Action("aPrevOcc")->isEnabled());
+        // Walked by F3, the toolbar and the Text menu alike.
+        auto* next = Child<QMenu>("miText")->findChild<QAction*>(QStringLiteral("NextOccurrence1"));
+        QVERIFY(next != nullptr && next->text().endsWith(QStringLiteral("\tF3")));
         for (int k = 1; k < 6; ++k) {
             QVERIFY(Action("aNextOcc")->isEnabled());
-            Action("aNextOcc")->trigger();
+            if (k % 3 == 0)
+                next->trigger();
+            else if (k % 3 == 1)
+                QTest::keyClick(window->TextView(), Qt::Key_F3);
+            else
+                Action("aNextOcc")->trigger();
             QCOMPARE(window->TextView()->textCursor().position(), expected[k].start + 3);
+            QCOMPARE(CurrentHighlightStart(), expected[k].start);
             window->UpdateActions();
         }
         QVERIFY(!Action("aNextOcc")->isEnabled());
-        Action("aPrevOcc")->trigger();
+        QTest::keyClick(window->TextView(), Qt::Key_F3, Qt::ShiftModifier);
         QCOMPARE(window->TextView()->textCursor().position(), expected[4].start);
+        QCOMPARE(CurrentHighlightStart(), expected[4].start);
         // Clearing leaves the caret where it stood.
         window->TextView()->SelectInText(40, 0);
         window->UpdateActions();
@@ -1133,6 +1192,17 @@ private slots:
         // No temporary file is left behind.
         QCOMPARE(QDir(folder.path()).entryList({"taken.csv?*"}), QStringList());
         QVERIFY(Panel(0).startsWith("Total results:"));
+    }
+
+    void aFileNamedAtStartThatCannotBeReadIsReportedWithTheWindowOpen() {
+        for (const QString& path : {folder.filePath(QStringLiteral("missing.txt")), folder.path()}) {
+            QString shown;
+            WhenReported(&shown);
+            window->LoadStartupFile(path);
+            QTRY_COMPARE(shown, QStringLiteral("Cannot open file \"") + path + "\".");
+            QVERIFY(window->isVisible());
+            QVERIFY(!window->FileLoaded());
+        }
     }
 
     void anErrorInAnEventHandlerIsReportedAndLogged() {

@@ -1123,6 +1123,44 @@ private slots:
         QCOMPARE(Panel(0), "Exported 2 rows to " + workbook);
     }
 
+    void csvOptionsThatCannotBeReadBackAreRefusedWhereSetAndAtExport() {
+        const QString sameAsSeparator = QStringLiteral(
+            "warn: The quote character cannot be the field separator: fields would not be told "
+            "apart from texts");
+        SetPage(TAnalysisPage::Options);
+        auto* quote = Child<QLineEdit>("edQuote");
+        quote->setText(QStringLiteral(","));
+        emit quote->editingFinished();
+        QCOMPARE(dialogs->asked.last(), sameAsSeparator);
+        QCOMPARE(quote->text(), QStringLiteral("\""));
+        auto* separator = Child<QLineEdit>("edSeparator");
+        separator->setText(QString::fromUtf8("\xE2\x86\x92")); // an arrow, not in cp1251
+        emit separator->editingFinished();
+        QVERIFY2(dialogs->asked.last().startsWith(QString::fromUtf8("warn: \"\xE2\x86\x92\"")),
+                 qPrintable(dialogs->asked.last()));
+        QCOMPARE(separator->text(), QStringLiteral(","));
+        const int asked = static_cast<int>(dialogs->asked.size());
+        separator->setText(QString::fromUtf8("\xC2\xA7")); // a section sign
+        emit separator->editingFinished();
+        QCOMPARE(dialogs->asked.size(), asked);
+
+        // A field left while still being edited is checked at export.
+        LoadTale();
+        Calculate(TAnalysisPage::Phrases);
+        separator->setText(QStringLiteral(","));
+        quote->setText(QStringLiteral(","));
+        const QString csv = folder.filePath(QStringLiteral("refused.csv"));
+        dialogs->saveFiles = {csv};
+        window->UpdateActions();
+        Action("aExport")->trigger();
+        QCOMPARE(dialogs->asked.last(), sameAsSeparator);
+        QVERIFY(!QFile::exists(csv));
+        const QString workbook = folder.filePath(QStringLiteral("kept.xlsx"));
+        dialogs->saveFiles = {workbook};
+        Action("aExport")->trigger();
+        QVERIFY(ReadFile(workbook).startsWith("PK"));
+    }
+
     void exportWithoutTheOpenDialogStartsBesideTheProgram() {
         LoadTale();
         Calculate(TAnalysisPage::Wordforms);

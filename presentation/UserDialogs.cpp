@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -46,6 +47,9 @@ public:
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                    ? dialog.selectedFiles().constFirst()
                    : QString();
+    }
+    QString AskText(QWidget* parent, const QString& title, const QString& prompt) override {
+        return QInputDialog::getText(parent, title, prompt);
     }
 };
 

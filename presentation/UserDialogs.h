@@ -28,6 +28,9 @@ public:
     virtual bool OpenDocument(const QUrl& document) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& directory,
                                  const QStringList& filters, const QString& defaultSuffix) = 0;
+    // A line of text the user types after `prompt`, or an empty string when
+    // the user cancels.
+    virtual QString AskText(QWidget* parent, const QString& title, const QString& prompt) = 0;
 };
 
 // The dialogs in use: the desktop's own unless a test has put others.

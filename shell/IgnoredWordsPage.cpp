@@ -13,13 +13,18 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <functional>
 #include <stdexcept>
 
 namespace lexorin {
@@ -100,13 +105,27 @@ public:
     }
 };
 
+// The drop-down of the list files, which reads the folder again each time
+// it opens, so that a list file put there meanwhile is offered.
+class TListChoice : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> Opening = [] {};
+    void showPopup() override {
+        Opening();
+        QComboBox::showPopup();
+    }
+};
+
 TIgnoredWordsPage::TIgnoredWordsPage(TAnalysisState& state, QWidget* parent)
     : QWidget(parent), state_(state),
       table_("mteIgnoredWords", {{"id", TFieldType::AutoInc}, {"word", TFieldType::String, 255}}) {
     auto* column = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Words list :"), this));
-    cbIgnoredWordsList_ = new QComboBox(this);
+    auto* choice = new TListChoice(this);
+    choice->Opening = [this] { ReadListFolder(cbIgnoredWordsList_->currentText()); };
+    cbIgnoredWordsList_ = choice;
     cbIgnoredWordsList_->setObjectName(QStringLiteral("cbIgnoredWordsList"));
     cbIgnoredWordsList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cbIgnoredWordsList_->setMinimumContentsLength(10);
@@ -114,6 +133,10 @@ TIgnoredWordsPage::TIgnoredWordsPage(TAnalysisState& state, QWidget* parent)
     auto* select = new QPushButton(QStringLiteral("Select"), this);
     select->setObjectName(QStringLiteral("btSelectList"));
     top->addWidget(select);
+    auto* newList = new QPushButton(QStringLiteral("New list..."), this);
+    newList->setObjectName(QStringLiteral("btNewList"));
+    newList->setToolTip(QStringLiteral("Create an empty list and make it current"));
+    top->addWidget(newList);
     column->addLayout(top);
 
     lbWordListName_ = new QLabel(QStringLiteral("lexorin"), this);
@@ -172,6 +195,7 @@ TIgnoredWordsPage::TIgnoredWordsPage(TAnalysisState& state, QWidget* parent)
     bottom->addStretch();
     column->addLayout(bottom);
     connect(select, &QPushButton::clicked, this, &TIgnoredWordsPage::LoadIgnoredWordsTable);
+    connect(newList, &QPushButton::clicked, this, &TIgnoredWordsPage::NewList);
 }
 
 TIgnoredWordsPage::~TIgnoredWordsPage() = default;
@@ -186,16 +210,51 @@ QString TIgnoredWordsPage::ListPath() const {
 
 void TIgnoredWordsPage::Start(const QString& rememberedName) {
     ProvideShippedList();
+    ReadListFolder(rememberedName);
+    LoadIgnoredWordsTable();
+}
+
+void TIgnoredWordsPage::ReadListFolder(const QString& chosen) {
     const QDir folder(ProgramFolder(TProgramFile::IgnoredLists));
+    const QSignalBlocker quiet(cbIgnoredWordsList_);
     cbIgnoredWordsList_->clear();
     // The name up to the last ".": the file's name without ".tiw".
     for (const QString& file : folder.entryList({QStringLiteral("*.tiw")},
                                                 QDir::Files | QDir::Hidden | QDir::CaseSensitive))
         cbIgnoredWordsList_->addItem(file.chopped(4));
-    const int remembered = cbIgnoredWordsList_->findText(rememberedName, Qt::MatchFixedString);
-    cbIgnoredWordsList_->setCurrentIndex(remembered >= 0                    ? remembered
+    const int found = cbIgnoredWordsList_->findText(chosen, Qt::MatchFixedString);
+    cbIgnoredWordsList_->setCurrentIndex(found >= 0                        ? found
                                          : cbIgnoredWordsList_->count() > 0 ? 0
                                                                             : -1);
+}
+
+void TIgnoredWordsPage::NewList() {
+    const QString name =
+        UserDialogs()
+            .AskText(this, QStringLiteral("New list"), QStringLiteral("Name of the new list:"))
+            .trimmed();
+    if (name.isEmpty())
+        return;
+    // The name is a file name in the lists' folder and is kept in the
+    // settings file, which holds Windows-1251.
+    if (name.startsWith(QLatin1Char('.')) ||
+        name.contains(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"))) ||
+        FromCp1251(ToCp1251(name)) != name) {
+        UserDialogs().Warn(this, QStringLiteral("\"%1\" cannot be the name of a list: use letters, "
+                                                "digits, blanks and punctuation other than "
+                                                "/ \\ : * ? \" < > |")
+                                     .arg(name));
+        return;
+    }
+    const QString path =
+        QDir(ProgramFolder(TProgramFile::IgnoredLists)).filePath(name + QStringLiteral(".tiw"));
+    if (QFileInfo::exists(path)) {
+        UserDialogs().Warn(this, QStringLiteral("A list named \"%1\" is there already").arg(name));
+        return;
+    }
+    if (!WriteListFile(QFile::encodeName(path).toStdString(), {}))
+        throw std::runtime_error("Unable to write to " + ToCp1251(path));
+    ReadListFolder(name);
     LoadIgnoredWordsTable();
 }
 

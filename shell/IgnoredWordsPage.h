@@ -52,6 +52,11 @@ signals:
     void StatusText(const QString& text);
 
 private:
+    // Lists the list files of the folder in the drop-down, choosing `chosen`
+    // (compared without regard to case), or else the first.
+    void ReadListFolder(const QString& chosen);
+    // Asks a name and makes an empty list of that name the current one.
+    void NewList();
     void Insert();
     void DeleteWord();
     void CancelEdit();

@@ -15,7 +15,7 @@ public:
     ~TScriptedDialogs() override { SetUserDialogs(nullptr); }
 
     // "inform: ...", "warn: ...", "confirm: ...", "open: <directory>",
-    // "save: <directory>", "document: <file>".
+    // "save: <directory>", "document: <file>", "ask: <prompt>".
     QStringList asked;
     // Answers to the confirmations in turn; Yes once they run out.
     QList<bool> answers;
@@ -23,6 +23,8 @@ public:
     QStringList files;
     // Files chosen in the save dialog in turn; cancelled once they run out.
     QStringList saveFiles;
+    // Texts typed when asked, in turn; cancelled once they run out.
+    QStringList texts;
     // The file types and the default extension the last save dialog offered.
     QStringList saveFilters;
     QString saveSuffix;
@@ -40,6 +42,10 @@ public:
     bool OpenDocument(const QUrl& document) override {
         asked << "document: " + document.toLocalFile();
         return true;
+    }
+    QString AskText(QWidget*, const QString&, const QString& prompt) override {
+        asked << "ask: " + prompt;
+        return texts.isEmpty() ? QString() : texts.takeFirst();
     }
     QString SaveFileName(QWidget*, const QString& directory, const QStringList& filters,
                          const QString& defaultSuffix) override {

@@ -313,6 +313,38 @@ private slots:
         QVERIFY(Settings().contains("\r\nlbWordListName_Caption=other\r\n"));
     }
 
+    void aNewListIsMadeCurrentAndAFileAddedMeanwhileIsOffered() {
+        WriteFile("basic.tiw", "the\r\n");
+        Start();
+        auto* lists = Child<QComboBox>("cbIgnoredWordsList");
+        QCOMPARE(lists->count(), 1);
+        WriteFile("added.tiw", "alpha\r\n");
+        lists->showPopup();
+        QVERIFY(lists->findText("added") >= 0);
+        QCOMPARE(lists->currentText(), QStringLiteral("basic"));
+        lists->hidePopup();
+
+        for (const char* bad : {"a/b", "basic", ".hidden"}) {
+            dialogs->texts = {QString::fromLatin1(bad)};
+            Press("btNewList");
+            QVERIFY2(dialogs->asked.last().startsWith("warn: "), bad);
+        }
+        QCOMPARE(ReadFile("basic.tiw"), QByteArray("the\r\n"));
+        dialogs->texts = {QStringLiteral(" fresh ")};
+        Press("btNewList");
+        QCOMPARE(dialogs->asked.last(), QStringLiteral("ask: Name of the new list:"));
+        QCOMPARE(ReadFile("fresh.tiw"), QByteArray());
+        QCOMPARE(lists->currentText(), QStringLiteral("fresh"));
+        QCOMPARE(Child<QLabel>("lbWordListName")->text(), QStringLiteral("fresh"));
+        QCOMPARE(GridWords(), QStringList());
+        QVERIFY(!window->State().ignoredWordSet.Contains("the"));
+        dialogs->texts.clear();
+        Press("btNewList"); // cancelled
+        QCOMPARE(lists->currentText(), QStringLiteral("fresh"));
+        Close();
+        QVERIFY(Settings().contains("\r\nlbWordListName_Caption=fresh\r\n"));
+    }
+
     void aListThatIsWrittenAsItShouldBeIsNotWrittenAgain() {
         WriteFile("lexorin.tiw", "and\r\nthe\r\n");
         QFile list(folder.filePath("lexorin.tiw"));

@@ -77,8 +77,9 @@ TResultGrid::TResultGrid(TResultListModel* model, TGridOptions options, QWidget*
     header->setSectionResizeMode(options.resizableColumns ? QHeaderView::Interactive
                                                           : QHeaderView::Fixed);
     for (std::size_t c = 0; c < model->Columns().size(); ++c) {
-        header->resizeSection(static_cast<int>(c), model->Columns()[c].width);
-        shares_.push_back(model->Columns()[c].width);
+        const int width = std::max(model->Columns()[c].width, MinimumWidth(static_cast<int>(c)));
+        header->resizeSection(static_cast<int>(c), width);
+        shares_.push_back(width);
     }
 
     connect(header, &TSortHeader::TitleClicked, this, [this](int column, bool ctrl) {
@@ -429,8 +430,19 @@ void TResultGrid::CurrentChanged(const QModelIndex& current) {
     emit CurrentRowChanged();
 }
 
+int TResultGrid::MinimumWidth(int column) const {
+    const TResultColumn& spec = model_->Columns()[static_cast<std::size_t>(column)];
+    if (!model_->IsNumber(column))
+        return spec.minWidth;
+    // A number column shows its whole title and, beside it, the title's sort
+    // arrow and index.
+    const QFontMetrics titles = horizontalHeader()->fontMetrics();
+    const int markerRoom = titles.horizontalAdvance(QStringLiteral("99")) + titles.height() + 8;
+    return std::max(spec.minWidth, titles.horizontalAdvance(spec.title) + markerRoom);
+}
+
 void TResultGrid::ColumnResized(int column, int size) {
-    const int minimum = model_->Columns()[static_cast<std::size_t>(column)].minWidth;
+    const int minimum = MinimumWidth(column);
     if (size < minimum) {
         horizontalHeader()->resizeSection(column, minimum);
         return;
@@ -457,22 +469,19 @@ void TResultGrid::FitColumns() {
     if (!table.Active() || table.RowCount() == 0)
         return;
     const QScopedValueRollback<bool> sharing(sharing_, true);
-    const QFontMetrics titles = horizontalHeader()->fontMetrics();
-    // Room for the title's sort arrow and index beside its text.
-    const int markerRoom = titles.horizontalAdvance(QStringLiteral("99")) + titles.height() + 8;
     int numbers = 0;
     int textColumn = -1;
     for (int c = 0; c < model_->columnCount(); ++c) {
-        const TResultColumn& column = model_->Columns()[static_cast<std::size_t>(c)];
         if (!model_->IsNumber(c)) {
             if (textColumn < 0)
                 textColumn = c;
             numbers += c == textColumn ? 0 : columnWidth(c);
             continue;
         }
-        const int width = std::max(
-            {fontMetrics().horizontalAdvance(model_->WidestNumber(c)) + 8 + ButtonStripWidth(c),
-             titles.horizontalAdvance(column.title) + markerRoom, column.minWidth});
+        const int width =
+            std::max(fontMetrics().horizontalAdvance(model_->WidestNumber(c)) + 8 +
+                         ButtonStripWidth(c),
+                     MinimumWidth(c));
         horizontalHeader()->resizeSection(c, width);
         numbers += width;
     }
@@ -497,7 +506,7 @@ void TResultGrid::ShareWidth() {
         const auto k = static_cast<std::size_t>(c);
         const int share =
             c + 1 < count ? static_cast<int>(shares_[k] * width / total) : width - used;
-        const int size = std::max(share, model_->Columns()[k].minWidth);
+        const int size = std::max(share, MinimumWidth(c));
         horizontalHeader()->resizeSection(c, size);
         used += size;
     }

@@ -109,6 +109,9 @@ private:
     void ButtonsChanged(int column);
     void AfterReset();
     void CurrentChanged(const QModelIndex& current);
+    // The narrowest a column may be: its spec's, and for a number column
+    // its title with the sort marker.
+    int MinimumWidth(int column) const;
     void ColumnResized(int column, int size);
     void ShareWidth();
     void MeasureVisibleRows();

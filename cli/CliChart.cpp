@@ -49,6 +49,7 @@ std::string WriteCliChart(const TAnalysisState& state, TAnalysisPage page, const
     }
     // The whole list, not its first page.
     frame->SetPaging(false);
+    frame->SetLogScale(chart.logarithmic);
     QString error;
     if (!WriteChartPicture(*frame, QString::fromLocal8Bit(chart.output.c_str()), &error))
         return error.toStdString();

@@ -43,6 +43,7 @@ const char* const kUsage =
     "                       draws a chart of the list (a dispersion chart of the\n"
     "                       row --item TEXT) into the file --chart-output FILE\n"
     "                       (.png, .svg or .pdf)\n"
+    "  --chart-log          a logarithmic frequency axis on a frequency chart\n"
     "                       With --report or --chart the list itself is written only\n"
     "                       with --output.\n"
     "  --quiet              writes nothing to standard error but errors\n"
@@ -69,6 +70,7 @@ struct TCommand {
     TConcordanceLayout layout = TConcordanceLayout::Basic;
     std::string file;
     std::optional<std::string> chart, item, chartOutput;
+    bool chartLog = false;
     bool quiet = false;
 };
 
@@ -82,6 +84,8 @@ void CheckChart(const TCommand& command) {
         throw TUsageError{"--chart and --chart-output go together"};
     if (command.item && command.chart != "dispersion")
         throw TUsageError{"--item names the row of a dispersion chart"};
+    if (command.chartLog && (!command.chart || command.chart == "dispersion"))
+        throw TUsageError{"--chart-log is for the frequency charts"};
     if (!command.chart)
         return;
     if (*command.chart != "dispersion" && *command.chart != "frequencies" &&
@@ -156,6 +160,8 @@ TCommand Parse(const std::vector<std::string>& args) {
             command.item = value();
         } else if (arg == "--chart-output") {
             command.chartOutput = value();
+        } else if (arg == "--chart-log") {
+            command.chartLog = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             throw TUsageError{"unknown option \"" + arg + "\""};
         } else if (haveFile) {
@@ -311,7 +317,7 @@ int WriteChart(const TCommand& command, TAnalysisState& state, std::ostream& err
         return 1;
     }
     const std::string error =
-        chartWriter(state, command.page, {*command.chart, *command.chartOutput});
+        chartWriter(state, command.page, {*command.chart, *command.chartOutput, command.chartLog});
     if (!error.empty()) {
         err << error << '\n';
         return 1;

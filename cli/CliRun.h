@@ -18,6 +18,7 @@ using TReportWriter = std::function<std::string(TAnalysisState& state, TAnalysis
 struct TCliChart {
     std::string kind;   // "dispersion", "frequencies" or "frequencies-length"
     std::string output; // a .png, .svg or .pdf file
+    bool logarithmic = false; // a logarithmic frequency axis
 };
 // Draws the chart of a calculated list (a dispersion chart of its current
 // row) into the chart's output file; returns the error, empty when done.

@@ -2,6 +2,7 @@
 
 #include "ChartIcons.h"
 #include "ChartPicture.h"
+#include "FlowLayout.h"
 #include "UserDialogs.h"
 
 #include <QAction>
@@ -11,7 +12,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
@@ -29,6 +29,15 @@ constexpr int kDragDistance = 4;
 QString& SaveDirectory() {
     static QString directory = QDir::homePath();
     return directory;
+}
+
+// Ticks at whole numbers only: frequencies, lengths, numbers of rows and
+// positions are counts.
+QSharedPointer<QCPAxisTicker> WholeNumberTicker() {
+    QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
+    ticker->setTickStep(1.0);
+    ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+    return ticker;
 }
 
 } // namespace
@@ -61,10 +70,13 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
     QPalette colours = middle->palette();
     colours.setColor(QPalette::Window, kBackground);
     middle->setPalette(colours);
-    tbChart_ = new QToolBar(middle);
+    // The commands wrap onto a second row in a narrow tab rather than hide
+    // behind an overflow button.
+    tbChart_ = new QWidget(middle);
     tbChart_->setObjectName(QStringLiteral("tbChart"));
-    tbChart_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    tbChart_->setIconSize(QSize(20, 20));
+    toolbar_ = new TFlowLayout(tbChart_);
+    toolbar_->setContentsMargins(4, 2, 4, 2);
+    toolbar_->setSpacing(1);
     chart_ = new QCustomPlot(middle);
     chart_->setObjectName(QStringLiteral("Chart"));
     chart_->setBackground(kBackground);
@@ -73,14 +85,8 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
     chart_->setContextMenuPolicy(Qt::PreventContextMenu);
     chart_->setSelectionRectMode(QCP::srmCustom);
     chart_->setNoAntialiasingOnDrag(true);
-    // Every chart counts: frequencies, lengths, numbers of rows and positions
-    // are whole numbers, and so are the axes' ticks.
-    for (QCPAxis* axis : {chart_->xAxis, chart_->yAxis}) {
-        QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
-        ticker->setTickStep(1.0);
-        ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
-        axis->setTicker(ticker);
-    }
+    for (QCPAxis* axis : {chart_->xAxis, chart_->yAxis})
+        axis->setTicker(WholeNumberTicker());
     auto* middleLayout = new QVBoxLayout(middle);
     middleLayout->setContentsMargins(0, 0, 0, 0);
     middleLayout->setSpacing(0);
@@ -95,7 +101,7 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
             &QAction::triggered, this, &TDiagramFrame::ZoomOut);
     connect(AddCommand("aOriginalSize", QStringLiteral("Original size"), TChartIcon::OriginalSize),
             &QAction::triggered, this, [this] { OriginalSize(); });
-    tbChart_->addSeparator();
+    AddSeparator();
     connect(AddCommand("aLeft", QStringLiteral("Move left"), TChartIcon::Left, Qt::Key_Left),
             &QAction::triggered, this, &TDiagramFrame::MoveLeft);
     connect(AddCommand("aRight", QStringLiteral("Move right"), TChartIcon::Right, Qt::Key_Right),
@@ -104,16 +110,23 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
             &QAction::triggered, this, &TDiagramFrame::MoveUp);
     connect(AddCommand("aDown", QStringLiteral("Move down"), TChartIcon::Down, Qt::Key_Down),
             &QAction::triggered, this, &TDiagramFrame::MoveDown);
+    aLogScale_ = AddCommand("aLogScale", QStringLiteral("Logarithmic"));
+    aLogScale_->setToolTip(QStringLiteral("Logarithmic frequency axis"));
+    aLogScale_->setCheckable(true);
+    tbChart_->findChildren<QToolButton*>().constLast()->setToolButtonStyle(
+        Qt::ToolButtonTextOnly);
+    aLogScale_->setVisible(false);
+    connect(aLogScale_, &QAction::triggered, this, [this](bool on) { SetLogScale(on); });
     tbPages_ = AddCommand("tbPages", QStringLiteral("Paging"));
     tbPages_->setCheckable(true);
-    static_cast<QToolButton*>(tbChart_->widgetForAction(tbPages_))
-        ->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tbChart_->findChildren<QToolButton*>().constLast()->setToolButtonStyle(
+        Qt::ToolButtonTextOnly);
     tbPages_->setEnabled(false);
     connect(tbPages_, &QAction::triggered, this, &TDiagramFrame::tbPagesClick);
     lbPage_ = new QLabel(tbChart_);
     lbPage_->setObjectName(QStringLiteral("lbPage"));
     lbPage_->setContentsMargins(6, 0, 6, 0);
-    pageLabel_ = tbChart_->addWidget(lbPage_);
+    toolbar_->addWidget(lbPage_);
     // The pages are walked with Page Up and Page Down while paging is on.
     for (const auto& [name, step, key] :
          {std::tuple{"aNextPage", 1, Qt::Key_PageDown}, {"aPreviousPage", -1, Qt::Key_PageUp}}) {
@@ -127,7 +140,7 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
                 ShowPage(page_ + step);
         });
     }
-    tbChart_->addSeparator();
+    AddSeparator();
     QAction* save =
         AddCommand("aSavePicture", QStringLiteral("Save as picture..."), TChartIcon::Save);
     connect(save, &QAction::triggered, this, &TDiagramFrame::SavePictureExecute);
@@ -181,17 +194,34 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
 
 QAction* TDiagramFrame::AddCommand(const char* name, const QString& caption,
                                    std::optional<TChartIcon> icon, const QKeySequence& key) {
-    QAction* action = tbChart_->addAction(caption);
+    auto* action = new QAction(caption, this);
     if (icon)
         action->setIcon(ChartIcon(*icon));
     action->setObjectName(QString::fromLatin1(name));
     action->setToolTip(caption);
+    auto* button = new QToolButton(tbChart_);
+    button->setDefaultAction(action);
+    button->setAutoRaise(true);
+    button->setIconSize(QSize(20, 20));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // As on a toolbar, a command that is not offered takes no room.
+    connect(action, &QAction::changed, button,
+            [button, action] { button->setVisible(action->isVisible()); });
+    toolbar_->addWidget(button);
     if (!key.isEmpty()) {
         action->setShortcut(key);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
     return action;
+}
+
+void TDiagramFrame::AddSeparator() {
+    auto* line = new QFrame(tbChart_);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setFixedSize(9, 20);
+    toolbar_->addWidget(line);
 }
 
 void TDiagramFrame::SetChartName(const QString& name) {
@@ -346,8 +376,15 @@ void TDiagramFrame::FitRanges(int first, int last) {
     double top = 0;
     for (int i = first; i <= last; ++i)
         top = std::max(top, points->dataMainValue(i));
-    chart_->xAxis->setRange(low - pad, high + pad);
-    chart_->yAxis->setRange(0, top * 1.15 + 1);
+    // A logarithmic axis (of frequencies, 1 and up) starts above 0.
+    if (chart_->xAxis->scaleType() == QCPAxis::stLogarithmic)
+        chart_->xAxis->setRange(low / 1.5, high * 1.5);
+    else
+        chart_->xAxis->setRange(low - pad, high + pad);
+    if (chart_->yAxis->scaleType() == QCPAxis::stLogarithmic)
+        chart_->yAxis->setRange(0.5, top * 3);
+    else
+        chart_->yAxis->setRange(0, top * 1.15 + 1);
     chart_->replot(QCustomPlot::rpQueuedReplot);
 }
 
@@ -376,6 +413,32 @@ void TDiagramFrame::SetPaging(bool on) {
     tbPagesClick();
 }
 
+void TDiagramFrame::OfferLogScale(QCPAxis* frequencyAxis) {
+    frequencyAxis_ = frequencyAxis;
+    aLogScale_->setVisible(true);
+}
+
+bool TDiagramFrame::LogScale() const {
+    return frequencyAxis_ != nullptr && frequencyAxis_->scaleType() == QCPAxis::stLogarithmic;
+}
+
+void TDiagramFrame::SetLogScale(bool on) {
+    if (frequencyAxis_ == nullptr)
+        return;
+    FinishAnimation();
+    aLogScale_->setChecked(on);
+    frequencyAxis_->setScaleType(on ? QCPAxis::stLogarithmic : QCPAxis::stLinear);
+    if (on)
+        frequencyAxis_->setTicker(QSharedPointer<QCPAxisTickerLog>::create());
+    else
+        frequencyAxis_->setTicker(WholeNumberTicker());
+    savedRanges_.reset();
+    if (paging_)
+        ShowPage(page_);
+    else
+        FitRanges();
+}
+
 void TDiagramFrame::tbPagesClick() {
     FinishAnimation();
     paging_ = tbPages_->isChecked();
@@ -388,7 +451,7 @@ void TDiagramFrame::tbPagesClick() {
 }
 
 void TDiagramFrame::ShowPageLabel() {
-    pageLabel_->setVisible(paging_);
+    lbPage_->setVisible(paging_);
     lbPage_->setText(
         QStringLiteral("Page %1 of %2 (Page Up, Page Down)").arg(page_ + 1).arg(PageCount()));
 }

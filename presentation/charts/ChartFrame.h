@@ -17,10 +17,11 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QToolBar;
 class QVariantAnimation;
 
 namespace lexorin {
+
+class TFlowLayout;
 
 // Counts by key, the keys in first-seen order.
 class TKeyCounts {
@@ -78,6 +79,10 @@ public:
     void ShowPage(int page);
     // Presses or releases tbPages, as a click does.
     void SetPaging(bool on);
+    // A logarithmic frequency axis (or a linear one again), as the toolbar's
+    // "Logarithmic" button gives; for the frequency charts.
+    void SetLogScale(bool on);
+    bool LogScale() const;
 
     // The frame as a picture: the titles above the chart, `size` in all.
     void RenderPicture(QCPPainter& painter, const QSize& size);
@@ -96,6 +101,8 @@ protected:
     // The charted item shown below the title, when the chart has one.
     virtual QString ItemText() const { return {}; }
 
+    // Offers the "Logarithmic" command for this axis.
+    void OfferLogScale(QCPAxis* frequencyAxis);
     void FillBarSeries(QCPBars* series, const TKeyCounts& list);
     // Ranges fitted to every point of PagedSeries, with room for the marks.
     void FitRanges();
@@ -120,15 +127,19 @@ private:
     void ChartMouseMove(QMouseEvent* event);
     void ChartMouseRelease(QMouseEvent* event);
     void ShowPageLabel();
+    // A line between groups of commands.
+    void AddSeparator();
     QAction* AddCommand(const char* name, const QString& caption,
                         std::optional<TChartIcon> icon = {}, const QKeySequence& key = {});
 
     QWidget* pnTop_;
     QLabel* lbChartName_;
-    QToolBar* tbChart_;
+    QWidget* tbChart_;
+    TFlowLayout* toolbar_;
     QAction* tbPages_;
+    QAction* aLogScale_;
+    QCPAxis* frequencyAxis_ = nullptr;
     QLabel* lbPage_;
-    QAction* pageLabel_;
     QCustomPlot* chart_;
     QWidget* pnBot_;
     QPushButton* Button1_;

@@ -60,8 +60,13 @@ void TChartMarks::draw(QCPPainter* painter) {
                 break;
             recent.pop_front();
         }
-        if (std::any_of(recent.begin(), recent.end(),
-                        [&rect](const QRectF& drawn) { return drawn.intersects(rect); }))
+        const auto overlaps = [&](const QRectF& drawn) {
+            if (stacking_)
+                return drawn.intersects(rect);
+            return vertical ? drawn.top() < rect.bottom() && rect.top() < drawn.bottom()
+                            : drawn.left() < rect.right() && rect.left() < drawn.right();
+        };
+        if (std::any_of(recent.begin(), recent.end(), overlaps))
             continue;
         if (framePen_.style() != Qt::NoPen) {
             painter->setPen(framePen_);

@@ -30,6 +30,9 @@ public:
     const std::vector<TChartMark>& Marks() const;
     // A frame around each text; Qt::NoPen for none.
     void SetFramePen(const QPen& pen) { framePen_ = pen; }
+    // Off: a mark is left out also where it would stand above or below one
+    // drawn, so that the labels of a crowd of bars never pile up in a tower.
+    void SetStacking(bool on) { stacking_ = on; }
 
 protected:
     void draw(QCPPainter* painter) override;
@@ -40,6 +43,7 @@ private:
 
     int distance_;
     QPen framePen_ = Qt::NoPen;
+    bool stacking_ = true;
     mutable std::vector<TChartMark> marks_;
     mutable bool sorted_ = true;
 };

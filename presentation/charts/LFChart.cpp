@@ -18,9 +18,17 @@ public:
 
 protected:
     void draw(QCPPainter* painter) override {
-        const double pixel =
-            keyAxis()->range().size() / std::max(1, keyAxis()->axisRect()->width());
-        setWidth(std::max(kBarWidth, 2 * pixel));
+        if (keyAxis()->scaleType() == QCPAxis::stLogarithmic) {
+            // Keys crowd together towards the high end: bars of a fixed few
+            // pixels.
+            setWidthType(wtAbsolute);
+            setWidth(4);
+        } else {
+            const double pixel =
+                keyAxis()->range().size() / std::max(1, keyAxis()->axisRect()->width());
+            setWidthType(wtPlotCoords);
+            setWidth(std::max(kBarWidth, 2 * pixel));
+        }
         QCPBars::draw(painter);
     }
 };
@@ -36,6 +44,8 @@ TLFChartFrame::TLFChartFrame(QWidget* parent) : TDiagramFrame(parent) {
     series1_->setPen(QPen(QColor(Qt::darkCyan).darker(130)));
     series1_->setBrush(QColor(Qt::darkCyan));
     marks_ = new TChartMarks(chart->xAxis, chart->yAxis, 2);
+    marks_->SetStacking(false);
+    OfferLogScale(chart->xAxis);
 }
 
 void TLFChartFrame::AddFrequency(int frequency) {

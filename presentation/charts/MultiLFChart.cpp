@@ -17,6 +17,7 @@ TMultiLFChartFrame::TMultiLFChartFrame(QWidget* parent) : TDiagramFrame(parent) 
         QCPScatterStyle(QCPScatterStyle::ssSquare, QPen(Qt::red), QColor(0, 145, 145), 7));
     marks_ = new TChartMarks(chart->xAxis, chart->yAxis, 6);
     marks_->SetFramePen(QPen(Qt::darkCyan, 0, Qt::DotLine));
+    OfferLogScale(chart->yAxis);
 }
 
 void TMultiLFChartFrame::AddItem(int length, int frequency) {

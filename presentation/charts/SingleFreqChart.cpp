@@ -5,12 +5,15 @@
 
 #include <QLayout>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 namespace lexorin {
 namespace {
 
 // The distance from an arrow's head to its mark.
 constexpr int kArrowLength = 10;
+// The share of the text's length left empty beyond each end of the axis.
+constexpr double kMarginShare = 0.08;
 
 } // namespace
 
@@ -32,14 +35,12 @@ TSingleFreqFrame::TSingleFreqFrame(QWidget* parent) : TDiagramFrame(parent) {
     static_cast<QBoxLayout*>(pnTop()->layout())->insertWidget(1, mText_);
 
     QCustomPlot* chart = Chart();
-    QCPAxis* bottom = chart->xAxis;
-    bottom->setRange(0, 2);
-    bottom->setBasePen(Qt::NoPen);
-    bottom->setTickLabels(false);
-    bottom->setTicks(false);
-    bottom->grid()->setVisible(false);
-    bottom->setLabel(QStringLiteral("position (characters)"));
-    chart->yAxis->setVisible(false);
+    // The arrows run from 0 to 1 across, their labels beyond; positions run
+    // up the left axis.
+    chart->xAxis->setRange(0, 2);
+    chart->xAxis->setVisible(false);
+    chart->xAxis->grid()->setVisible(false);
+    chart->yAxis->setLabel(QStringLiteral("position (characters)"));
     chart->yAxis->grid()->setVisible(false);
     series2_ = new TArrowSeries(chart->yAxis, chart->xAxis);
     marks_ = new TChartMarks(chart->yAxis, chart->xAxis, kArrowLength);
@@ -52,7 +53,10 @@ void TSingleFreqFrame::AddPosition(int position) {
 }
 
 void TSingleFreqFrame::SetTextRange(double minimum, double maximum) {
-    Chart()->yAxis->setRange(minimum, maximum);
+    // A margin above and below, so that the arrows at the ends and their
+    // labels stand whole inside the plot.
+    const double margin = std::max(1.0, (maximum - minimum) * kMarginShare);
+    Chart()->yAxis->setRange(minimum - margin, maximum + margin);
 }
 
 void TSingleFreqFrame::SetItem(const QString& text, bool tall) {

@@ -17,7 +17,8 @@ public:
     explicit TSingleFreqFrame(QWidget* parent = nullptr);
 
     void AddPosition(int position);
-    // The vertical range: `minimum` at the bottom, `maximum` at the top.
+    // The vertical range: `minimum` at the bottom, `maximum` at the top, with
+    // a small margin beyond each.
     void SetTextRange(double minimum, double maximum);
     // The charted item; `tall` gives it two lines.
     void SetItem(const QString& text, bool tall);

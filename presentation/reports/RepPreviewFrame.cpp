@@ -1,5 +1,7 @@
 #include "RepPreviewFrame.h"
 
+#include "FlowLayout.h"
+
 #include "PreviewPages.h"
 #include "ReportDocument.h"
 
@@ -119,22 +121,23 @@ TfrRepPreview::TfrRepPreview(QWidget* parent) : QWidget(parent) {
     pbLayout->setMaximumWidth(220);
     pbLayout->hide();
 
-    auto* bar = new QHBoxLayout(Panel1);
+    // The bar wraps onto a second row in a narrow tab, so that every button
+    // and the whole page number stay in sight.
+    auto* bar = new TFlowLayout(Panel1);
     bar->setContentsMargins(4, 4, 4, 4);
     bar->setSpacing(0);
-    const auto group = [bar](std::initializer_list<QToolButton*> buttons) {
-        for (QToolButton* button : buttons)
-            bar->addWidget(button);
-        bar->addSpacing(4);
+    const auto group = [this, bar](std::initializer_list<QWidget*> widgets) {
+        for (QWidget* widget : widgets)
+            bar->addWidget(widget);
+        auto* gap = new QWidget(Panel1);
+        gap->setFixedSize(8, 1);
+        bar->addWidget(gap);
     };
     group({sbZoom100, sbZoomToFit, frSpeedButton3});
     group({sbFirst, sbPrev, sbNext, sbLast});
     group({sbPrint, sbSavePdf});
-    bar->addSpacing(8);
-    bar->addWidget(lbPage);
-    bar->addSpacing(8);
+    group({lbPage});
     bar->addWidget(pbLayout);
-    bar->addStretch();
 
     PreviewMain = new TPreviewPages(this);
     PreviewMain->setObjectName(QStringLiteral("PreviewMain"));

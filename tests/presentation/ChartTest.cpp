@@ -130,6 +130,39 @@ TEST(LFChart, ElevenFrequenciesArePagedTenAPage) {
     EXPECT_EQ(PointsShown(frame.Series1()), 10);
 }
 
+// A long list without paging: its labels never pile up over the spike of
+// the low frequencies, and a logarithmic frequency axis spreads them out.
+TEST(LFChart, ALogarithmicFrequencyAxisAndLabelsThatNeverStack) {
+    TLFChartFrame frame;
+    for (int frequency = 1; frequency <= 40; ++frequency)
+        for (int k = 0; k < 41 - frequency; ++k)
+            frame.AddFrequency(frequency);
+    frame.AddFrequency(60000);
+    frame.ShowData();
+    frame.SetPaging(false);
+    frame.resize(600, 400);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QCustomPlot* chart = frame.Chart();
+    chart->replot(QCustomPlot::rpImmediateRefresh);
+    const int linear = frame.Marks()->DrawnCount();
+    EXPECT_LE(linear, 3) << "one label over the spike, one at 60000";
+
+    QAction* log = Command(frame, "aLogScale");
+    EXPECT_TRUE(log->isVisible());
+    log->trigger();
+    EXPECT_TRUE(frame.LogScale());
+    EXPECT_EQ(chart->xAxis->scaleType(), QCPAxis::stLogarithmic);
+    EXPECT_GT(chart->xAxis->range().lower, 0);
+    EXPECT_TRUE(chart->xAxis->range().contains(1) && chart->xAxis->range().contains(60000));
+    chart->replot(QCustomPlot::rpImmediateRefresh);
+    EXPECT_GT(frame.Marks()->DrawnCount(), linear + 3);
+
+    log->trigger();
+    EXPECT_EQ(chart->xAxis->scaleType(), QCPAxis::stLinear);
+    EXPECT_LE(chart->xAxis->range().lower, 0);
+}
+
 TEST(LFChart, PageKeysWalkThePages) {
     TLFChartFrame frame;
     for (int frequency = 1; frequency <= 25; ++frequency)
@@ -254,16 +287,38 @@ TEST(SingleFreqChart, ArrowsOverTheWholeText) {
     AddWord(state.mteConcordance, "x", 2, "100;1;");
     TSingleFreqFrame frame;
     FillDispersionChart(frame, state, TAnalysisPage::Concordance, {1, 100});
-    EXPECT_EQ(frame.Chart()->yAxis->range(), QCPRange(0, 101));
+    const QCPRange positions = frame.Chart()->yAxis->range();
+    EXPECT_TRUE(positions.lower < 0 && positions.lower > -10 && positions.upper > 101 &&
+                positions.upper < 112)
+        << "the text's range, 0 to 101, with a small margin: " << positions.lower << " "
+        << positions.upper;
     EXPECT_EQ(frame.Chart()->xAxis->range(), QCPRange(0, 2));
     EXPECT_EQ(frame.Series2()->Positions(), (std::vector<double>{1, 100}));
     EXPECT_EQ(MarkTexts(*frame.Marks()), (std::vector<std::string>{"1", "100"}));
     EXPECT_EQ(frame.ChartName(), "Dispersion of word : ");
     EXPECT_EQ(frame.mText()->toPlainText(), "x");
-    EXPECT_EQ(frame.Chart()->xAxis->label(), "position (characters)");
-    EXPECT_FALSE(frame.Chart()->yAxis->visible());
+    // Positions have their own axis, with ticks and its title.
+    QCPAxis* axis = frame.Chart()->yAxis;
+    EXPECT_EQ(axis->label(), "position (characters)");
+    EXPECT_TRUE(axis->visible() && axis->ticks() && axis->tickLabels());
+    EXPECT_FALSE(frame.Chart()->xAxis->visible());
     EXPECT_EQ(frame.PointCount(), 0);
     EXPECT_FALSE(Command(frame, "tbPages")->isEnabled());
+    EXPECT_FALSE(Command(frame, "aLogScale")->isVisible());
+
+    // The arrows at both ends, heads and labels, stand inside the plot.
+    frame.resize(500, 400);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    frame.Chart()->replot(QCustomPlot::rpImmediateRefresh);
+    const QRect plot = frame.Chart()->axisRect()->rect();
+    const double room = QFontMetricsF(frame.Chart()->font()).height() / 2 + 9;
+    for (double position : {1.0, 100.0}) {
+        const double row = axis->coordToPixel(position);
+        EXPECT_GE(row - plot.top(), room) << position;
+        EXPECT_GE(plot.bottom() - row, room) << position;
+    }
+    EXPECT_EQ(frame.Marks()->DrawnCount(), 2);
 }
 
 // Thousands of arrows: each pixel row is drawn once and marks never

@@ -72,6 +72,16 @@ private slots:
     }
     void cleanup() { CloseWindow(); }
 
+    // At the window's first size every button and the whole "Page n of m".
+    void everyPreviewCommandIsInSightAtTheFirstSize() {
+        QCOMPARE(window->size(), QSize(792, 554));
+        Calculate(TAnalysisPage::Concordance);
+        TfrRep* frame = Print();
+        QTRY_VERIFY(frame->isVisible());
+        QVERIFY(frame->PreviewFrame->lbPage->text().contains(QStringLiteral(" of ")));
+        QTRY_VERIFY2(OutOfSight(frame->PreviewFrame->Panel1).isEmpty(), qPrintable(OutOfSight(frame->PreviewFrame->Panel1).join(QStringLiteral("; "))));
+    }
+
     void printOpensNumberedReportTabsThatCloseAfterAsking() {
         Calculate(TAnalysisPage::Phrases);
         const TfrRep* first = Print();

@@ -8,9 +8,12 @@
 #include "ProgramFiles.h"
 #include "ScriptedDialogs.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 namespace lexorin::test {
@@ -48,6 +51,31 @@ protected:
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write %s", qPrintable(path));
         return path;
+    }
+    // The buttons and labels of a bar that are not wholly in sight: hidden,
+    // narrower than their text, outside the bar or over one another.
+    static QStringList OutOfSight(QWidget* bar) {
+        QStringList out;
+        QList<QRect> taken;
+        for (QWidget* widget : bar->findChildren<QWidget*>()) {
+            if (qobject_cast<QAbstractButton*>(widget) == nullptr &&
+                qobject_cast<QLabel*>(widget) == nullptr)
+                continue;
+            const QString name = widget->objectName() + " " + widget->toolTip() + " " +
+                                 widget->property("text").toString();
+            const QRect place(widget->mapTo(bar, QPoint(0, 0)), widget->size());
+            if (!widget->isVisibleTo(bar))
+                out << "hidden: " + name;
+            else if (widget->width() < widget->sizeHint().width())
+                out << "cut: " + name;
+            else if (!bar->rect().contains(place))
+                out << "outside: " + name;
+            else if (std::any_of(taken.begin(), taken.end(),
+                                 [&](const QRect& other) { return other.intersects(place); }))
+                out << "overlapping: " + name;
+            taken << place;
+        }
+        return out;
     }
     // Shows a task page.
     void SetPage(TAnalysisPage page) const {

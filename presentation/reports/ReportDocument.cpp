@@ -114,6 +114,9 @@ std::optional<TReportDocument::TFlowPos> TReportDocument::Flow(int page, TFlowPo
             return TFlowPos{pos.row + 1, 0};
         }
         double cut = band.SafeCut(pos.offset, pos.offset + room);
+        // A band starts at the foot of a page only with its first piece.
+        if (pos.offset <= kEpsilon && !emptyPage && cut + kEpsilon < band.FirstPiece())
+            return pos;
         if (cut <= pos.offset + kEpsilon && emptyPage)
             cut = pos.offset + room; // a single line taller than a page
         if (cut > pos.offset + kEpsilon) {

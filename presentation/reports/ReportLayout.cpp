@@ -158,6 +158,20 @@ double TLaidBand::SafeCut(double from, double limit) const {
     return std::max(from, cut);
 }
 
+double TLaidBand::FirstPiece() const {
+    double end = 0;
+    for (std::size_t k = 0; k < band->objects.size(); ++k) {
+        const TReportObject& object = band->objects[k];
+        if (object.kind != TReportObjectKind::Memo)
+            continue;
+        const double top = object.rect.top() - band->top;
+        end = std::max(end, object.grows && !lines[k].empty()
+                                ? TextTop(*band, object) + steps[k]
+                                : top + heights[k]);
+    }
+    return std::min(end, height);
+}
+
 void PaintBand(QPainter& painter, const TLaidBand& laid, const TReportMetrics& metrics, double y,
                double from, double to, double pageWidth) {
     const TReportBand& band = *laid.band;

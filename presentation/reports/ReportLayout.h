@@ -55,6 +55,10 @@ struct TLaidBand {
     // The lowest cut between `from` and `limit` (band coordinates) that cuts
     // through no text line; `from` when there is none.
     double SafeCut(double from, double limit) const;
+    // Where the band's first piece ends: its fixed texts and the first line
+    // of each growing one. A page break above it would leave a heading
+    // without a line of what it heads.
+    double FirstPiece() const;
 };
 
 TLaidBand LayBand(const TReportBand& band, std::vector<QString> texts,

@@ -171,6 +171,32 @@ TEST(ConcordanceReport, ContextsOnceEachAndTheCurrentWordKept) {
     EXPECT_NE(texts.value(end + 3), "the end");
 }
 
+// Wherever the page breaks fall, no page ends with a word's heading whose
+// contexts start on the next page.
+TEST(ConcordanceReport, AHeadingIsKeptWithItsFirstContext) {
+    for (int fillers = 0; fillers < 24; ++fillers) {
+        std::string text;
+        for (int k = 0; k < fillers; ++k)
+            text += Numbered("single", k) + ". ";
+        for (int k = 0; k < 30; ++k)
+            for (const char* context : {" one", " two", " three"})
+                text += Numbered("word", k) + context + ". ";
+        TReportAnalysis analysis(text);
+        analysis.calculation.Calculate(TAnalysisPage::Concordance);
+        const auto frame = BuildReport(3, analysis.state);
+        const TReportDocument& document = Document(*frame);
+        ASSERT_GT(document.PageCount(), 1);
+        for (int page = 0; page + 1 < document.PageCount(); ++page) {
+            const QStringList texts = document.PageTexts(page);
+            ASSERT_GE(texts.size(), 2);
+            const QString& last = texts.back();
+            EXPECT_FALSE(texts[texts.size() - 2].startsWith("word") && (last == "3" || last == "1"))
+                << fillers << " fillers, page " << page << " ends with "
+                << texts[texts.size() - 2].toStdString();
+        }
+    }
+}
+
 // A concordance report whose variable fails on the third word.
 class TFailingReport : public TfrRep {
 public:

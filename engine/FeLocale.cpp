@@ -6,6 +6,32 @@
 namespace lexorin {
 namespace {
 
+struct TCasePair {
+    std::uint8_t upper;
+    std::uint8_t lower;
+};
+
+// Cyrillic letters outside the contiguous А..я block (0xC0..0xFF).
+constexpr TCasePair kCyrillicExtraPairs[] = {
+    {0x80, 0x90}, // Ђ ђ
+    {0x81, 0x83}, // Ѓ ѓ
+    {0x8A, 0x9A}, // Љ љ
+    {0x8C, 0x9C}, // Њ њ
+    {0x8D, 0x9D}, // Ќ ќ
+    {0x8E, 0x9E}, // Ћ ћ
+    {0x8F, 0x9F}, // Џ џ
+    {0xA1, 0xA2}, // Ў ў
+    {0xA3, 0xBC}, // Ј ј
+    {0xA5, 0xB4}, // Ґ ґ
+    {0xA8, 0xB8}, // Ё ё
+    {0xAA, 0xBA}, // Є є
+    {0xAF, 0xBF}, // Ї ї
+    {0xB2, 0xB3}, // І і
+    {0xBD, 0xBE}, // Ѕ ѕ
+};
+
+constexpr std::uint8_t kMicroSign = 0xB5; // µ: a lower-case letter without a capital here
+
 // Lower-case Cyrillic letters in alphabetical order.
 constexpr std::uint8_t kCyrillicOrder[] = {
     0xE0, 0xE1, 0xE2, 0xE3, 0xB4, 0x83, 0xE4, 0x90, 0xE5, 0xB8, 0xBA,
@@ -17,42 +43,59 @@ constexpr std::uint8_t kCyrillicOrder[] = {
     0xF6, 0xF7, 0x9F, 0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xFD, 0xFE, 0xFF, //  ц ч џ ш щ ъ ы ь э ю я
 };
 
-// Primary weight of every byte, the same for both cases of a letter: first
-// everything that is neither letter nor digit (in byte order), then digits,
-// Latin letters, the micro sign and the Cyrillic letters.
-constexpr std::array<std::uint8_t, 256> MakePrimaryWeights() {
-    std::array<std::uint8_t, 256> weight{};
+constexpr TCharTables MakeCp1251Tables() {
+    TCharTables t;
+    for (int b = 0; b < 256; ++b)
+        t.lower[b] = t.upper[b] = static_cast<std::uint8_t>(b);
+    auto pair = [&t](int upper, int lower) {
+        t.type[upper] = kCharAlpha | kCharUpper;
+        t.type[lower] = kCharAlpha | kCharLower;
+        t.lower[upper] = static_cast<std::uint8_t>(lower);
+        t.upper[lower] = static_cast<std::uint8_t>(upper);
+    };
+    for (int b = '0'; b <= '9'; ++b)
+        t.type[b] = kCharDigit;
+    for (int k = 0; k < 26; ++k)
+        pair('A' + k, 'a' + k);
+    for (int k = 0; k < 32; ++k)
+        pair(0xC0 + k, 0xE0 + k);
+    for (TCasePair p : kCyrillicExtraPairs)
+        pair(p.upper, p.lower);
+    t.type[kMicroSign] = kCharAlpha | kCharLower;
+
+    // Primary weights: first everything that is neither letter nor digit
+    // (in byte order), then digits, Latin letters, the micro sign and the
+    // Cyrillic letters; an upper-case letter weighs as its lower-case one.
     std::array<bool, 256> placed{};
     int next = 0;
     auto place = [&](int b) {
-        weight[b] = static_cast<std::uint8_t>(next++);
+        t.weight[b] = static_cast<std::uint8_t>(next++);
         placed[b] = true;
     };
-    const auto& type = CharTypeTable;
     for (int b = 0; b < 256; ++b)
-        if ((type[b] & (kCharAlpha | kCharDigit)) == 0)
+        if ((t.type[b] & (kCharAlpha | kCharDigit)) == 0)
             place(b);
     for (int b = '0'; b <= '9'; ++b)
         place(b);
     for (int b = 'a'; b <= 'z'; ++b)
         place(b);
-    place(locale_detail::kMicroSign);
+    place(kMicroSign);
     for (std::uint8_t b : kCyrillicOrder)
         place(b);
     for (int b = 0; b < 256; ++b)
         if (!placed[b])
-            weight[b] = weight[LowerCaseTable[b]];
-    return weight;
+            t.weight[b] = t.weight[t.lower[b]];
+    return t;
 }
 
-constexpr std::array<std::uint8_t, 256> kPrimaryWeight = MakePrimaryWeights();
-static_assert(*std::max_element(kPrimaryWeight.begin(), kPrimaryWeight.end()) < 255,
+constexpr TCharTables kCp1251Tables = MakeCp1251Tables();
+static_assert(*std::max_element(kCp1251Tables.weight.begin(), kCp1251Tables.weight.end()) < 255,
               "a weight raised by one still fits a byte");
 
 char decimalSeparator = '.';
 
 std::uint8_t Weight(char c) {
-    return kPrimaryWeight[static_cast<std::uint8_t>(c)];
+    return locale_detail::active.weight[static_cast<std::uint8_t>(c)];
 }
 
 // A length the two texts are byte for byte the same over: at least their
@@ -71,6 +114,16 @@ std::size_t SameStart(std::string_view a, std::string_view b) {
 }
 
 } // namespace
+
+TCharTables locale_detail::active = kCp1251Tables;
+
+const TCharTables& Cp1251CharTables() {
+    return kCp1251Tables;
+}
+
+void SetCharTables(const TCharTables& tables) {
+    locale_detail::active = tables;
+}
 
 std::string LowerCaseText(std::string_view text) {
     std::string result(text);

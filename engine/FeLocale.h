@@ -1,8 +1,11 @@
 // The 8-bit locale of the analyser: character classes, case mapping and
-// collation of the Windows-1251 code page, and the decimal separator.
+// collation of the code page of the text being analysed, and the decimal
+// separator.
 //
-// The tables are fixed and built at compile time, so every lookup is a plain
-// array read and there is no start-up order to get wrong.
+// Every lookup is a plain array read of the active tables. They are
+// Windows-1251's, built at compile time, until a text in another code page
+// installs its own with SetCharTables; nothing may read them on another
+// thread while they are being set.
 #pragma once
 
 #include <array>
@@ -18,74 +21,47 @@ inline constexpr std::uint16_t kCharLower = 0x0002;
 inline constexpr std::uint16_t kCharDigit = 0x0004;
 inline constexpr std::uint16_t kCharAlpha = 0x0100;
 
+// What the engine knows of a code page, one entry per byte value.
+struct TCharTables {
+    std::array<std::uint16_t, 256> type{}; // kCharUpper, kCharLower, kCharDigit, kCharAlpha
+    std::array<std::uint8_t, 256> lower{}; // the lower-case form; itself when none
+    std::array<std::uint8_t, 256> upper{}; // the upper-case form; itself when none
+    // The primary collation weight, the same for both cases of a letter and
+    // distinct for distinct lower-case forms; below 255, so that a weight
+    // raised by one still fits a byte.
+    std::array<std::uint8_t, 256> weight{};
+
+    friend bool operator==(const TCharTables&, const TCharTables&) = default;
+};
+
+// Windows-1251's tables: ASCII letters and digits, the Cyrillic letters of
+// the page and the micro sign; digits, Latin and Cyrillic letters sorted in
+// that order after everything else, Ё after Е and the Ukrainian,
+// Belarusian, Serbian and Macedonian letters after their nearest Russian
+// one.
+const TCharTables& Cp1251CharTables();
+
 namespace locale_detail {
-
-struct CasePair {
-    std::uint8_t upper;
-    std::uint8_t lower;
-};
-
-// Cyrillic letters outside the contiguous А..я block (0xC0..0xFF).
-inline constexpr CasePair kCyrillicExtraPairs[] = {
-    {0x80, 0x90}, // Ђ ђ
-    {0x81, 0x83}, // Ѓ ѓ
-    {0x8A, 0x9A}, // Љ љ
-    {0x8C, 0x9C}, // Њ њ
-    {0x8D, 0x9D}, // Ќ ќ
-    {0x8E, 0x9E}, // Ћ ћ
-    {0x8F, 0x9F}, // Џ џ
-    {0xA1, 0xA2}, // Ў ў
-    {0xA3, 0xBC}, // Ј ј
-    {0xA5, 0xB4}, // Ґ ґ
-    {0xA8, 0xB8}, // Ё ё
-    {0xAA, 0xBA}, // Є є
-    {0xAF, 0xBF}, // Ї ї
-    {0xB2, 0xB3}, // І і
-    {0xBD, 0xBE}, // Ѕ ѕ
-};
-
-inline constexpr std::uint8_t kMicroSign = 0xB5; // µ: a lower-case letter without a capital here
-
-struct Tables {
-    std::array<std::uint16_t, 256> type{};
-    std::array<std::uint8_t, 256> lower{};
-    std::array<std::uint8_t, 256> upper{};
-};
-
-constexpr Tables MakeTables() {
-    Tables t;
-    for (int b = 0; b < 256; ++b)
-        t.lower[b] = t.upper[b] = static_cast<std::uint8_t>(b);
-    auto pair = [&t](int upper, int lower) {
-        t.type[upper] = kCharAlpha | kCharUpper;
-        t.type[lower] = kCharAlpha | kCharLower;
-        t.lower[upper] = static_cast<std::uint8_t>(lower);
-        t.upper[lower] = static_cast<std::uint8_t>(upper);
-    };
-    for (int b = '0'; b <= '9'; ++b)
-        t.type[b] = kCharDigit;
-    for (int k = 0; k < 26; ++k)
-        pair('A' + k, 'a' + k);
-    for (int k = 0; k < 32; ++k)
-        pair(0xC0 + k, 0xE0 + k);
-    for (CasePair p : kCyrillicExtraPairs)
-        pair(p.upper, p.lower);
-    t.type[kMicroSign] = kCharAlpha | kCharLower;
-    return t;
-}
-
-inline constexpr Tables kTables = MakeTables();
-
+// Constant-initialized with Windows-1251's tables.
+extern TCharTables active;
 } // namespace locale_detail
 
+// The tables of the text being analysed.
+inline const TCharTables& CharTables() {
+    return locale_detail::active;
+}
+// Installs a code page's tables for every character test, case mapping and
+// comparison that follows.
+void SetCharTables(const TCharTables& tables);
+
 // Flags of each byte value (kCharUpper, kCharLower, kCharDigit, kCharAlpha).
-inline constexpr const std::array<std::uint16_t, 256>& CharTypeTable = locale_detail::kTables.type;
+inline const std::array<std::uint16_t, 256>& CharTypeTable = locale_detail::active.type;
 
 // Lower-case form of each byte value; a byte without one maps to itself.
-inline constexpr const std::array<std::uint8_t, 256>& LowerCaseTable = locale_detail::kTables.lower;
+inline const std::array<std::uint8_t, 256>& LowerCaseTable = locale_detail::active.lower;
 
 // Upper-case form of each byte value; a byte without one maps to itself.
-inline constexpr const std::array<std::uint8_t, 256>& UpperCaseTable = locale_detail::kTables.upper;
+inline const std::array<std::uint8_t, 256>& UpperCaseTable = locale_detail::active.upper;
 
 inline std::uint8_t LowerChar(char c) {
     return LowerCaseTable[static_cast<std::uint8_t>(c)];
@@ -98,10 +74,9 @@ inline std::uint8_t UpperChar(char c) {
 // The text with every byte replaced by its lower-case form.
 std::string LowerCaseText(std::string_view text);
 
-// Alphabetical comparison ignoring case: negative, zero or positive. Zero
-// exactly when both texts have the same lower-case form. Latin letters come
-// after digits and before Cyrillic ones; Ё follows Е, and the Ukrainian,
-// Belarusian, Serbian and Macedonian letters follow their nearest Russian one.
+// Alphabetical comparison ignoring case, by the weights of the active
+// tables: negative, zero or positive. Zero exactly when both texts have the
+// same lower-case form.
 int CompareTextIgnoreCase(std::string_view a, std::string_view b);
 
 // Alphabetical comparison that ties texts equal under CompareTextIgnoreCase

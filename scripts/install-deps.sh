@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build
     libgtest-dev libbenchmark-dev
     qt6-base-dev libqt6printsupport6 libgl-dev libqcustomplot-dev
-    libxlsxwriter-dev pkg-config unzip qt6-svg-dev libdivsufsort-dev
+    libxlsxwriter-dev pkg-config unzip qt6-svg-dev libdivsufsort-dev libicu-dev
     xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils breeze-icon-theme
     desktop-file-utils
     clang libclang-rt-14-dev

@@ -123,7 +123,7 @@ bool TCalculation::PrepareRun() {
     state_.analysedText = PrepareText(state_.viewText);
     if (!state_.analysedText.empty())
         return true;
-    host_.SetStatusText("Empty text");
+    host_.SetStatusText(kEmptyTextStatus);
     return false;
 }
 

@@ -13,6 +13,9 @@
 
 namespace lexorin {
 
+// The status of a run on a text that holds nothing to analyse.
+inline constexpr std::string_view kEmptyTextStatus = "Empty text";
+
 class TCalculation {
 public:
     TCalculation(TAnalysisState& state, TAnalysisHost& host) : state_(state), host_(host) {}

@@ -23,39 +23,52 @@ TCsvFormat TCsvFormat::From(const TAnalysisOptions& options) {
 }
 
 std::string CsvOptionsProblem(const TAnalysisOptions& options) {
-    const std::string separator = options.edSeparator.empty() ? "," : options.edSeparator;
-    const std::string decimal =
-        options.edDecimalSeparator.empty() ? "." : options.edDecimalSeparator;
-    const std::string& quote = options.edQuote;
-    if (separator.size() > 1 || decimal.size() > 1 || quote.size() > 1)
-        return "The field separator, the quote character and the decimal separator are one "
-               "character each";
-    for (const std::string* mark : {&separator, &decimal, &quote})
+    for (const std::string* mark :
+         {&options.edSeparator, &options.edQuote, &options.edDecimalSeparator})
+        if (mark->size() > 1)
+            return "The field separator, the quote character and the decimal separator are one "
+                   "character each";
+    const TCsvFormat format = TCsvFormat::From(options);
+    const std::string decimal(1, format.decimalSeparator);
+    for (const std::string* mark : {&format.separator, &decimal, &format.quote}) {
         if (*mark == "\r" || *mark == "\n")
             return "A line break cannot be the field separator, the quote character or the "
                    "decimal separator";
-    if (quote == separator)
+        if (mark->size() == 1 && (*mark)[0] >= '0' && (*mark)[0] <= '9')
+            return "A digit cannot be the field separator, the quote character or the decimal "
+                   "separator: numbers would not read back";
+    }
+    if (format.quote == format.separator)
         return "The quote character cannot be the field separator: fields would not be told "
                "apart from texts";
-    if (quote == decimal)
+    if (format.quote == decimal)
         return "The quote character cannot be the decimal separator: numbers would read as "
                "texts";
-    if (quote.empty() && decimal == separator)
+    if (format.quote.empty() && decimal == format.separator)
         return "Without a quote character the decimal separator cannot be the field separator: "
                "a number would read as two fields";
+    if (format.quote.empty() && format.protectFormulas && format.separator == "'")
+        return "Without a quote character the apostrophe that protects cells from spreadsheet "
+               "formulas cannot be the field separator";
     return {};
 }
 
 std::string TCsvFormat::Text(std::string_view text) const {
     // Spreadsheets run a cell that starts with = + - or @ as a formula, and
-    // some skip a tab or a carriage return in front of one.
+    // some skip a tab or a carriage return in front of one: such a text gets
+    // an apostrophe in front, as part of the text.
     const bool formula = protectFormulas && !text.empty() &&
                          std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
-    std::string field = quote;
-    if (formula)
-        field.push_back('\'');
+    std::string body;
+    if (formula) {
+        body.reserve(text.size() + 1);
+        body.push_back('\'');
+        body.append(text);
+        text = body;
+    }
     if (quote.empty())
-        return field.append(text);
+        return std::string(text);
+    std::string field = quote;
     for (char c : text) {
         field.push_back(c);
         if (duplicateQuotes && c == quote[0])

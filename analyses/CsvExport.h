@@ -44,8 +44,8 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // Writes the exported rows of the page in UTF-8, one line per row (CR LF),
 // with a title line first when the format asks for one; numbers are not
-// enclosed in quotes unless they hold the field separator. Returns the number of rows, the title line not
-// counted. A failed write ends the export at once with EWriteFailed.
+// enclosed in quotes unless they hold the field separator. Returns the number of rows, the title
+// line not counted. A failed write ends the export at once with EWriteFailed.
 int ExportCsv(TAnalysisState& state, TAnalysisPage page, TConcordanceLayout layout,
               const TCsvFormat& format, std::ostream& out);
 

@@ -130,7 +130,7 @@ std::vector<TSummaryField> SummaryFields(const TTextStatistics& st) {
 void CalcSummary(TCalculation& calculation) {
     TAnalysisState& state = calculation.State();
     if (state.viewText.empty()) {
-        calculation.Host().SetStatusText("Empty text");
+        calculation.Host().SetStatusText(kEmptyTextStatus);
         return;
     }
     state.summaryFields = SummaryFields(ComputeTextStatistics(state.viewText));

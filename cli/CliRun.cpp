@@ -52,7 +52,7 @@ const char* const kUsage =
     "Without --ignored no word is ignored: unlike the window, which uses its\n"
     "current list, the command line uses a list only when it is named.\n"
     "Progress shows on one line while standard error is a terminal; otherwise\n"
-    "only errors and the final \"Total results\" are written there.\n";
+    "only errors, notes and the final \"Total results\" are written there.\n";
 
 struct TUsageError {
     std::string message;
@@ -219,10 +219,14 @@ enum class TCliVerbosity {
 class TCliHost : public TQuietHost {
 public:
     TCliHost(std::ostream& err, TCliVerbosity verbosity) : err_(err), verbosity_(verbosity) {}
+    // An error that ends the run is written on a line of its own.
+    ~TCliHost() override { Show({}); }
+    TCliHost(const TCliHost&) = delete;
+    TCliHost& operator=(const TCliHost&) = delete;
 
     void SetStatusText(std::string_view text) override {
         // The one status that tells of the outcome rather than the progress.
-        if (text == "Empty text") {
+        if (text == kEmptyTextStatus) {
             Note(std::string(text));
             return;
         }
@@ -356,7 +360,7 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
         ReadFile(*command.ignored); // a list asked for must be readable
         state.ignoredListPath = *command.ignored;
     }
-    TCliHost host(err, command.quiet    ? TCliVerbosity::Quiet
+    TCliHost host(err, command.quiet   ? TCliVerbosity::Quiet
                        : errIsTerminal ? TCliVerbosity::Terminal
                                        : TCliVerbosity::Plain);
     TLoadedText loaded = LoadText(ReadFile(command.file));

@@ -16,8 +16,8 @@ using TReportWriter = std::function<std::string(TAnalysisState& state, TAnalysis
                                                 const std::string& input, const std::string& pdf)>;
 // A chart asked for with --chart and --chart-output.
 struct TCliChart {
-    std::string kind;   // "dispersion", "frequencies" or "frequencies-length"
-    std::string output; // a .png, .svg or .pdf file
+    std::string kind;         // "dispersion", "frequencies" or "frequencies-length"
+    std::string output;       // a .png, .svg or .pdf file
     bool logarithmic = false; // a logarithmic frequency axis
 };
 // Draws the chart of a calculated list (a dispersion chart of its current
@@ -33,8 +33,9 @@ struct TCliDrawers {
 
 // Runs one command line (without the program name); returns the exit
 // status: 0 done, 1 a file could not be read or written, memory ran out or
-// any other error stopped the run (its message on `err`), 2 a usage error. Results go to `out` (or the --output file), messages to `err`.
-// `errIsTerminal` draws a progress bar on `err` while a tree is built.
+// any other error stopped the run (its message on `err`), 2 a usage error. Results go to `out` (or
+// the --output file), messages to `err`. `errIsTerminal` draws a progress bar on `err` while a tree
+// is built.
 // `--report` and `--chart` use `drawers`; without the one asked for, it is a
 // usage error.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

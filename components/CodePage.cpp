@@ -2,14 +2,13 @@
 
 #include "Cp1251.h"
 
+#include <algorithm>
+#include <cctype>
 #include <unicode/coll.h>
 #include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 #include <unicode/unistr.h>
 #include <unicode/ustring.h>
-
-#include <algorithm>
-#include <cctype>
 
 namespace lexorin {
 namespace {
@@ -159,9 +158,10 @@ int TCodePage::Byte(char32_t c) const {
 
 const std::vector<std::pair<std::string, std::string>>& SortLanguages() {
     static const std::vector<std::pair<std::string, std::string>> languages = {
-        {"root", "Unicode default"}, {"cs", "Czech"},   {"de", "German"}, {"es", "Spanish"},
-        {"fr", "French"},            {"pl", "Polish"},  {"ru", "Russian"}, {"sv", "Swedish"},
-        {"tr", "Turkish"},           {"uk", "Ukrainian"}};
+        {"root", "Unicode default"}, {"cs", "Czech"},   {"de", "German"},
+        {"es", "Spanish"},           {"fr", "French"},  {"pl", "Polish"},
+        {"ru", "Russian"},           {"sv", "Swedish"}, {"tr", "Turkish"},
+        {"uk", "Ukrainian"}};
     return languages;
 }
 
@@ -266,17 +266,16 @@ std::shared_ptr<const TCodePage> AlphabetPage(const std::u32string& characters,
             icu::UnicodeString one(static_cast<UChar32>(others[k * others.size() / 8]));
             one.toUTF8String(named);
         }
-        throw ETooManyCharacters(
-            "The text uses " + std::to_string(others.size()) +
-            " different characters besides ASCII (" + named +
-            ", ...); Lexorin analyses a text of at most 128 besides ASCII");
+        throw ETooManyCharacters("The text uses " + std::to_string(others.size()) +
+                                 " different characters besides ASCII (" + named +
+                                 ", ...); Lexorin analyses a text of at most 128 besides ASCII");
     }
     // The other case of each letter, so that a word typed in either case
     // still matches, while room is left.
     const std::u32string own = others;
     for (char32_t c : own)
-        for (const UChar32 partner : {u_tolower(static_cast<UChar32>(c)),
-                                      u_toupper(static_cast<UChar32>(c))}) {
+        for (const UChar32 partner :
+             {u_tolower(static_cast<UChar32>(c)), u_toupper(static_cast<UChar32>(c))}) {
             const auto p = static_cast<char32_t>(partner);
             if (others.size() < kRoom && p >= 0x80 &&
                 std::find(others.begin(), others.end(), p) == others.end())
@@ -341,8 +340,8 @@ bool Utf8ToText(std::string_view utf8, std::string& text) {
     u_strFromUTF8(nullptr, 0, &length, utf8.data(), static_cast<int32_t>(utf8.size()), &status);
     if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status))
         return false;
-    const icu::UnicodeString decoded =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+    const icu::UnicodeString decoded = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
     std::string result;
     result.reserve(static_cast<std::size_t>(decoded.length()));
     for (int32_t k = 0; k < decoded.length(); k = decoded.moveIndex32(k, 1))

@@ -1,5 +1,6 @@
 #include "ReplaceFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -38,9 +39,13 @@ public:
         if (name.size() >= sizeof pendingName)
             return;
         std::memcpy(pendingName, name.c_str(), name.size() + 1);
+        std::atomic_signal_fence(std::memory_order_seq_cst);
         pending = 1;
     }
-    ~TPendingFile() { pending = 0; }
+    ~TPendingFile() {
+        pending = 0;
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+    }
     TPendingFile(const TPendingFile&) = delete;
     TPendingFile& operator=(const TPendingFile&) = delete;
 };

@@ -20,7 +20,8 @@ void ReplaceFile(const std::string& path, const std::function<void(const std::st
 // From now on SIGINT and SIGTERM first remove the temporary file of a
 // ReplaceFile under way, then end the process as they would have. A kill
 // that cannot be caught (SIGKILL) still leaves it: a file named after the
-// destination with six more characters ("out.csv.a1B2c3"), beside it.
+// destination with a dot and six characters more ("out.csv.a1B2c3"), beside
+// the file it was to replace.
 void RemoveTemporaryFileOnSignals();
 
 } // namespace lexorin

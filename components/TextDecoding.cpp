@@ -1,12 +1,11 @@
 #include "TextDecoding.h"
 
+#include <algorithm>
+#include <cctype>
 #include <unicode/normalizer2.h>
 #include <unicode/ucnv.h>
 #include <unicode/unistr.h>
 #include <unicode/ustring.h>
-
-#include <algorithm>
-#include <cctype>
 #include <vector>
 
 namespace lexorin {
@@ -75,7 +74,8 @@ TDecodedText FromUnicode(icu::UnicodeString text, std::string_view name,
     decoded.encoding = page.Name() == "windows-1251" ? std::string(name) : page.Name();
     decoded.text.reserve(static_cast<std::size_t>(text.length()));
     for (int32_t k = 0; k < text.length(); k = text.moveIndex32(k, 1))
-        decoded.text.push_back(static_cast<char>(page.Byte(static_cast<char32_t>(text.char32At(k)))));
+        decoded.text.push_back(
+            static_cast<char>(page.Byte(static_cast<char32_t>(text.char32At(k)))));
     return decoded;
 }
 
@@ -93,8 +93,9 @@ TDecodedText DecodeText(std::string_view bytes, std::string_view encoding,
     const std::string named = Lower(encoding);
     const bool utf16 = named.starts_with("utf-16") || named.starts_with("utf16") ||
                        (named.empty() && IsUtf16Marked(bytes));
-    const bool utf8 = named == "utf-8" || named == "utf8" ||
-                      (named.empty() && !utf16 && (bytes.starts_with(kUtf8Mark) || !IsAscii(bytes)));
+    const bool utf8 =
+        named == "utf-8" || named == "utf8" ||
+        (named.empty() && !utf16 && (bytes.starts_with(kUtf8Mark) || !IsAscii(bytes)));
     icu::UnicodeString text;
     if (utf16) {
         if (!FromUtf16(bytes, text))

@@ -10,5 +10,7 @@ namespace lexorin {
 QString FromCp1251(const std::string& text);
 // Characters cp1251 lacks become '?'.
 std::string ToCp1251(const QString& text);
+// Whether every character of the text has a byte.
+bool FitsCp1251(const QString& text);
 
 } // namespace lexorin

@@ -478,10 +478,9 @@ void TResultGrid::FitColumns() {
             numbers += c == textColumn ? 0 : columnWidth(c);
             continue;
         }
-        const int width =
-            std::max(fontMetrics().horizontalAdvance(model_->WidestNumber(c)) + 8 +
-                         ButtonStripWidth(c),
-                     MinimumWidth(c));
+        const int width = std::max(fontMetrics().horizontalAdvance(model_->WidestNumber(c)) + 8 +
+                                       ButtonStripWidth(c),
+                                   MinimumWidth(c));
         horizontalHeader()->resizeSection(c, width);
         numbers += width;
     }

@@ -20,12 +20,12 @@ public:
     // The chosen file, or an empty string when the user cancels.
     virtual QString OpenFileName(QWidget* parent, const QString& directory,
                                  const QStringList& filters) = 0;
-    // The file to write, or an empty string when the user cancels. A name
-    // typed without an extension gets `defaultSuffix`; the dialog asks
-    // before a file is replaced.
     // Shows a document with the desktop's program for it; false when none
     // could be started.
     virtual bool OpenDocument(const QUrl& document) = 0;
+    // The file to write, or an empty string when the user cancels. A name
+    // typed without an extension gets `defaultSuffix`; the dialog asks
+    // before a file is replaced.
     virtual QString SaveFileName(QWidget* parent, const QString& directory,
                                  const QStringList& filters, const QString& defaultSuffix) = 0;
     // A line of text the user types after `prompt`, or an empty string when

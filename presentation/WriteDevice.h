@@ -1,5 +1,5 @@
 // Files that Qt writes through a device (PDF, SVG and PNG pictures), put in
-// place only when every byte of them reached the disk.
+// place only when every byte of them was written without an error.
 #pragma once
 
 #include <QString>

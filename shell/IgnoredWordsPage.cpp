@@ -205,7 +205,11 @@ QString TIgnoredWordsPage::ListName() const {
 }
 
 QString TIgnoredWordsPage::ListPath() const {
-    return QDir(ProgramFolder(TProgramFile::IgnoredLists)).filePath(ListName() + ".tiw");
+    return ListFilePath(ListName());
+}
+
+QString TIgnoredWordsPage::ListFilePath(const QString& name) {
+    return QDir(ProgramFolder(TProgramFile::IgnoredLists)).filePath(name + QStringLiteral(".tiw"));
 }
 
 void TIgnoredWordsPage::Start(const QString& rememberedName) {
@@ -223,7 +227,7 @@ void TIgnoredWordsPage::ReadListFolder(const QString& chosen) {
                                                 QDir::Files | QDir::Hidden | QDir::CaseSensitive))
         cbIgnoredWordsList_->addItem(file.chopped(4));
     const int found = cbIgnoredWordsList_->findText(chosen, Qt::MatchFixedString);
-    cbIgnoredWordsList_->setCurrentIndex(found >= 0                        ? found
+    cbIgnoredWordsList_->setCurrentIndex(found >= 0                         ? found
                                          : cbIgnoredWordsList_->count() > 0 ? 0
                                                                             : -1);
 }
@@ -239,16 +243,18 @@ void TIgnoredWordsPage::NewList() {
     // settings file, which holds Windows-1251.
     if (name.startsWith(QLatin1Char('.')) ||
         name.contains(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"))) ||
-        FromCp1251(ToCp1251(name)) != name) {
+        !FitsCp1251(name)) {
         UserDialogs().Warn(this, QStringLiteral("\"%1\" cannot be the name of a list: use letters, "
                                                 "digits, blanks and punctuation other than "
                                                 "/ \\ : * ? \" < > |")
                                      .arg(name));
         return;
     }
-    const QString path =
-        QDir(ProgramFolder(TProgramFile::IgnoredLists)).filePath(name + QStringLiteral(".tiw"));
-    if (QFileInfo::exists(path)) {
+    // Lists are chosen by name without regard to case, so a name is taken
+    // whatever the case of the list that has it.
+    ReadListFolder(cbIgnoredWordsList_->currentText());
+    const QString path = ListFilePath(name);
+    if (cbIgnoredWordsList_->findText(name, Qt::MatchFixedString) >= 0 || QFileInfo::exists(path)) {
         UserDialogs().Warn(this, QStringLiteral("A list named \"%1\" is there already").arg(name));
         return;
     }

@@ -64,6 +64,7 @@ private:
     // After every post and every delete.
     void AfterPost();
     QString ListPath() const;
+    static QString ListFilePath(const QString& name);
 
     TAnalysisState& state_;
     TMemTable table_;

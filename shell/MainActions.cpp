@@ -133,8 +133,8 @@ TMainActions CreateMainActions(QMainWindow* window) {
                              "Quantities by frequencies and length", "", "office-chart-scatter");
     a.aPrint = m.Make("aPrint", "Print", "Print results", "Ctrl+T", "document-print");
     a.aNextOcc = m.Make("aNextOcc", "Next occurrence", "Next occurrence", "F3", "go-down");
-    a.aPrevOcc = m.Make("aPrevOcc", "Previous occurrence", "Previous occurrence", "Shift+F3",
-                        "go-up");
+    a.aPrevOcc =
+        m.Make("aPrevOcc", "Previous occurrence", "Previous occurrence", "Shift+F3", "go-up");
     a.miConcordance = m.Make("miConcordance", "Concor&dance",
                              "Concordance : list of all unique words  with contexts", "Ctrl+D",
                              "format-list-unordered");

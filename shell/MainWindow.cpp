@@ -17,8 +17,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,12 +28,12 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSpinBox>
-#include <QTextEdit>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -366,7 +366,8 @@ bool TfmLexorin::EditsText(const QWidget* widget) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
         return !edit->isReadOnly();
     if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(widget)) {
-        // The Options page's spin boxes change by their arrows only.
+        // A spin box takes typing only where its editor does (the Options
+        // page's change by their arrows only).
         const auto* edit = spin->findChild<const QLineEdit*>();
         return !spin->isReadOnly() && edit != nullptr && !edit->isReadOnly();
     }

@@ -133,6 +133,11 @@ void TfmLexorin::SaveSectionReporting(TSettingsSection section) {
 }
 
 void TfmLexorin::aSaveOptsExecute() {
+    // A CSV field may still be in the middle of an edit that it refuses.
+    if (const QString problem = optionsPage_->CsvProblem(); !problem.isEmpty()) {
+        UserDialogs().Warn(this, problem);
+        return;
+    }
     if (UserDialogs().Confirm(this, QStringLiteral("Save current options ?")))
         SaveSection(TSettingsSection::Options);
 }

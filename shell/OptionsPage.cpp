@@ -174,11 +174,12 @@ TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidg
     b.AddCheck("cbPrefOnly", QStringLiteral("Prefixes only"), &TOptions::cbPrefOnly);
 
     b.Group(QStringLiteral("CSV export"), column);
-    for (QLineEdit* edit :
-         {b.AddText("edSeparator", QStringLiteral("Field separator"), &TOptions::edSeparator, 1),
-          b.AddText("edQuote", QStringLiteral("Quote character"), &TOptions::edQuote, 1),
-          b.AddText("edDecimalSeparator", QStringLiteral("Decimal separator"),
-                    &TOptions::edDecimalSeparator, 1)})
+    csvFields_ = {
+        b.AddText("edSeparator", QStringLiteral("Field separator"), &TOptions::edSeparator, 1),
+        b.AddText("edQuote", QStringLiteral("Quote character"), &TOptions::edQuote, 1),
+        b.AddText("edDecimalSeparator", QStringLiteral("Decimal separator"),
+                  &TOptions::edDecimalSeparator, 1)};
+    for (QLineEdit* edit : csvFields_)
         connect(edit, &QLineEdit::editingFinished, this, [this, edit] { CheckCsvField(edit); });
     b.AddCheck("cbShowTitles", QStringLiteral("Export column titles"), &TOptions::cbShowTitles);
     b.AddCheck("cbDupQuotes", QStringLiteral("Duplicate quotes in text"), &TOptions::cbDupQuotes);
@@ -215,9 +216,9 @@ void TOptionsPage::SetOptions(const TAnalysisOptions& options) {
 }
 
 QString TOptionsPage::CsvProblem() const {
-    for (const char* name : {"edSeparator", "edQuote", "edDecimalSeparator"}) {
-        const QString typed = findChild<QLineEdit*>(QString::fromLatin1(name))->text();
-        if (FromCp1251(ToCp1251(typed)) != typed)
+    for (const QLineEdit* field : csvFields_) {
+        const QString typed = field->text();
+        if (!FitsCp1251(typed))
             return QStringLiteral("\"%1\" cannot be used in the CSV options: they take the "
                                   "characters of Windows-1251 only")
                 .arg(typed);

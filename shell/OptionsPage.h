@@ -5,6 +5,7 @@
 #include "AnalysisOptions.h"
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -36,6 +37,8 @@ private:
     // last usable one, with a message that says why.
     void CheckCsvField(QLineEdit* edit);
 
+    // The separator, quote and decimal separator fields.
+    std::array<QLineEdit*, 3> csvFields_{};
     // How each control reads into and writes from the options.
     std::vector<std::function<void(TAnalysisOptions&)>> readers_;
     std::vector<std::function<void(const TAnalysisOptions&)>> writers_;

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 #include <algorithm>
+#include <cmath>
 
 namespace lexorin {
 namespace {
@@ -29,6 +30,20 @@ constexpr int kDragDistance = 4;
 QString& SaveDirectory() {
     static QString directory = QDir::homePath();
     return directory;
+}
+
+// A range as the axis spaces it out, for zooming and moving by shares of
+// it: the logarithms of its ends on a logarithmic axis.
+QCPRange AsSpaced(const QCPAxis& axis, const QCPRange& range) {
+    if (axis.scaleType() != QCPAxis::stLogarithmic)
+        return range;
+    return {std::log10(range.lower), std::log10(range.upper)};
+}
+
+QCPRange FromSpaced(const QCPAxis& axis, const QCPRange& spaced) {
+    if (axis.scaleType() != QCPAxis::stLogarithmic)
+        return spaced;
+    return {std::pow(10.0, spaced.lower), std::pow(10.0, spaced.upper)};
 }
 
 // Ticks at whole numbers only: frequencies, lengths, numbers of rows and
@@ -113,14 +128,10 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
     aLogScale_ = AddCommand("aLogScale", QStringLiteral("Logarithmic"));
     aLogScale_->setToolTip(QStringLiteral("Logarithmic frequency axis"));
     aLogScale_->setCheckable(true);
-    tbChart_->findChildren<QToolButton*>().constLast()->setToolButtonStyle(
-        Qt::ToolButtonTextOnly);
     aLogScale_->setVisible(false);
     connect(aLogScale_, &QAction::triggered, this, [this](bool on) { SetLogScale(on); });
     tbPages_ = AddCommand("tbPages", QStringLiteral("Paging"));
     tbPages_->setCheckable(true);
-    tbChart_->findChildren<QToolButton*>().constLast()->setToolButtonStyle(
-        Qt::ToolButtonTextOnly);
     tbPages_->setEnabled(false);
     connect(tbPages_, &QAction::triggered, this, &TDiagramFrame::tbPagesClick);
     lbPage_ = new QLabel(tbChart_);
@@ -203,7 +214,8 @@ QAction* TDiagramFrame::AddCommand(const char* name, const QString& caption,
     button->setDefaultAction(action);
     button->setAutoRaise(true);
     button->setIconSize(QSize(20, 20));
-    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // A command without a picture shows its caption.
+    button->setToolButtonStyle(icon ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
     // As on a toolbar, a command that is not offered takes no room.
     connect(action, &QAction::changed, button,
             [button, action] { button->setVisible(action->isVisible()); });
@@ -281,9 +293,11 @@ void TDiagramFrame::Zoom(double percent) {
     FinishAnimation();
     SaveRangesBeforeZoom();
     TRanges target = Ranges();
-    for (QCPRange& range : target) {
+    const auto axes = Axes();
+    for (std::size_t k = 0; k < axes.size(); ++k) {
+        const QCPRange range = AsSpaced(*axes[k], target[k]);
         const double d = (range.upper - range.lower) * (percent - 100) * 0.01;
-        range = QCPRange(range.lower + d, range.upper - d);
+        target[k] = FromSpaced(*axes[k], QCPRange(range.lower + d, range.upper - d));
     }
     AnimateTo(target);
 }
@@ -324,9 +338,9 @@ void TDiagramFrame::ZoomOut() {
 
 void TDiagramFrame::Shift(QCPAxis* axis, double thirds) {
     FinishAnimation();
-    const QCPRange range = axis->range();
+    const QCPRange range = AsSpaced(*axis, axis->range());
     const double w = (range.upper - range.lower) / 3 * thirds;
-    axis->setRange(range.lower + w, range.upper + w);
+    axis->setRange(FromSpaced(*axis, QCPRange(range.lower + w, range.upper + w)));
     chart_->replot(QCustomPlot::rpQueuedReplot);
 }
 

@@ -69,8 +69,8 @@ bool WriteChartPicture(TDiagramFrame& frame, const QString& path, QString* error
     if (size.isEmpty())
         size = frame.Chart()->isVisible() ? frame.size() : kDefaultSize;
     try {
-        ReplaceFileThroughDevice(
-            path, [&](QIODevice& file) { PaintFile(frame, file, suffix, size); });
+        ReplaceFileThroughDevice(path,
+                                 [&](QIODevice& file) { PaintFile(frame, file, suffix, size); });
     } catch (const std::runtime_error& failure) {
         *error = QStringLiteral("The chart could not be saved to %1: %2")
                      .arg(path, QString::fromStdString(failure.what()));

@@ -1,7 +1,6 @@
 #include "RepPreviewFrame.h"
 
 #include "FlowLayout.h"
-
 #include "PreviewPages.h"
 #include "ReportDocument.h"
 

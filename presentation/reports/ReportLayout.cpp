@@ -165,9 +165,8 @@ double TLaidBand::FirstPiece() const {
         if (object.kind != TReportObjectKind::Memo)
             continue;
         const double top = object.rect.top() - band->top;
-        end = std::max(end, object.grows && !lines[k].empty()
-                                ? TextTop(*band, object) + steps[k]
-                                : top + heights[k]);
+        end = std::max(end, object.grows && !lines[k].empty() ? TextTop(*band, object) + steps[k]
+                                                              : top + heights[k]);
     }
     return std::min(end, height);
 }

@@ -163,6 +163,7 @@ TEST(CsvExport, ATextThatASpreadsheetWouldRunGetsAnApostrophe) {
         {" =b", "\"", true, "\" =b\""},
         {"", "\"", true, "\"\""},
         {"=x", "", true, "'=x"},
+        {"=x", "'", true, "'''=x'"}, // the apostrophe doubled as any quote is
         {"=x", "\"", false, "\"=x\""},
     };
     for (const auto& c : cases) {
@@ -191,14 +192,17 @@ TEST(CsvExport, OptionsThatMakeRowsThatCannotBeReadBackAreRefused) {
         const char *separator, *quote, *decimal;
         bool readable;
     } cases[] = {
-        {",", "\"", ".", true},   {";", "", ",", true},
-        {"", "", "", true},       // the defaults , and .
-        {"\xA7", "\"", ".", true}, // a section sign
+        {",", "\"", ".", true},    {";", "", ",", true},
+        {"", "", "", true},                                // the defaults , and .
+        {"\xA7", "\"", ".", true},                         // a section sign
         {"\t", "'", ",", true},    {",", "\"", ",", true}, // numbers are quoted
-        {"ab", "\"", ".", false}, {",", "\"", "..", false}, {"\n", "\"", ".", false},
-        {",", "\r", ".", false},   {";", "\"", "\n", false}, {",", ",", ".", false},
-        {"", ",", ".", false},     {";", "\"", "\"", false}, {",", "", ",", false},
-        {"", "", ",", false},
+        {"ab", "\"", ".", false},  {",", "\"", "..", false},
+        {"\n", "\"", ".", false},  {",", "\r", ".", false},
+        {";", "\"", "\n", false},  {",", ",", ".", false},
+        {"", ",", ".", false},     {";", "\"", "\"", false},
+        {",", "", ",", false},     {"", "", ",", false},
+        {"1", "\"", ".", false},   {";", "0", ".", false},
+        {";", "\"", "5", false},   {"'", "", ".", false}, // the protecting apostrophe
     };
     for (const auto& c : cases) {
         TAnalysisOptions options;

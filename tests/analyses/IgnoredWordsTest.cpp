@@ -43,8 +43,8 @@ TEST(IgnoredWords, Utf8ListsAreDecodedAndWordsTrimmed) {
     EXPECT_EQ(set.Size(), 2u);
     // A mark before a cp1251 list (not UTF-8) is no part of its first word.
     TIgnoredWordSet marked;
-    ASSERT_TRUE(LoadIgnoredWordSet(WriteTempFile("m.tiw", "\xEF\xBB\xBF\xE6\xE8\xEB\r\nthe\r\n"),
-                                   marked));
+    ASSERT_TRUE(
+        LoadIgnoredWordSet(WriteTempFile("m.tiw", "\xEF\xBB\xBF\xE6\xE8\xEB\r\nthe\r\n"), marked));
     EXPECT_TRUE(marked.Contains("\xE6\xE8\xEB"));
 }
 

@@ -41,8 +41,8 @@ TEST(CliChart, ChartOptionsThatDoNotFit) {
          "the summary has no charts"},
         {{"phrases", "--chart", "frequencies", "--chart-output", "c.gif", text},
          "a chart is written as .png, .svg or .pdf, not as \"c.gif\""},
-        {{"concordance", "--chart", "dispersion", "--item", "the", "--chart-log",
-          "--chart-output", "c.png", text},
+        {{"concordance", "--chart", "dispersion", "--item", "the", "--chart-log", "--chart-output",
+          "c.png", text},
          "--chart-log is for the frequency charts"},
         {{"concordance", "--chart-log", text}, "--chart-log is for the frequency charts"},
     };
@@ -89,10 +89,10 @@ TEST(CliChart, FrequencyChartsAndTheListTogether) {
     const std::string png = ::testing::TempDir() + "frequencies.png";
     EXPECT_EQ(Cli({"wordforms", "--chart", "frequencies", "--chart-output", png, text}).status, 0);
     EXPECT_EQ(ReadFileBytes(png).substr(1, 3), "PNG");
-    EXPECT_EQ(Cli({"concordance", "--chart", "frequencies", "--chart-log", "--chart-output", svg,
-                   text})
-                  .status,
-              0);
+    EXPECT_EQ(
+        Cli({"concordance", "--chart", "frequencies", "--chart-log", "--chart-output", svg, text})
+            .status,
+        0);
     EXPECT_NE(ReadFileBytes(svg).find("Numbers of words by their frequencies"), std::string::npos);
 }
 

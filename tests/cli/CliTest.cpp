@@ -241,9 +241,8 @@ TEST(Cli, AFailedWriteIsAnError) {
 }
 
 TEST(Cli, HelpAndVersionGoToStandardOutput) {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"},
-                                                  {"-h"},
-                                                  {"concordance", "--help", "missing.txt"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--help"}, {"-h"}, {"concordance", "--help", "missing.txt"}}) {
         const Result r = Cli(args);
         EXPECT_EQ(r.status, 0) << args[0];
         EXPECT_EQ(r.out.rfind("Usage: lexorin-cli TASK", 0), 0u) << r.out;
@@ -306,6 +305,9 @@ TEST(Cli, CsvCharactersAreOneCharacterInUtf8AndReadableCombinations) {
         EXPECT_EQ(refused.status, 2) << option;
         EXPECT_EQ(refused.out, "") << option;
     }
+    EXPECT_NE(Cli({"phrases", "--option", "edSeparator_Text=\xE2\x86\x92", text})
+                  .err.find("has characters that Windows-1251 lacks"),
+              std::string::npos);
     const Result quote = Cli({"phrases", "--option", "edQuote_Text=,", text});
     EXPECT_NE(quote.err.find("The quote character cannot be the field separator"),
               std::string::npos)

@@ -1,6 +1,7 @@
 // Code pages from ICU: Windows-1251 as built in, other 8-bit pages by name,
 // the alphabets of Unicode texts, and the decoding of text files.
 #include "CodePage.h"
+
 #include "TextDecoding.h"
 
 #include <gtest/gtest.h>
@@ -119,8 +120,8 @@ TEST(CodePage, AccentsSortBesideTheirLettersAndTheLanguageDecides) {
         EXPECT_LT(CompareTextIgnoreCase(Bytes(page, e), Bytes(page, eAcute)), 0);
         EXPECT_LT(CompareTextIgnoreCase(Bytes(page, eAcute), Bytes(page, f)), 0);
         EXPECT_LT(CompareTextIgnoreCase(Bytes(page, aUmlaut), Bytes(page, b)), 0);
-        EXPECT_EQ(CompareTextIgnoreCase(Bytes(page, U"\u00C9t\u00C9"), Bytes(page, U"\u00E9t\u00E9")),
-                  0);
+        EXPECT_EQ(
+            CompareTextIgnoreCase(Bytes(page, U"\u00C9t\u00C9"), Bytes(page, U"\u00E9t\u00E9")), 0);
         EXPECT_EQ(LowerCaseText(Bytes(page, U"\u00C9T\u00C9")), Bytes(page, U"\u00E9t\u00E9"));
     }
     {
@@ -137,7 +138,8 @@ TEST(CodePage, AUnicodeTextGetsWindows1251WhenItFitsAndAnAlphabetOtherwise) {
     EXPECT_EQ(AlphabetPage(U"\u0436\u0451\u043B\u0442\u044B\u0439 \u2014 \u20AC"), Cp1251Page())
         << "Cyrillic, a dash and the euro fit";
 
-    const std::shared_ptr<const TCodePage> german = AlphabetPage(U"Stra\u00DFe Gr\u00F6\u00DFe \u00DCbel");
+    const std::shared_ptr<const TCodePage> german =
+        AlphabetPage(U"Stra\u00DFe Gr\u00F6\u00DFe \u00DCbel");
     EXPECT_EQ(german->Name(), "UTF-8, alphabet of 29 letters") << "a..z, \u00F6\u00FC\u00DF";
     const TCharTables& t = german->Tables();
     for (char32_t c : std::u32string(U"\u00DF\u00D6\u00F6\u00DC\u00FC"))
@@ -180,14 +182,20 @@ TEST(TextDecoding, FilesByTheirBytesOrTheirNamedEncoding) {
         {"cp1251", "\xC6\xE8\xE2\xE5", "", "windows-1251", U"\u0416\u0438\u0432\u0435"},
         {"UTF-8 that fits cp1251", "\xD0\x96\xD0\xB8\xD0\xB2\xD0\xB5", "", "UTF-8",
          U"\u0416\u0438\u0432\u0435"},
-        {"German UTF-8", "Stra\xC3\x9F" "e", "", "UTF-8, alphabet of 27 letters", U"Stra\u00DFe"},
+        {"German UTF-8",
+         "Stra\xC3\x9F"
+         "e",
+         "", "UTF-8, alphabet of 27 letters", U"Stra\u00DFe"},
         {"a mark before cp1251", "\xEF\xBB\xBF\xC6\xE8", "", "windows-1251", U"\u0416\u0438"},
         {"UTF-16 little-endian", std::string("\xFF\xFEZ\x00\xFC\x00r\x00i\x00", 10), "",
          "UTF-16, alphabet of 27 letters", U"Z\u00FCri"},
         {"UTF-16 big-endian", std::string("\xFE\xFF\x00Z\x00\xFC", 6), "",
          "UTF-16, alphabet of 27 letters", U"Z\u00FC"},
         {"decomposed to NFC", "cafe\xCC\x81", "", "UTF-8, alphabet of 27 letters", U"caf\u00E9"},
-        {"named 8-bit", "\x8A" "ek", "windows-1250", "windows-1250", U"\u0160ek"},
+        {"named 8-bit",
+         "\x8A"
+         "ek",
+         "windows-1250", "windows-1250", U"\u0160ek"},
         {"named 8-bit over UTF-8 bytes", "\xC3\xA9", "windows-1252", "windows-1252",
          U"\u00C3\u00A9"},
         {"plain ASCII", "plain", "", "windows-1251", U"plain"},

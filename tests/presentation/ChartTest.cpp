@@ -157,6 +157,21 @@ TEST(LFChart, ALogarithmicFrequencyAxisAndLabelsThatNeverStack) {
     EXPECT_TRUE(chart->xAxis->range().contains(1) && chart->xAxis->range().contains(60000));
     chart->replot(QCustomPlot::rpImmediateRefresh);
     EXPECT_GT(frame.Marks()->DrawnCount(), linear + 3);
+    // Zooming and moving go by shares of the logarithmic span.
+    frame.SetAnimatedZoom(false);
+    const QCPRange fitted = chart->xAxis->range();
+    frame.ZoomIn();
+    const QCPRange zoomed = chart->xAxis->range();
+    EXPECT_NEAR(zoomed.lower * zoomed.upper, fitted.lower * fitted.upper,
+                1e-6 * fitted.lower * fitted.upper)
+        << "the same middle";
+    EXPECT_LT(zoomed.upper / zoomed.lower, fitted.upper / fitted.lower);
+    frame.MoveLeft();
+    const QCPRange moved = chart->xAxis->range();
+    EXPECT_GT(moved.lower, 0);
+    EXPECT_NEAR(moved.upper / moved.lower, zoomed.upper / zoomed.lower,
+                1e-6 * zoomed.upper / zoomed.lower);
+    EXPECT_LT(moved.upper, zoomed.upper);
 
     log->trigger();
     EXPECT_EQ(chart->xAxis->scaleType(), QCPAxis::stLinear);
@@ -503,6 +518,14 @@ TEST_F(ChartPicture, ABadPathOrTypeLeavesNoFile) {
     EXPECT_FALSE(WriteChartPicture(frame, missing, &error));
     EXPECT_TRUE(error.contains(missing));
     EXPECT_FALSE(QFile::exists(missing));
+    // A device that is always full: every kind fails with the system's reason.
+    for (const char* name : {"full.png", "full.svg", "full.pdf"}) {
+        const QString full = folder.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), full));
+        EXPECT_FALSE(WriteChartPicture(frame, full, &error)) << name;
+        EXPECT_TRUE(error.contains(full) && error.contains("No space left on device"))
+            << error.toStdString();
+    }
 }
 
 } // namespace

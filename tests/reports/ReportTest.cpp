@@ -261,6 +261,13 @@ TEST(ReportPdf, AFileThatCannotBeWrittenIsAnError) {
     const auto frame = BuildReport(1, state);
     EXPECT_THROW(Document(*frame).WritePdf(QStringLiteral("/no/such/folder/report.pdf")),
                  std::runtime_error);
+    try {
+        Document(*frame).WritePdf(QStringLiteral("/dev/full"));
+        FAIL() << "a full device";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find("No space left on device"), std::string::npos)
+            << error.what();
+    }
 }
 
 } // namespace

@@ -79,7 +79,8 @@ private slots:
         QTRY_VERIFY(frame->isVisible());
         auto* bar = frame->findChild<QWidget*>(QStringLiteral("tbChart"));
         QVERIFY(bar->findChildren<QToolButton*>().size() >= 9);
-        QTRY_VERIFY2(OutOfSight(bar).isEmpty(), qPrintable(OutOfSight(bar).join(QStringLiteral("; "))));
+        QTRY_VERIFY2(OutOfSight(bar).isEmpty(),
+                     qPrintable(OutOfSight(bar).join(QStringLiteral("; "))));
         QVERIFY(!frame->findChild<QWidget*>(QStringLiteral("lbPage"))
                      ->property("text")
                      .toString()

@@ -79,7 +79,9 @@ private slots:
         TfrRep* frame = Print();
         QTRY_VERIFY(frame->isVisible());
         QVERIFY(frame->PreviewFrame->lbPage->text().contains(QStringLiteral(" of ")));
-        QTRY_VERIFY2(OutOfSight(frame->PreviewFrame->Panel1).isEmpty(), qPrintable(OutOfSight(frame->PreviewFrame->Panel1).join(QStringLiteral("; "))));
+        QTRY_VERIFY2(
+            OutOfSight(frame->PreviewFrame->Panel1).isEmpty(),
+            qPrintable(OutOfSight(frame->PreviewFrame->Panel1).join(QStringLiteral("; "))));
     }
 
     void printOpensNumberedReportTabsThatCloseAfterAsking() {

@@ -163,8 +163,8 @@ private slots:
         const QString stored = folder.filePath(QStringLiteral("stored"));
         QFile file(SettingsFilePath());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Layout]\r\ncbLayout_Checked=True\r\nodFile_InitialDir=" +
-                   stored.toUtf8() + "\r\n");
+        file.write("[Layout]\r\ncbLayout_Checked=True\r\nodFile_InitialDir=" + stored.toUtf8() +
+                   "\r\n");
         file.close();
         Start();
         // A text dropped or pasted is not chosen: the first export starts

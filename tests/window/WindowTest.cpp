@@ -1233,7 +1233,8 @@ private slots:
     }
 
     void aFileNamedAtStartThatCannotBeReadIsReportedWithTheWindowOpen() {
-        for (const QString& path : {folder.filePath(QStringLiteral("missing.txt")), folder.path()}) {
+        for (const QString& path :
+             {folder.filePath(QStringLiteral("missing.txt")), folder.path()}) {
             QString shown;
             WhenReported(&shown);
             window->LoadStartupFile(path);

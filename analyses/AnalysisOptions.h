@@ -9,6 +9,10 @@ namespace lexorin {
 struct TAnalysisOptions {
     // General
     bool cbCaseSens = false;
+    // The language whose alphabetical order lists follow: a code such as
+    // "sv"; empty for the default (Windows-1251's own order, and the
+    // Unicode default for other pages).
+    std::string cbSortLanguage;
     int rxseSize = 8;
     bool cbLayout = false;
     // Phrase frequency

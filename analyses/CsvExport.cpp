@@ -1,6 +1,6 @@
 #include "CsvExport.h"
 
-#include "Cp1251.h"
+#include "CodePage.h"
 #include "WriteCheck.h"
 
 #include <cerrno>
@@ -122,14 +122,14 @@ int ExportCsv(TAnalysisState& state, TAnalysisPage page, TConcordanceLayout layo
     if (format.titles) {
         for (const std::string& title : ExportTitles(page, layout))
             fields.push_back(format.Text(title));
-        out << Cp1251ToUtf8(format.Line(fields));
+        out << TextToUtf8(format.Line(fields));
         CheckWritten(out);
     }
     return ForEachExportRow(state, page, layout, format.capitalize, [&](const TExportRow& row) {
         fields.clear();
         for (const TExportCell& cell : row)
             fields.push_back(format.Field(cell));
-        out << Cp1251ToUtf8(format.Line(fields));
+        out << TextToUtf8(format.Line(fields));
         CheckWritten(out);
     });
 }

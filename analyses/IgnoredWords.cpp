@@ -1,6 +1,6 @@
 #include "IgnoredWords.h"
 
-#include "Cp1251.h"
+#include "CodePage.h"
 #include "FeLocale.h"
 #include "FeUtils.h"
 #include "WholeFile.h"
@@ -20,7 +20,7 @@ bool ReadListLines(const std::string& path, std::vector<std::string>& lines) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
         return false;
-    const std::string text = FileBytesToCp1251(bytes);
+    const std::string text = FileBytesToText(bytes);
     for (std::string_view line : SplitLines(text))
         lines.emplace_back(line);
     return true;

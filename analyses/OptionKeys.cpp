@@ -47,6 +47,7 @@ const TOptionKey kKeys[] = {
     {"rxseSize_Value", nullptr, nullptr, &O::rxseSize, 8, 18},
     {"cbConcCapitalize_Checked", &O::cbConcCapitalize},
     {"cbProtectFormulas_Checked", &O::cbProtectFormulas},
+    {"cbSortLanguage_Text", nullptr, nullptr, nullptr, 0, 0, &O::cbSortLanguage},
 };
 // Options the settings file does not keep; the command line sets them.
 const TOptionKey kUnstoredKeys[] = {
@@ -115,6 +116,15 @@ void ReadStoredOptions(const TIniFile& file, TAnalysisOptions& options) {
     for (const TOptionKey& option : kKeys)
         if (const auto value = file.Read(kOptionsSection, option.key))
             Apply(options, option, *value, true);
+}
+
+void RecodeTextOptions(TAnalysisOptions& options,
+                       const std::function<std::string(const std::string&)>& recode) {
+    for (const auto keys :
+         {std::span<const TOptionKey>(kKeys), std::span<const TOptionKey>(kUnstoredKeys)})
+        for (const TOptionKey& option : keys)
+            if (option.text != nullptr)
+                options.*option.text = recode(options.*option.text);
 }
 
 void WriteStoredOptions(TIniFile& file, const TAnalysisOptions& options) {

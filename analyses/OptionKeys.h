@@ -7,7 +7,9 @@
 #include "AnalysisOptions.h"
 #include "IniFile.h"
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace lexorin {
@@ -30,6 +32,10 @@ inline constexpr const char* kOptionsSection = "Options";
 // the file's order of items; a missing key or a value that cannot be read
 // leaves its option as it was.
 void ReadStoredOptions(const TIniFile& file, TAnalysisOptions& options);
+// Passes every text option through `recode` (from one code page to another).
+void RecodeTextOptions(TAnalysisOptions& options,
+                       const std::function<std::string(const std::string&)>& recode);
+
 // Writes them, in the same order: check states "True" or "False", numbers
 // in decimal, texts as they are.
 void WriteStoredOptions(TIniFile& file, const TAnalysisOptions& options);

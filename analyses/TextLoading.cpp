@@ -2,6 +2,7 @@
 
 #include "Cp1251.h"
 #include "FeUtils.h"
+#include "TextDecoding.h"
 
 #include <algorithm>
 
@@ -10,6 +11,17 @@ namespace lexorin {
 TLoadedText LoadText(const std::string& bytes) {
     TLoadedText loaded;
     loaded.text = CleanText(FileBytesToCp1251(bytes, &loaded.fromUtf8));
+    return loaded;
+}
+
+TLoadedText LoadTextInEncoding(const std::string& bytes, std::string_view encoding,
+                               std::string_view sortLanguage) {
+    TDecodedText decoded = DecodeText(bytes, encoding, sortLanguage);
+    TLoadedText loaded;
+    loaded.text = CleanText(std::move(decoded.text));
+    loaded.fromUtf8 = decoded.unicode;
+    loaded.page = std::move(decoded.page);
+    loaded.encoding = std::move(decoded.encoding);
     return loaded;
 }
 

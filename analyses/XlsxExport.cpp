@@ -1,6 +1,6 @@
 #include "XlsxExport.h"
 
-#include "Cp1251.h"
+#include "CodePage.h"
 
 #include <algorithm>
 #include <charconv>
@@ -29,7 +29,7 @@ void Check(lxw_error error) {
 }
 
 std::string CellText(const std::string& cp1251) {
-    std::string utf8 = Cp1251ToUtf8(cp1251);
+    std::string utf8 = TextToUtf8(cp1251);
     if (utf8.size() > kMaxCellBytes) {
         std::size_t end = kMaxCellBytes;
         while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)

@@ -2,6 +2,7 @@
 
 #include "Calculation.h"
 #include "ChartData.h"
+#include "CodePage.h"
 #include "Cp1251.h"
 #include "CsvExport.h"
 #include "ExportFile.h"
@@ -46,6 +47,11 @@ const char* const kUsage =
     "  --chart-log          a logarithmic frequency axis on a frequency chart\n"
     "                       With --report or --chart the list itself is written only\n"
     "                       with --output.\n"
+    "  --encoding NAME      reads the text in that encoding: utf-8, utf-16 or an\n"
+    "                       8-bit one (windows-1250, cp1252, latin2, koi8-r, ...);\n"
+    "                       by default UTF-8 and UTF-16 are told by their bytes\n"
+    "                       and any other text is read as windows-1251\n"
+    "  --list-encodings     lists the encodings by name\n"
     "  --quiet              writes nothing to standard error but errors\n"
     "  -h, --help           shows this text\n"
     "  --version            shows the program's version\n"
@@ -70,6 +76,7 @@ struct TCommand {
     TConcordanceLayout layout = TConcordanceLayout::Basic;
     std::string file;
     std::optional<std::string> chart, item, chartOutput;
+    std::string encoding; // empty: chosen by the bytes
     bool chartLog = false;
     bool quiet = false;
 };
@@ -111,6 +118,12 @@ TCommand Parse(const std::vector<std::string>& args) {
             throw TAskedFor{kUsage};
         if (arg == "--version")
             throw TAskedFor{"lexorin-cli " LEXORIN_VERSION "\n"};
+        if (arg == "--list-encodings") {
+            std::string names = "UTF-8\nUTF-16\n";
+            for (const std::string& name : EightBitEncodings())
+                names += name + "\n";
+            throw TAskedFor{names};
+        }
     }
     if (args.empty())
         throw TUsageError{"no task given"};
@@ -144,6 +157,17 @@ TCommand Parse(const std::vector<std::string>& args) {
             if (!HasSuffix(*command.report, ".pdf"))
                 throw TUsageError{"a report is written as .pdf, not as \"" + *command.report +
                                   "\""};
+        } else if (arg == "--encoding") {
+            command.encoding = value();
+            if (command.encoding.empty())
+                throw TUsageError{"--encoding needs a name"};
+            if (!IsUnicodeEncoding(command.encoding)) {
+                try {
+                    EightBitPage(command.encoding);
+                } catch (const EEncoding& unknown) {
+                    throw TUsageError{unknown.what()};
+                }
+            }
         } else if (arg == "--quiet") {
             command.quiet = true;
         } else if (arg == "--layout") {
@@ -189,12 +213,12 @@ struct TCannotWrite {
 };
 
 // An option's value as typed, in UTF-8 (or in cp1251 where the bytes are
-// not UTF-8), as the options hold it: in cp1251.
+// not UTF-8), as the options hold it: in the text's page.
 std::string OptionText(const std::string& key, const std::string& value) {
-    const std::string text = FileBytesToCp1251(value);
-    if (text != value && Cp1251ToUtf8(text) != value)
-        throw TUsageError{"option " + key + ": \"" + value +
-                          "\" has characters that Windows-1251 lacks"};
+    const std::string text = FileBytesToText(value);
+    if (text != value && TextToUtf8(text) != value)
+        throw TUsageError{"option " + key + ": \"" + value + "\" has characters that " +
+                          TextPage().Name() + " lacks"};
     return text;
 }
 
@@ -301,22 +325,32 @@ std::string OneLine(std::string_view text) {
 }
 
 // One figure a line: its label, a tab and its value, so that a sentence
-// with line breaks still takes one line.
-void WriteSummary(const TAnalysisState& state, std::ostream& out) {
+// with line breaks still takes one line; the text's encoding last.
+void WriteSummary(const TAnalysisState& state, const std::string& encoding, std::ostream& out) {
     for (const TSummaryField& field : state.summaryFields) {
         std::string value = field.value;
         if (field.noteControl != nullptr)
             value += " " + field.note;
-        out << Cp1251ToUtf8(std::string(field.label) + "\t" + OneLine(value)) << '\n';
+        out << field.label << "\t" << TextToUtf8(OneLine(value)) << '\n';
     }
+    out << "Encoding\t" << encoding << '\n';
 }
+
+// Puts Windows-1251 back as the text's page when a run ends, however it
+// ends.
+struct TCp1251Afterwards {
+    TCp1251Afterwards() = default;
+    ~TCp1251Afterwards() { SetTextPage(Cp1251Page()); }
+    TCp1251Afterwards(const TCp1251Afterwards&) = delete;
+    TCp1251Afterwards& operator=(const TCp1251Afterwards&) = delete;
+};
 
 // 0 when the chart is written, 1 with the reason on `err` when not.
 int WriteChart(const TCommand& command, TAnalysisState& state, std::ostream& err,
                const TCliChartWriter& chartWriter) {
     std::string item;
     if (command.item &&
-        (!Utf8ToCp1251(*command.item, item) || !MoveToChartItem(state, command.page, item))) {
+        (!Utf8ToText(*command.item, item) || !MoveToChartItem(state, command.page, item))) {
         err << "The list has no row \"" << *command.item << "\"\n";
         return 1;
     }
@@ -329,6 +363,27 @@ int WriteChart(const TCommand& command, TAnalysisState& state, std::ostream& err
     return 0;
 }
 
+// The options of the settings file and the command line, in the text's
+// page; `warnings`, when given, gets the values that cannot be read.
+TAnalysisOptions ReadOptions(const TCommand& command, std::ostream* warnings) {
+    TAnalysisOptions options;
+    if (command.settings) {
+        // Values that cannot be read are passed by as the program passes
+        // them by.
+        ReadStoredOptions(TIniFile(ReadFile(*command.settings)), options);
+        RecodeTextOptions(options, [](const std::string& text) { return Cp1251ToText(text); });
+    }
+    for (const auto& [key, value] : command.options) {
+        const TOptionResult result = ApplyOption(options, key, OptionText(key, value));
+        if (result == TOptionResult::UnknownKey)
+            throw TUsageError{"\"" + key + "\" is not an option"};
+        if (result == TOptionResult::BadValue && warnings != nullptr)
+            *warnings << "Option " << key << ": \"" << value
+                      << "\" cannot be read; the option keeps its value\n";
+    }
+    return options;
+}
+
 int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errIsTerminal,
         const TCliDrawers& drawers) {
     if (command.chart && !drawers.chart)
@@ -337,20 +392,30 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
         throw TUsageError{"--report is not available in this build"};
     if (command.report && command.page == TAnalysisPage::Summary)
         throw TUsageError{"the summary has no report"};
+    // Windows-1251 until the text is read, and again after the run.
+    SetTextPage(Cp1251Page());
+    const TCp1251Afterwards restorePage;
     TAnalysisState state;
-    if (command.settings) {
-        // Values that cannot be read are passed by as the program passes
-        // them by.
-        ReadStoredOptions(TIniFile(ReadFile(*command.settings)), state.options);
-    }
-    for (const auto& [key, value] : command.options) {
-        const TOptionResult result = ApplyOption(state.options, key, OptionText(key, value));
-        if (result == TOptionResult::UnknownKey)
-            throw TUsageError{"\"" + key + "\" is not an option"};
-        if (result == TOptionResult::BadValue)
-            err << "Option " << key << ": \"" << value
-                << "\" cannot be read; the option keeps its value\n";
-    }
+    // The options once as Windows-1251 holds them, for the sort language
+    // the text's page is made with, and again in that page.
+    state.options = ReadOptions(command, &err);
+    const std::string& language = state.options.cbSortLanguage;
+    const auto& languages = SortLanguages();
+    if (!language.empty() &&
+        std::none_of(languages.begin(), languages.end(),
+                     [&](const auto& known) { return known.first == language; }))
+        throw TUsageError{"unknown sort language \"" + language + "\""};
+    TCliHost host(err, command.quiet   ? TCliVerbosity::Quiet
+                       : errIsTerminal ? TCliVerbosity::Terminal
+                                       : TCliVerbosity::Plain);
+    TLoadedText loaded = LoadTextInEncoding(ReadFile(command.file), command.encoding, language);
+    SetTextPage(loaded.page);
+    if (loaded.fromUtf8)
+        host.Note("Text converted from " + loaded.encoding);
+    state.viewText = std::move(loaded.text);
+    const std::string encoding = loaded.encoding;
+    state.options = ReadOptions(command, nullptr);
+
     const bool writesCsv =
         command.page != TAnalysisPage::Summary &&
         (command.output ? !IsWorkbookName(*command.output) : !command.chart && !command.report);
@@ -360,13 +425,6 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
         ReadFile(*command.ignored); // a list asked for must be readable
         state.ignoredListPath = *command.ignored;
     }
-    TCliHost host(err, command.quiet   ? TCliVerbosity::Quiet
-                       : errIsTerminal ? TCliVerbosity::Terminal
-                                       : TCliVerbosity::Plain);
-    TLoadedText loaded = LoadText(ReadFile(command.file));
-    if (loaded.fromUtf8)
-        host.Note("Text converted from UTF-8");
-    state.viewText = std::move(loaded.text);
 
     StoreWordPositions = true;
     TCalculation calculation(state, host);
@@ -389,7 +447,7 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
         try {
             errno = 0;
             if (command.page == TAnalysisPage::Summary)
-                WriteSummary(state, out);
+                WriteSummary(state, encoding, out);
             else
                 ExportCsv(state, command.page, command.layout, TCsvFormat::From(state.options),
                           out);
@@ -408,7 +466,7 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
         ReplaceFile(*command.output, [&](const std::string& temporary) {
             errno = 0;
             std::ofstream file(temporary, std::ios::binary);
-            WriteSummary(state, file);
+            WriteSummary(state, encoding, file);
             file.close();
             CheckWritten(file);
         });

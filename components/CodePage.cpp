@@ -350,4 +350,23 @@ bool Utf8ToText(std::string_view utf8, std::string& text) {
     return true;
 }
 
+std::string Cp1251ToText(std::string_view cp1251) {
+    std::string text;
+    text.reserve(cp1251.size());
+    for (char byte : cp1251)
+        text.push_back(UnicodeToText(Cp1251ToUnicode(static_cast<unsigned char>(byte))));
+    return text;
+}
+
+std::string FileBytesToText(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    std::string text;
+    if (!ascii && Utf8ToText(bytes, text))
+        return text;
+    return Cp1251ToText(bytes);
+}
+
 } // namespace lexorin

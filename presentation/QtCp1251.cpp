@@ -1,21 +1,26 @@
 #include "QtCp1251.h"
 
-#include "Cp1251.h"
+#include "CodePage.h"
 
 namespace lexorin {
 
 QString FromCp1251(const std::string& text) {
+    const TCodePage& page = TextPage();
     QString result(static_cast<qsizetype>(text.size()), QChar());
-    for (std::size_t i = 0; i < text.size(); ++i)
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = page.Char(static_cast<unsigned char>(text[i]));
+        // One QChar a byte: a character beyond the first plane shows as a
+        // replacement character.
         result[static_cast<qsizetype>(i)] =
-            QChar(static_cast<char16_t>(Cp1251ToUnicode(static_cast<unsigned char>(text[i]))));
+            QChar(c <= 0xFFFF ? static_cast<char16_t>(c) : char16_t{0xFFFD});
+    }
     return result;
 }
 
 std::string ToCp1251(const QString& text) {
     std::string result(static_cast<std::size_t>(text.size()), '?');
     for (qsizetype i = 0; i < text.size(); ++i)
-        result[static_cast<std::size_t>(i)] = UnicodeToCp1251(text[i].unicode());
+        result[static_cast<std::size_t>(i)] = UnicodeToText(text[i].unicode());
     return result;
 }
 

@@ -1,5 +1,6 @@
-// The one place where cp1251 bytes and Qt text meet: every byte is one
-// QChar and back, so positions are equal on both sides.
+// The one place where the bytes of texts and Qt text meet: every byte is one
+// QChar and back, through the text's code page (Windows-1251 unless a text
+// in another page is analysed), so positions are equal on both sides.
 #pragma once
 
 #include <QString>
@@ -8,7 +9,7 @@
 namespace lexorin {
 
 QString FromCp1251(const std::string& text);
-// Characters cp1251 lacks become '?'.
+// Characters the page lacks become '?'.
 std::string ToCp1251(const QString& text);
 // Whether every character of the text has a byte.
 bool FitsCp1251(const QString& text);

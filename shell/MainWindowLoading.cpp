@@ -1,6 +1,8 @@
 // Texts coming in: the open dialog, Reload, a dropped file and the
 // clipboard, each after the earlier results have been cleared.
+#include "CodePage.h"
 #include "MainWindow.h"
+#include "OptionsPage.h"
 #include "QtCp1251.h"
 #include "ResultTabs.h"
 #include "SummaryPage.h"
@@ -59,6 +61,8 @@ bool TfmLexorin::BeginLoad() {
 }
 
 void TfmLexorin::PutText(std::string text, const QString& panelSource) {
+    // A new text sorts by the language chosen in the options.
+    SetTextPage(Cp1251Page(optionsPage_->Options().cbSortLanguage));
     {
         const TWaitCursor wait;
         reText_->SetWordWrap(actions_.tbWordWrap->isChecked());

@@ -1,11 +1,13 @@
 #include "OptionsPage.h"
 
+#include "CodePage.h"
 #include "CsvExport.h"
 #include "QtCp1251.h"
 #include "UserDialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 #include <tuple>
 
 namespace lexorin {
@@ -108,6 +111,23 @@ struct TPageBuilder {
         form->addRow(group);
     }
 
+    // A drop-down of choices, each a caption and the option's value for it;
+    // a value that is none of them chooses the first.
+    void AddChoice(const char* name, const QString& caption, std::string TOptions::*member,
+                   const std::vector<std::pair<std::string, std::string>>& choices) {
+        auto* combo = new QComboBox(page);
+        combo->setObjectName(QString::fromLatin1(name));
+        for (const auto& [value, text] : choices)
+            combo->addItem(QString::fromStdString(text), QString::fromStdString(value));
+        readers.push_back([combo, member](TOptions& o) {
+            o.*member = combo->currentData().toString().toStdString();
+        });
+        writers.push_back([combo, member](const TOptions& o) {
+            combo->setCurrentIndex(std::max(0, combo->findData(QString::fromStdString(o.*member))));
+        });
+        form->addRow(caption, combo);
+    }
+
     QLineEdit* AddText(const char* name, const QString& caption, std::string TOptions::*member,
                        int maxLength = 0) {
         auto* edit = new QLineEdit(page);
@@ -143,6 +163,10 @@ TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidg
     b.AddCheck("cbCaseSens", QStringLiteral("Case sensitive"), &TOptions::cbCaseSens);
     b.AddSpin("rxseSize", QStringLiteral("Font size"), &TOptions::rxseSize, 8, 18, 2);
     b.AddCheck("cbLayout", QStringLiteral("Auto-save layout"), &TOptions::cbLayout);
+    std::vector<std::pair<std::string, std::string>> languages = {{"", "Default"}};
+    languages.insert(languages.end(), SortLanguages().begin(), SortLanguages().end());
+    b.AddChoice("cbSortLanguage", QStringLiteral("Sort language"), &TOptions::cbSortLanguage,
+                languages);
 
     b.Group(QStringLiteral("Phrase frequency"), column);
     b.AddSpin("rseWords", QStringLiteral("Words in phrase"), &TOptions::rseWords, 1, 99);

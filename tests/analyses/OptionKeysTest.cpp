@@ -45,7 +45,8 @@ TEST(StoredOptions, AreWrittenInTheFilesOrderAndFormat) {
                            "rseConLength_Value=3\r\n"
                            "rxseSize_Value=8\r\n"
                            "cbConcCapitalize_Checked=True\r\n"
-                           "cbProtectFormulas_Checked=True\r\n");
+                           "cbProtectFormulas_Checked=True\r\n"
+                           "cbSortLanguage_Text=\r\n");
 
     TAnalysisOptions back;
     back.edSeparator.assign(1, ',');

@@ -3,9 +3,12 @@
 #include "ZipPart.h"
 
 #include <algorithm>
+#include <clocale>
+#include <cwctype>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 
 namespace lexorin {
@@ -306,7 +309,7 @@ TEST(Cli, CsvCharactersAreOneCharacterInUtf8AndReadableCombinations) {
         EXPECT_EQ(refused.out, "") << option;
     }
     EXPECT_NE(Cli({"phrases", "--option", "edSeparator_Text=\xE2\x86\x92", text})
-                  .err.find("has characters that Windows-1251 lacks"),
+                  .err.find("has characters that windows-1251 lacks"),
               std::string::npos);
     const Result quote = Cli({"phrases", "--option", "edQuote_Text=,", text});
     EXPECT_NE(quote.err.find("The quote character cannot be the field separator"),
@@ -315,6 +318,170 @@ TEST(Cli, CsvCharactersAreOneCharacterInUtf8AndReadableCombinations) {
     // A workbook has no separators to mind.
     const std::string workbook = ::testing::TempDir() + "sep.xlsx";
     EXPECT_EQ(Cli({"phrases", "--option", "edQuote_Text=,", "--output", workbook, text}).status, 0);
+}
+
+// UTF-8 decoded, for the oracle below.
+std::u32string Decode(const std::string& utf8) {
+    std::u32string text;
+    for (std::size_t k = 0; k < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[k]);
+        const int length = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? b : b & (0x7F >> length);
+        for (int n = 1; n < length; ++n)
+            c = c << 6 | (static_cast<unsigned char>(utf8[k + n]) & 0x3F);
+        text.push_back(c);
+        k += static_cast<std::size_t>(length);
+    }
+    return text;
+}
+
+// The words of a text and how often each occurs, lower-cased, by the C
+// library's Unicode classes: letters, digits and "_", an apostrophe between
+// two letters or digits.
+std::map<std::u32string, int> OracleWords(const std::string& utf8) {
+    const std::u32string text = Decode(utf8);
+    const auto alnum = [&](std::size_t k) {
+        return k < text.size() && std::iswalnum(static_cast<wint_t>(text[k]));
+    };
+    std::map<std::u32string, int> words;
+    std::u32string word;
+    for (std::size_t k = 0; k <= text.size(); ++k) {
+        const bool inWord =
+            k < text.size() && (alnum(k) || text[k] == U'_' ||
+                                (text[k] == U'\'' && k > 0 && alnum(k - 1) && alnum(k + 1)));
+        if (inWord) {
+            word.push_back(static_cast<char32_t>(std::towlower(static_cast<wint_t>(text[k]))));
+        } else if (!word.empty()) {
+            ++words[word];
+            word.clear();
+        }
+    }
+    return words;
+}
+
+// Texts of our own in languages whose letters Windows-1251 lacks: every
+// word is found whole, in either case, as often as it occurs.
+TEST(Cli, TextsInEveryAlphabeticLanguageKeepTheirLetters) {
+    const char* const texts[] = {
+        // German
+        "\xC3\x9C"
+        "ber die Stra\xC3\x9F"
+        "e gehen f\xC3\xBC"
+        "nf M\xC3\xA4nner. "
+        "Die M\xC3\xA4nner gehen \xC3\xBC"
+        "ber die STRASSE und die Stra\xC3\x9F"
+        "e.",
+        // French
+        "L'\xC3\xA9t\xC3\xA9 arrive \xC3\xA0 la for\xC3\xAAt. \xC3\x89t\xC3\xA9 apr\xC3\xA8s "
+        "\xC3\xA9t\xC3\xA9, la for\xC3\xAAt na\xC3\xAEt.",
+        // Polish
+        "\xC5\x81\xC3\xB3"
+        "d\xC5\xBA p\xC5\x82ynie po rzece. \xC5\x81\xC3\xB3"
+        "d\xC5\xBA i "
+        "\xC5\xBC\xC3\xB3\xC5\x82w p\xC5\x82yn\xC4\x85.",
+        // Czech
+        "\xC5\x98"
+        "eka te\xC4\x8D"
+        "e pod mostem. \xC5\xA0kola stoj\xC3\xAD u \xC5\x99"
+        "eky.",
+        // Turkish
+        "I\xC4\xB1 \xC4\xB0i \xC4\x9F"
+        "\xC3\xBC"
+        "l \xC5\x9F"
+        "ehir. \xC5\x9E"
+        "ehir "
+        "g\xC3\xBC"
+        "zel, \xC4\x9F\xC3\xBC"
+        "l k\xC4\xB1rm\xC4\xB1z\xC4\xB1.",
+        // Greek
+        "\xCE\x97 \xCE\xB8\xCE\xAC\xCE\xBB\xCE\xB1\xCF\x83\xCF\x83\xCE\xB1 \xCE\xB5\xCE\xAF\xCE"
+        "\xBD\xCE\xB1\xCE\xB9 \xCE\xB3\xCE\xB1\xCE\xBB\xCE\xAC\xCE\xB6\xCE\xB9\xCE\xB1. \xCE\x97 "
+        "\xCE\x98\xCE\x86\xCE\x9B\xCE\x91\xCE\xA3\xCE\xA3\xCE\x91.",
+        // Spanish
+        "\xC2\xBF"
+        "D\xC3\xB3nde est\xC3\xA1 el ni\xC3\xB1o? El NI\xC3\x91O est\xC3\xA1 en "
+        "Espa\xC3\xB1"
+        "a.",
+        // Esperanto
+        "\xC4\x88"
+        "iu \xC4\x89"
+        "ambro havas \xC4\x9D"
+        "ardenon. La \xC4\x9D"
+        "ardeno "
+        "\xC5\x9D"
+        "ajnas bela, \xC4\x89"
+        "iu \xC5\xAD"
+        "las \xC4\x9D"
+        "in.",
+    };
+    std::setlocale(LC_CTYPE, "C.UTF-8"); // the classes of the oracle
+    int k = 0;
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        const std::string file = WriteTempFile("language" + std::to_string(k++) + ".txt", text);
+        const Result r = Cli({"concordance", "--option", "cbConcCapitalize_Checked=False",
+                              "--option", "cbConcordanceUseIgnored_Checked=False", file});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.err.find("Text converted from UTF-8, alphabet of "), std::string::npos)
+            << r.err;
+        std::map<std::u32string, int> listed;
+        std::istringstream rows(r.out);
+        for (std::string row; std::getline(rows, row);) {
+            const std::size_t comma = row.rfind(',');
+            ASSERT_NE(comma, std::string::npos) << row;
+            std::u32string word = Decode(row.substr(1, comma - 2)); // within its quotes
+            for (char32_t& c : word)
+                c = static_cast<char32_t>(std::towlower(static_cast<wint_t>(c)));
+            listed[word] += std::stoi(row.substr(comma + 1));
+        }
+        EXPECT_EQ(listed, OracleWords(text));
+    }
+}
+
+TEST(Cli, EncodingsByNameAndTheirRefusals) {
+    const std::string czech = WriteTempFile("cp1250.txt", "\x8A"
+                                                          "kola a \x9A"
+                                                          "kola.");
+    const Result r = Cli({"concordance", "--encoding", "cp1250", czech});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "\"A\",1\r\n\"\xC5\xA0kola\",2\r\n") << "\xC5\xA0 and \xC5\xA1 one letter";
+    const Result summary = Cli({"summary", "--encoding", "windows-1250", czech});
+    EXPECT_NE(summary.out.find("\nEncoding\twindows-1250\n"), std::string::npos) << summary.out;
+
+    const Result list = Cli({"--list-encodings"});
+    EXPECT_EQ(list.status, 0);
+    for (const char* name : {"UTF-8\n", "windows-1250\n", "ISO-8859-2\n", "KOI8-R\n", "IBM866\n"})
+        EXPECT_NE(list.out.find(name), std::string::npos) << name;
+    const Result unknown = Cli({"concordance", "--encoding", "klingon", czech});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("unknown encoding \"klingon\""), std::string::npos) << unknown.err;
+    const Result notUtf8 = Cli({"concordance", "--encoding", "utf-8", czech});
+    EXPECT_EQ(notUtf8.status, 1);
+    EXPECT_NE(notUtf8.err.find("not well-formed UTF-8"), std::string::npos) << notUtf8.err;
+    EXPECT_EQ(Cli({"concordance", "--option", "cbSortLanguage_Text=xx", czech}).status, 2);
+}
+
+TEST(Cli, ATextOfTooManyCharactersIsRefusedAndTheSortFollowsTheLanguage) {
+    std::string many;
+    for (char32_t c = 0x4E00; c < 0x4E00 + 130; ++c) {
+        many += static_cast<char>(0xE0 | (c >> 12));
+        many += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        many += static_cast<char>(0x80 | (c & 0x3F));
+        many += ' ';
+    }
+    const Result refused = Cli({"concordance", WriteTempFile("many.txt", many)});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("uses 130 different characters besides ASCII"), std::string::npos)
+        << refused.err;
+
+    const std::string swedish =
+        WriteTempFile("swedish.txt", "\xC3\xA4pple zebra apa \xC3\xA4pple zebra apa");
+    const auto words = [&](const std::string& language) {
+        return Cli({"concordance", "--option", "cbSortLanguage_Text=" + language, swedish}).out;
+    };
+    EXPECT_EQ(words(""), "\"Apa\",2\r\n\"\xC3\x84pple\",2\r\n\"Zebra\",2\r\n");
+    EXPECT_EQ(words("sv"), "\"Apa\",2\r\n\"Zebra\",2\r\n\"\xC3\x84pple\",2\r\n");
 }
 
 } // namespace

@@ -161,7 +161,7 @@ TCommand Parse(const std::vector<std::string>& args) {
             command.encoding = value();
             if (command.encoding.empty())
                 throw TUsageError{"--encoding needs a name"};
-            if (!IsUnicodeEncoding(command.encoding)) {
+            if (UnicodeForm(command.encoding) == TUnicodeForm::None) {
                 try {
                     EightBitPage(command.encoding);
                 } catch (const EEncoding& unknown) {

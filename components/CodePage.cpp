@@ -241,9 +241,13 @@ std::vector<std::string> EightBitEncodings() {
     return names;
 }
 
-bool IsUnicodeEncoding(std::string_view encoding) {
+TUnicodeForm UnicodeForm(std::string_view encoding) {
     const std::string name = Lower(encoding);
-    return name == "utf-8" || name == "utf8" || name == "utf-16" || name == "utf16";
+    if (name == "utf-8" || name == "utf8")
+        return TUnicodeForm::Utf8;
+    if (name == "utf-16" || name == "utf16")
+        return TUnicodeForm::Utf16;
+    return TUnicodeForm::None;
 }
 
 std::shared_ptr<const TCodePage> AlphabetPage(const std::u32string& characters,

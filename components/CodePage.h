@@ -80,8 +80,10 @@ std::shared_ptr<const TCodePage> EightBitPage(std::string_view encoding,
 // The 8-bit encodings offered by name, in the order shown.
 std::vector<std::string> EightBitEncodings();
 
-// Whether the name stands for UTF-8 or UTF-16.
-bool IsUnicodeEncoding(std::string_view encoding);
+// Which Unicode form an encoding's name stands for, in any case: UTF-8
+// ("utf-8", "utf8"), UTF-16 ("utf-16", "utf16"), or none.
+enum class TUnicodeForm { None, Utf8, Utf16 };
+TUnicodeForm UnicodeForm(std::string_view encoding);
 
 // The page for a Unicode text of these characters (any order, repeats
 // allowed), Windows-1251 when they all fit it; ETooManyCharacters, naming

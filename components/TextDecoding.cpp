@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdint>
 #include <unicode/bytestream.h>
 #include <unicode/normalizer2.h>
@@ -144,23 +143,15 @@ bool Utf16ToUtf8(std::string_view bytes, std::string& utf8) {
     return true;
 }
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
 } // namespace
 
 TDecodedText DecodeText(std::string_view bytes, std::string_view encoding,
                         std::string_view sortLanguage) {
-    const std::string named = Lower(encoding);
-    const bool utf16 = named.starts_with("utf-16") || named.starts_with("utf16") ||
-                       (named.empty() && IsUtf16Marked(bytes));
-    const bool utf8 =
-        named == "utf-8" || named == "utf8" ||
-        (named.empty() && !utf16 && (bytes.starts_with(kUtf8Mark) || !IsAscii(bytes)));
+    const TUnicodeForm form = UnicodeForm(encoding);
+    const bool automatic = encoding.empty();
+    const bool utf16 = form == TUnicodeForm::Utf16 || (automatic && IsUtf16Marked(bytes));
+    const bool utf8 = form == TUnicodeForm::Utf8 ||
+                      (automatic && !utf16 && (bytes.starts_with(kUtf8Mark) || !IsAscii(bytes)));
     TDecodedText decoded;
     if (utf16) {
         std::string converted;
@@ -174,14 +165,14 @@ TDecodedText DecodeText(std::string_view bytes, std::string_view encoding,
             body.remove_prefix(kUtf8Mark.size());
         if (FromUtf8(body, "UTF-8", sortLanguage, decoded))
             return decoded;
-        if (!named.empty())
+        if (!automatic)
             throw EEncoding("The text is not well-formed UTF-8");
     }
-    decoded.page = named.empty() ? Cp1251Page(sortLanguage) : EightBitPage(encoding, sortLanguage);
+    decoded.page = automatic ? Cp1251Page(sortLanguage) : EightBitPage(encoding, sortLanguage);
     decoded.encoding = decoded.page->Name();
     decoded.text.assign(bytes);
     // A mark that turned out not to head UTF-8 is no part of the text.
-    if (named.empty() && decoded.text.starts_with(kUtf8Mark))
+    if (automatic && decoded.text.starts_with(kUtf8Mark))
         decoded.text.erase(0, kUtf8Mark.size());
     return decoded;
 }

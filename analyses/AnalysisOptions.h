@@ -1,5 +1,6 @@
 // The option controls the analyses and the export read, one member per
 // control of the Options page, named after it, with the control's default.
+// Texts are in UTF-8, whatever the code page of the text analysed.
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
 #include "AnalysisState.h"
 
+#include "CodePage.h"
 #include "Concordance.h"
 
 namespace lexorin {
@@ -17,9 +18,9 @@ std::string PrepareText(std::string_view viewText) {
     return text;
 }
 
-TCharSet MakeCharSet(std::string_view text) {
+TCharSet MakeCharSet(std::string_view utf8) {
     TCharSet set;
-    for (char c : text)
+    for (char c : Utf8CharsInText(utf8))
         if (c != ' ')
             set.Include(c);
     return set;

@@ -57,7 +57,8 @@ struct TAnalysisState {
 // The analysed form of a view text.
 std::string PrepareText(std::string_view viewText);
 
-// The stop characters of an option text: every character but the space.
-TCharSet MakeCharSet(std::string_view text);
+// The stop characters of an option text (UTF-8) in the text's page: every
+// character but the space; one the text does not hold stops nothing.
+TCharSet MakeCharSet(std::string_view utf8);
 
 } // namespace lexorin

@@ -3,6 +3,7 @@
 #include "CodePage.h"
 #include "WriteCheck.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 
@@ -14,7 +15,7 @@ TCsvFormat TCsvFormat::From(const TAnalysisOptions& options) {
         format.separator = options.edSeparator;
     format.quote = options.edQuote;
     if (!options.edDecimalSeparator.empty())
-        format.decimalSeparator = options.edDecimalSeparator[0];
+        format.decimalSeparator = options.edDecimalSeparator;
     format.titles = options.cbShowTitles;
     format.duplicateQuotes = options.cbDupQuotes;
     format.capitalize = options.cbConcCapitalize;
@@ -22,14 +23,20 @@ TCsvFormat TCsvFormat::From(const TAnalysisOptions& options) {
     return format;
 }
 
+std::size_t Utf8Length(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 std::string CsvOptionsProblem(const TAnalysisOptions& options) {
     for (const std::string* mark :
          {&options.edSeparator, &options.edQuote, &options.edDecimalSeparator})
-        if (mark->size() > 1)
+        if (Utf8Length(*mark) > 1)
             return "The field separator, the quote character and the decimal separator are one "
                    "character each";
     const TCsvFormat format = TCsvFormat::From(options);
-    const std::string decimal(1, format.decimalSeparator);
+    const std::string& decimal = format.decimalSeparator;
     for (const std::string* mark : {&format.separator, &decimal, &format.quote}) {
         if (*mark == "\r" || *mark == "\n")
             return "A line break cannot be the field separator, the quote character or the "
@@ -59,20 +66,20 @@ std::string TCsvFormat::Text(std::string_view text) const {
     // an apostrophe in front, as part of the text.
     const bool formula = protectFormulas && !text.empty() &&
                          std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
-    std::string body;
-    if (formula) {
-        body.reserve(text.size() + 1);
-        body.push_back('\'');
-        body.append(text);
-        text = body;
-    }
+    std::string utf8 = formula ? "'" : "";
+    utf8 += TextToUtf8(text);
     if (quote.empty())
-        return std::string(text);
+        return utf8;
     std::string field = quote;
-    for (char c : text) {
-        field.push_back(c);
-        if (duplicateQuotes && c == quote[0])
-            field.push_back(c);
+    field.reserve(utf8.size() + 2 * quote.size());
+    for (std::size_t k = 0; k < utf8.size(); ++k) {
+        if (duplicateQuotes && utf8.compare(k, quote.size(), quote) == 0) {
+            field += quote;
+            field += quote;
+            k += quote.size() - 1;
+            continue;
+        }
+        field.push_back(utf8[k]);
     }
     field += quote;
     return field;
@@ -81,10 +88,13 @@ std::string TCsvFormat::Text(std::string_view text) const {
 std::string TCsvFormat::Number(double value) const {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string number(buffer, result.ptr);
-    for (char& c : number)
-        if (c == '.')
-            c = decimalSeparator;
+    std::string number;
+    for (const char* c = buffer; c != result.ptr; ++c) {
+        if (*c == '.')
+            number += decimalSeparator;
+        else
+            number.push_back(*c);
+    }
     return number;
 }
 
@@ -122,14 +132,14 @@ int ExportCsv(TAnalysisState& state, TAnalysisPage page, TConcordanceLayout layo
     if (format.titles) {
         for (const std::string& title : ExportTitles(page, layout))
             fields.push_back(format.Text(title));
-        out << TextToUtf8(format.Line(fields));
+        out << format.Line(fields);
         CheckWritten(out);
     }
     return ForEachExportRow(state, page, layout, format.capitalize, [&](const TExportRow& row) {
         fields.clear();
         for (const TExportCell& cell : row)
             fields.push_back(format.Field(cell));
-        out << TextToUtf8(format.Line(fields));
+        out << format.Line(fields);
         CheckWritten(out);
     });
 }

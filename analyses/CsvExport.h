@@ -10,10 +10,12 @@
 
 namespace lexorin {
 
+// A format's marks are UTF-8, one character each; the texts it is given are
+// in the text's page and come out in UTF-8.
 struct TCsvFormat {
     std::string separator = ",";
     std::string quote = "\""; // empty: text fields are not enclosed
-    char decimalSeparator = '.';
+    std::string decimalSeparator = ".";
     bool titles = false;
     bool duplicateQuotes = true;
     bool capitalize = true; // concordance words
@@ -25,6 +27,7 @@ struct TCsvFormat {
     // the default.
     static TCsvFormat From(const TAnalysisOptions& options);
 
+    // A text of the text's page as a field.
     std::string Text(std::string_view text) const;
     // The shortest form that reads back as the same double.
     std::string Number(double value) const;
@@ -41,6 +44,9 @@ std::string CsvOptionsProblem(const TAnalysisOptions& options);
 // What a file of comma-separated values starts with, so that spreadsheets
 // read it as UTF-8.
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The number of characters of a UTF-8 text.
+std::size_t Utf8Length(std::string_view utf8);
 
 // Writes the exported rows of the page in UTF-8, one line per row (CR LF),
 // with a title line first when the format asks for one; numbers are not

@@ -1,5 +1,6 @@
 #include "OptionKeys.h"
 
+#include "Cp1251.h"
 #include "FeUtils.h"
 
 #include <charconv>
@@ -69,6 +70,17 @@ const TOptionKey* FindKey(std::string_view key) {
     return nullptr;
 }
 
+// The first `count` characters of a UTF-8 text.
+std::string_view Utf8Prefix(std::string_view utf8, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < utf8.size(); ++end) {
+        const bool starts = (static_cast<unsigned char>(utf8[end]) & 0xC0) != 0x80;
+        if (starts && characters++ == count)
+            break;
+    }
+    return utf8.substr(0, end);
+}
+
 // `clip`: a text is cut to the length its field takes, as the settings
 // file is read; otherwise it is kept whole, for CsvOptionsProblem to refuse.
 TOptionResult Apply(TAnalysisOptions& options, const TOptionKey& option, std::string_view value,
@@ -88,7 +100,7 @@ TOptionResult Apply(TAnalysisOptions& options, const TOptionKey& option, std::st
         options.*option.number = static_cast<int>(
             std::fmin(std::fmax(number, double(option.minimum)), double(option.maximum)));
     } else {
-        options.*option.text = std::string(clip ? value.substr(0, option.maxLength) : value);
+        options.*option.text = std::string(clip ? Utf8Prefix(value, option.maxLength) : value);
     }
     return TOptionResult::Applied;
 }
@@ -115,16 +127,7 @@ TOptionResult ApplyOption(TAnalysisOptions& options, std::string_view key, std::
 void ReadStoredOptions(const TIniFile& file, TAnalysisOptions& options) {
     for (const TOptionKey& option : kKeys)
         if (const auto value = file.Read(kOptionsSection, option.key))
-            Apply(options, option, *value, true);
-}
-
-void RecodeTextOptions(TAnalysisOptions& options,
-                       const std::function<std::string(const std::string&)>& recode) {
-    for (const auto keys :
-         {std::span<const TOptionKey>(kKeys), std::span<const TOptionKey>(kUnstoredKeys)})
-        for (const TOptionKey& option : keys)
-            if (option.text != nullptr)
-                options.*option.text = recode(options.*option.text);
+            Apply(options, option, option.text != nullptr ? Cp1251ToUtf8(*value) : *value, true);
 }
 
 void WriteStoredOptions(TIniFile& file, const TAnalysisOptions& options) {
@@ -134,8 +137,8 @@ void WriteStoredOptions(TIniFile& file, const TAnalysisOptions& options) {
             value = CheckText(options.*option.check);
         else if (option.number != nullptr)
             value = std::to_string(options.*option.number);
-        else
-            value = options.*option.text;
+        else if (!Utf8ToCp1251(options.*option.text, value))
+            value.clear(); // a text the options page would never give
         file.Write(kOptionsSection, option.key, value);
     }
 }

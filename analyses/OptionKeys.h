@@ -7,9 +7,7 @@
 #include "AnalysisOptions.h"
 #include "IniFile.h"
 
-#include <functional>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace lexorin {
@@ -17,7 +15,8 @@ namespace lexorin {
 enum class TOptionResult { Applied, UnknownKey, BadValue };
 
 // Sets one option; a value that cannot be read leaves the option as it was.
-// A text is kept whole, also where the settings file's reading cuts it.
+// A text (UTF-8) is kept whole, also where the settings file's reading cuts
+// it.
 TOptionResult ApplyOption(TAnalysisOptions& options, std::string_view key, std::string_view value);
 
 // A check state as the settings file writes it, "True" or "False", and as
@@ -28,14 +27,11 @@ std::optional<bool> ReadCheckText(std::string_view text);
 // The settings file's section of the options.
 inline constexpr const char* kOptionsSection = "Options";
 
-// Reads the options the settings file keeps from its "Options" section, in
-// the file's order of items; a missing key or a value that cannot be read
+// Reads the options the settings file keeps from its "Options" section
+// (whose texts are Windows-1251, the options' UTF-8), in the file's order
+// of items; a missing key or a value that cannot be read
 // leaves its option as it was.
 void ReadStoredOptions(const TIniFile& file, TAnalysisOptions& options);
-// Passes every text option through `recode` (from one code page to another).
-void RecodeTextOptions(TAnalysisOptions& options,
-                       const std::function<std::string(const std::string&)>& recode);
-
 // Writes them, in the same order: check states "True" or "False", numbers
 // in decimal, texts as they are.
 void WriteStoredOptions(TIniFile& file, const TAnalysisOptions& options);

@@ -213,13 +213,10 @@ struct TCannotWrite {
 };
 
 // An option's value as typed, in UTF-8 (or in cp1251 where the bytes are
-// not UTF-8), as the options hold it: in the text's page.
-std::string OptionText(const std::string& key, const std::string& value) {
-    const std::string text = FileBytesToText(value);
-    if (text != value && TextToUtf8(text) != value)
-        throw TUsageError{"option " + key + ": \"" + value + "\" has characters that " +
-                          TextPage().Name() + " lacks"};
-    return text;
+// not UTF-8), as the options hold it: in UTF-8.
+std::string OptionText(const std::string& value) {
+    std::string cp1251;
+    return Utf8ToCp1251(value, cp1251) ? value : Cp1251ToUtf8(value);
 }
 
 std::string ReadFile(const std::string& path) {
@@ -363,23 +360,22 @@ int WriteChart(const TCommand& command, TAnalysisState& state, std::ostream& err
     return 0;
 }
 
-// The options of the settings file and the command line, in the text's
-// page; `warnings`, when given, gets the values that cannot be read.
-TAnalysisOptions ReadOptions(const TCommand& command, std::ostream* warnings) {
+// The options of the settings file, then of the command line; the values
+// that cannot be read are said on `err`.
+TAnalysisOptions ReadOptions(const TCommand& command, std::ostream& err) {
     TAnalysisOptions options;
     if (command.settings) {
         // Values that cannot be read are passed by as the program passes
         // them by.
         ReadStoredOptions(TIniFile(ReadFile(*command.settings)), options);
-        RecodeTextOptions(options, [](const std::string& text) { return Cp1251ToText(text); });
     }
     for (const auto& [key, value] : command.options) {
-        const TOptionResult result = ApplyOption(options, key, OptionText(key, value));
+        const TOptionResult result = ApplyOption(options, key, OptionText(value));
         if (result == TOptionResult::UnknownKey)
             throw TUsageError{"\"" + key + "\" is not an option"};
-        if (result == TOptionResult::BadValue && warnings != nullptr)
-            *warnings << "Option " << key << ": \"" << value
-                      << "\" cannot be read; the option keeps its value\n";
+        if (result == TOptionResult::BadValue)
+            err << "Option " << key << ": \"" << value
+                << "\" cannot be read; the option keeps its value\n";
     }
     return options;
 }
@@ -396,15 +392,18 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
     SetTextPage(Cp1251Page());
     const TCp1251Afterwards restorePage;
     TAnalysisState state;
-    // The options once as Windows-1251 holds them, for the sort language
-    // the text's page is made with, and again in that page.
-    state.options = ReadOptions(command, &err);
+    state.options = ReadOptions(command, err);
     const std::string& language = state.options.cbSortLanguage;
     const auto& languages = SortLanguages();
     if (!language.empty() &&
         std::none_of(languages.begin(), languages.end(),
                      [&](const auto& known) { return known.first == language; }))
         throw TUsageError{"unknown sort language \"" + language + "\""};
+    const bool writesCsv =
+        command.page != TAnalysisPage::Summary &&
+        (command.output ? !IsWorkbookName(*command.output) : !command.chart && !command.report);
+    if (const std::string problem = CsvOptionsProblem(state.options); writesCsv && !problem.empty())
+        throw TUsageError{problem};
     TCliHost host(err, command.quiet   ? TCliVerbosity::Quiet
                        : errIsTerminal ? TCliVerbosity::Terminal
                                        : TCliVerbosity::Plain);
@@ -414,13 +413,7 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
         host.Note("Text converted from " + loaded.encoding);
     state.viewText = std::move(loaded.text);
     const std::string encoding = loaded.encoding;
-    state.options = ReadOptions(command, nullptr);
 
-    const bool writesCsv =
-        command.page != TAnalysisPage::Summary &&
-        (command.output ? !IsWorkbookName(*command.output) : !command.chart && !command.report);
-    if (const std::string problem = CsvOptionsProblem(state.options); writesCsv && !problem.empty())
-        throw TUsageError{Cp1251ToUtf8(problem)};
     if (command.ignored) {
         ReadFile(*command.ignored); // a list asked for must be readable
         state.ignoredListPath = *command.ignored;

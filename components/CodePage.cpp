@@ -138,6 +138,15 @@ std::shared_ptr<const TCodePage>& ActivePage() {
     return page;
 }
 
+// A Windows-1251 text in the text's page.
+std::string Cp1251ToText(std::string_view cp1251) {
+    std::string text;
+    text.reserve(cp1251.size());
+    for (char byte : cp1251)
+        text.push_back(UnicodeToText(Cp1251ToUnicode(static_cast<unsigned char>(byte))));
+    return text;
+}
+
 } // namespace
 
 TCodePage::TCodePage(std::string name, const std::array<char32_t, 256>& chars,
@@ -354,11 +363,13 @@ bool Utf8ToText(std::string_view utf8, std::string& text) {
     return true;
 }
 
-std::string Cp1251ToText(std::string_view cp1251) {
+std::string Utf8CharsInText(std::string_view utf8) {
+    const icu::UnicodeString decoded = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
     std::string text;
-    text.reserve(cp1251.size());
-    for (char byte : cp1251)
-        text.push_back(UnicodeToText(Cp1251ToUnicode(static_cast<unsigned char>(byte))));
+    for (int32_t k = 0; k < decoded.length(); k = decoded.moveIndex32(k, 1))
+        if (const int byte = TextPage().Byte(static_cast<char32_t>(decoded.char32At(k))); byte >= 0)
+            text.push_back(static_cast<char>(byte));
     return text;
 }
 

@@ -2,7 +2,6 @@
 
 #include "CodePage.h"
 #include "CsvExport.h"
-#include "QtCp1251.h"
 #include "UserDialogs.h"
 
 #include <QAction>
@@ -21,6 +20,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
+#include <array>
 #include <tuple>
 
 namespace lexorin {
@@ -134,9 +134,9 @@ struct TPageBuilder {
         edit->setObjectName(QString::fromLatin1(name));
         if (maxLength > 0)
             edit->setMaxLength(maxLength);
-        readers.push_back([edit, member](TOptions& o) { o.*member = ToCp1251(edit->text()); });
+        readers.push_back([edit, member](TOptions& o) { o.*member = edit->text().toStdString(); });
         writers.push_back([edit, member](const TOptions& o) {
-            edit->setText(FromCp1251(o.*member));
+            edit->setText(QString::fromStdString(o.*member));
             edit->setProperty(kAccepted, edit->text());
         });
         form->addRow(caption, edit);
@@ -198,12 +198,12 @@ TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidg
     b.AddCheck("cbPrefOnly", QStringLiteral("Prefixes only"), &TOptions::cbPrefOnly);
 
     b.Group(QStringLiteral("CSV export"), column);
-    csvFields_ = {
+    const std::array<QLineEdit*, 3> csvFields = {
         b.AddText("edSeparator", QStringLiteral("Field separator"), &TOptions::edSeparator, 1),
         b.AddText("edQuote", QStringLiteral("Quote character"), &TOptions::edQuote, 1),
         b.AddText("edDecimalSeparator", QStringLiteral("Decimal separator"),
                   &TOptions::edDecimalSeparator, 1)};
-    for (QLineEdit* edit : csvFields_)
+    for (QLineEdit* edit : csvFields)
         connect(edit, &QLineEdit::editingFinished, this, [this, edit] { CheckCsvField(edit); });
     b.AddCheck("cbShowTitles", QStringLiteral("Export column titles"), &TOptions::cbShowTitles);
     b.AddCheck("cbDupQuotes", QStringLiteral("Duplicate quotes in text"), &TOptions::cbDupQuotes);
@@ -240,14 +240,7 @@ void TOptionsPage::SetOptions(const TAnalysisOptions& options) {
 }
 
 QString TOptionsPage::CsvProblem() const {
-    for (const QLineEdit* field : csvFields_) {
-        const QString typed = field->text();
-        if (!FitsCp1251(typed))
-            return QStringLiteral("\"%1\" cannot be used in the CSV options: they take the "
-                                  "characters of Windows-1251 only")
-                .arg(typed);
-    }
-    return FromCp1251(CsvOptionsProblem(Options()));
+    return QString::fromStdString(CsvOptionsProblem(Options()));
 }
 
 void TOptionsPage::CheckCsvField(QLineEdit* edit) {

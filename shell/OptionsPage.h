@@ -5,7 +5,6 @@
 #include "AnalysisOptions.h"
 
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <vector>
 
@@ -37,8 +36,6 @@ private:
     // last usable one, with a message that says why.
     void CheckCsvField(QLineEdit* edit);
 
-    // The separator, quote and decimal separator fields.
-    std::array<QLineEdit*, 3> csvFields_{};
     // How each control reads into and writes from the options.
     std::vector<std::function<void(TAnalysisOptions&)>> readers_;
     std::vector<std::function<void(const TAnalysisOptions&)>> writers_;

@@ -192,17 +192,26 @@ TEST(CsvExport, OptionsThatMakeRowsThatCannotBeReadBackAreRefused) {
         const char *separator, *quote, *decimal;
         bool readable;
     } cases[] = {
-        {",", "\"", ".", true},    {";", "", ",", true},
-        {"", "", "", true},                                // the defaults , and .
-        {"\xA7", "\"", ".", true},                         // a section sign
-        {"\t", "'", ",", true},    {",", "\"", ",", true}, // numbers are quoted
-        {"ab", "\"", ".", false},  {",", "\"", "..", false},
-        {"\n", "\"", ".", false},  {",", "\r", ".", false},
-        {";", "\"", "\n", false},  {",", ",", ".", false},
-        {"", ",", ".", false},     {";", "\"", "\"", false},
-        {",", "", ",", false},     {"", "", ",", false},
-        {"1", "\"", ".", false},   {";", "0", ".", false},
-        {";", "\"", "5", false},   {"'", "", ".", false}, // the protecting apostrophe
+        {",", "\"", ".", true},
+        {";", "", ",", true},
+        {"", "", "", true},            // the defaults , and .
+        {"\xC2\xA7", "\"", ".", true}, // a section sign
+        {"\t", "'", ",", true},
+        {",", "\"", ",", true}, // numbers are quoted
+        {"ab", "\"", ".", false},
+        {",", "\"", "..", false},
+        {"\n", "\"", ".", false},
+        {",", "\r", ".", false},
+        {";", "\"", "\n", false},
+        {",", ",", ".", false},
+        {"", ",", ".", false},
+        {";", "\"", "\"", false},
+        {",", "", ",", false},
+        {"", "", ",", false},
+        {"1", "\"", ".", false},
+        {";", "0", ".", false},
+        {";", "\"", "5", false},
+        {"'", "", ".", false}, // the protecting apostrophe
     };
     for (const auto& c : cases) {
         TAnalysisOptions options;

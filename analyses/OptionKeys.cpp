@@ -1,6 +1,5 @@
 #include "OptionKeys.h"
 
-#include "Cp1251.h"
 #include "FeUtils.h"
 
 #include <charconv>
@@ -127,7 +126,7 @@ TOptionResult ApplyOption(TAnalysisOptions& options, std::string_view key, std::
 void ReadStoredOptions(const TIniFile& file, TAnalysisOptions& options) {
     for (const TOptionKey& option : kKeys)
         if (const auto value = file.Read(kOptionsSection, option.key))
-            Apply(options, option, option.text != nullptr ? Cp1251ToUtf8(*value) : *value, true);
+            Apply(options, option, *value, true);
 }
 
 void WriteStoredOptions(TIniFile& file, const TAnalysisOptions& options) {
@@ -137,8 +136,8 @@ void WriteStoredOptions(TIniFile& file, const TAnalysisOptions& options) {
             value = CheckText(options.*option.check);
         else if (option.number != nullptr)
             value = std::to_string(options.*option.number);
-        else if (!Utf8ToCp1251(options.*option.text, value))
-            value.clear(); // a text the options page would never give
+        else
+            value = options.*option.text;
         file.Write(kOptionsSection, option.key, value);
     }
 }

@@ -27,9 +27,8 @@ std::optional<bool> ReadCheckText(std::string_view text);
 // The settings file's section of the options.
 inline constexpr const char* kOptionsSection = "Options";
 
-// Reads the options the settings file keeps from its "Options" section
-// (whose texts are Windows-1251, the options' UTF-8), in the file's order
-// of items; a missing key or a value that cannot be read
+// Reads the options the settings file keeps from its "Options" section, in
+// the file's order of items; a missing key or a value that cannot be read
 // leaves its option as it was.
 void ReadStoredOptions(const TIniFile& file, TAnalysisOptions& options);
 // Writes them, in the same order: check states "True" or "False", numbers

@@ -139,4 +139,20 @@ std::string FileBytesToCp1251(std::string_view bytes, bool* fromUtf8) {
     return utf8 ? decoded : std::string(bytes);
 }
 
+std::string ProgramFileText(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    std::string cp1251;
+    if (Utf8ToCp1251(bytes, cp1251))
+        return std::string(bytes);
+    return Cp1251ToUtf8(bytes);
+}
+
+std::string ProgramFileBytes(std::string_view utf8) {
+    std::string cp1251;
+    if (Utf8ToCp1251(utf8, cp1251) && Cp1251ToUtf8(cp1251) == utf8)
+        return cp1251;
+    return "\xEF\xBB\xBF" + std::string(utf8);
+}
+
 } // namespace lexorin

@@ -23,6 +23,14 @@ char UnicodeToCp1251(char32_t c);
 // beyond U+10FFFF and cut sequences are rejected.
 bool Utf8ToCp1251(std::string_view utf8, std::string& text);
 
+// The program's own files (settings, word lists): their bytes as UTF-8 text,
+// read as UTF-8 when they are well-formed UTF-8 (a byte-order mark dropped),
+// as cp1251 otherwise; and UTF-8 text as the bytes to write: cp1251 while
+// every character fits it, so that such files stay as they always were,
+// otherwise UTF-8 after a byte-order mark.
+std::string ProgramFileText(std::string_view bytes);
+std::string ProgramFileBytes(std::string_view utf8);
+
 // The bytes of a text file as cp1251. A UTF-8 byte-order mark at the start
 // is always dropped. Bytes that are well-formed UTF-8 and not plain ASCII
 // are decoded; any other bytes are cp1251 already. `fromUtf8`, when given,

@@ -37,7 +37,7 @@ bool SplitEntry(std::string_view line, std::string_view& key, std::string_view& 
 
 TIniFile::TIniFile(std::string_view bytes) {
     sections_.push_back({});
-    const std::string text = FileBytesToCp1251(bytes);
+    const std::string text = ProgramFileText(bytes);
     for (std::string_view line : SplitLines(text)) {
         if (const auto name = HeaderName(line))
             sections_.push_back({std::string(*name), {}});
@@ -56,7 +56,11 @@ bool TIniFile::Load(const std::string& path) {
 }
 
 bool TIniFile::Save(const std::string& path) const {
-    return WriteWholeFile(path, Text());
+    return WriteWholeFile(path, Bytes());
+}
+
+std::string TIniFile::Bytes() const {
+    return ProgramFileBytes(Text());
 }
 
 const TIniFile::TSection* TIniFile::Find(std::string_view section) const {

@@ -18,15 +18,16 @@ using TIniEntries = std::vector<std::pair<std::string, std::string>>;
 
 class TIniFile {
 public:
-    // The file's contents: cp1251, or UTF-8 (with or without a byte-order
-    // mark), which is read into cp1251.
+    // The file's contents: UTF-8 (with or without a byte-order mark), or
+    // cp1251. Names and values are held, read and written as UTF-8.
     explicit TIniFile(std::string_view bytes = {});
 
     // Reads a file; a missing file reads as an empty one. False, and an
     // empty file, when the path is there but cannot be read.
     bool Load(const std::string& path);
-    // Writes the file whole, in cp1251 with CR LF after every line, by
-    // replacing it (so it is never left half-written). False on failure.
+    // Writes the file whole, with CR LF after every line, by replacing it
+    // (so it is never left half-written): in cp1251 while every character
+    // fits it, otherwise in UTF-8 after a byte-order mark. False on failure.
     bool Save(const std::string& path) const;
 
     // The value of a key in the first section of that name; nothing when
@@ -42,8 +43,10 @@ public:
     // Removes every section of that name with all its lines.
     void EraseSection(std::string_view section);
 
-    // The file as Save writes it.
+    // The file's lines as UTF-8, CR LF after each.
     std::string Text() const;
+    // The file's bytes as Save writes them.
+    std::string Bytes() const;
 
 private:
     struct TSection {

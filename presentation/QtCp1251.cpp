@@ -24,8 +24,4 @@ std::string ToCp1251(const QString& text) {
     return result;
 }
 
-bool FitsCp1251(const QString& text) {
-    return FromCp1251(ToCp1251(text)) == text;
-}
-
 } // namespace lexorin

@@ -11,7 +11,5 @@ namespace lexorin {
 QString FromCp1251(const std::string& text);
 // Characters the page lacks become '?'.
 std::string ToCp1251(const QString& text);
-// Whether every character of the text has a byte.
-bool FitsCp1251(const QString& text);
 
 } // namespace lexorin

@@ -2,7 +2,6 @@
 
 #include "FeUtils.h"
 #include "OptionKeys.h"
-#include "QtCp1251.h"
 #include "ResultGrid.h"
 
 #include <QGuiApplication>
@@ -135,12 +134,12 @@ void TFormStorage::ReadInteger(const char* key, int& value) const {
 }
 
 void TFormStorage::WriteText(const char* key, const QString& text) {
-    file_.Write(section_, key, ToCp1251(text));
+    file_.Write(section_, key, text.toStdString());
 }
 
 void TFormStorage::ReadText(const char* key, QString& text) const {
     if (const auto value = Read(key))
-        text = FromCp1251(*value);
+        text = QString::fromStdString(*value);
 }
 
 namespace {

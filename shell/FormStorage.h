@@ -34,8 +34,8 @@ public:
     void WriteCheck(const char* key, bool on);
     void ReadCheck(const char* key, bool& on) const; // "True"/"False", any case
     void WriteInteger(const char* key, int value);
-    void ReadInteger(const char* key, int& value) const;  // no integer: 0
-    void WriteText(const char* key, const QString& text); // cp1251
+    void ReadInteger(const char* key, int& value) const; // no integer: 0
+    void WriteText(const char* key, const QString& text);
     void ReadText(const char* key, QString& text) const;
 
 private:

@@ -239,11 +239,9 @@ void TIgnoredWordsPage::NewList() {
             .trimmed();
     if (name.isEmpty())
         return;
-    // The name is a file name in the lists' folder and is kept in the
-    // settings file, which holds Windows-1251.
+    // The name is a file name in the lists' folder.
     if (name.startsWith(QLatin1Char('.')) ||
-        name.contains(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"))) ||
-        !FitsCp1251(name)) {
+        name.contains(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")))) {
         UserDialogs().Warn(this, QStringLiteral("\"%1\" cannot be the name of a list: use letters, "
                                                 "digits, blanks and punctuation other than "
                                                 "/ \\ : * ? \" < > |")

@@ -61,17 +61,28 @@ TEST(IniFile, ChangesTouchOnlyTheirOwnLines) {
 }
 
 TEST(IniFile, AByteOrderMarkOrUtf8IsReadAsText) {
-    // "[Options]" after a byte-order mark, and a value in UTF-8 Cyrillic.
+    // "[Options]" after a byte-order mark, and a value in UTF-8 Cyrillic:
+    // read as UTF-8, written as cp1251, which holds it.
     const TIniFile file("\xEF\xBB\xBF[Options]\r\nedBreakChars_Text=\xD0\xB6!\r\n");
-    EXPECT_EQ(file.Read("Options", "edBreakChars_Text"), "\xE6!");
-    EXPECT_EQ(file.Text(), "[Options]\r\nedBreakChars_Text=\xE6!\r\n");
+    EXPECT_EQ(file.Read("Options", "edBreakChars_Text"), "\xD0\xB6!");
+    EXPECT_EQ(file.Bytes(), "[Options]\r\nedBreakChars_Text=\xE6!\r\n");
     // A mark before cp1251 that is not UTF-8 is dropped all the same.
     TIniFile marked("\xEF\xBB\xBF[Startup]\r\nlbWordListName_Caption=\xE6\xE8\xEB.tiw\r\n");
-    EXPECT_EQ(marked.Read("Startup", "lbWordListName_Caption"), "\xE6\xE8\xEB.tiw");
+    EXPECT_EQ(marked.Read("Startup", "lbWordListName_Caption"), "\xD0\xB6\xD0\xB8\xD0\xBB.tiw");
     marked.Write("Startup", "cbDontShowGuide_Checked", "True");
-    EXPECT_EQ(marked.Text(), "[Startup]\r\nlbWordListName_Caption=\xE6\xE8\xEB.tiw\r\n"
-                             "cbDontShowGuide_Checked=True\r\n")
+    EXPECT_EQ(marked.Bytes(), "[Startup]\r\nlbWordListName_Caption=\xE6\xE8\xEB.tiw\r\n"
+                              "cbDontShowGuide_Checked=True\r\n")
         << "one section, not a second one added";
+    // A value cp1251 lacks: the whole file in UTF-8 after a mark, and back.
+    marked.Write("Layout", "odFile_InitialDir",
+                 "/home/\xCE\xB1\xCE\xB2/Stra\xC3\x9F"
+                 "e");
+    const std::string bytes = marked.Bytes();
+    EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_NE(bytes.find("lbWordListName_Caption=\xD0\xB6\xD0\xB8\xD0\xBB.tiw"), std::string::npos);
+    EXPECT_EQ(TIniFile(bytes).Read("Layout", "odFile_InitialDir"),
+              "/home/\xCE\xB1\xCE\xB2/Stra\xC3\x9F"
+              "e");
 }
 
 TEST(IniFile, BadFilesReadWithoutHarm) {

@@ -98,7 +98,8 @@ private slots:
             Child<QSpinBox>(spin)->setValue(value);
         Child<QRadioButton>("rbExactWords")->setChecked(true);
         Child<QRadioButton>("rbExact")->setChecked(true);
-        Child<QLineEdit>("edBreakChars")->setText(";:");
+        // A stop character Windows-1251 lacks: the file is then UTF-8.
+        Child<QLineEdit>("edBreakChars")->setText(QString::fromUtf8(";:\xC3\x9F"));
         Child<QLineEdit>("edSeparator")->setText(";");
         Child<QLineEdit>("edQuote")->setText("'");
         Child<QLineEdit>("edDecimalSeparator")->setText(",");
@@ -123,6 +124,8 @@ private slots:
         Close();
 
         const QByteArray file = Settings();
+        QVERIFY(file.startsWith("\xEF\xBB\xBF[Options]\r\n"));
+        QVERIFY(file.contains("\r\nedBreakChars_Text=;:\xC3\x9F\r\n"));
         QVERIFY(file.contains("\r\ndbgConcordanceDetail_Height=" + QByteArray::number(detail)));
         QVERIFY(file.contains("\r\npnSearch_Width=" + QByteArray::number(paneWidth) + "\r\n"));
         for (const char* line :
@@ -146,7 +149,7 @@ private slots:
             QCOMPARE(Child<QSpinBox>(spin)->value(), value);
         QVERIFY(Child<QRadioButton>("rbExactWords")->isChecked());
         QVERIFY(Child<QRadioButton>("rbExact")->isChecked());
-        QCOMPARE(Child<QLineEdit>("edBreakChars")->text(), QStringLiteral(";:"));
+        QCOMPARE(Child<QLineEdit>("edBreakChars")->text(), QString::fromUtf8(";:\xC3\x9F"));
         QCOMPARE(Child<QLineEdit>("edSeparator")->text(), QStringLiteral(";"));
         QCOMPARE(Child<QLineEdit>("edQuote")->text(), QStringLiteral("'"));
         QCOMPARE(Child<QLineEdit>("edDecimalSeparator")->text(), QStringLiteral(","));
@@ -159,8 +162,10 @@ private slots:
     }
 
     void theOpenDialogsFolderIsKeptOnlyFromAFileChosenThisRun() {
-        QDir(folder.path()).mkdir(QStringLiteral("stored"));
-        const QString stored = folder.filePath(QStringLiteral("stored"));
+        // A folder whose name Windows-1251 cannot hold.
+        const QString greek = QString::fromUtf8("\xCE\xB1\xCE\xB2\xCE\xB3");
+        QDir(folder.path()).mkdir(greek);
+        const QString stored = folder.filePath(greek);
         QFile file(SettingsFilePath());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[Layout]\r\ncbLayout_Checked=True\r\nodFile_InitialDir=" + stored.toUtf8() +
@@ -184,7 +189,7 @@ private slots:
         QVERIFY(Settings().contains("\r\nodFile_InitialDir=\r\n"));
 
         Start();
-        dialogs->files = {WriteFile(QStringLiteral("stored/chosen.txt"), "chosen words")};
+        dialogs->files = {WriteFile(greek + QStringLiteral("/chosen.txt"), "chosen words")};
         window->findChild<QAction*>("aPasteFile")->trigger();
         QCOMPARE(dialogs->asked.last(), "open: " + QCoreApplication::applicationDirPath());
         Close();

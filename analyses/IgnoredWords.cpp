@@ -1,6 +1,7 @@
 #include "IgnoredWords.h"
 
 #include "CodePage.h"
+#include "Cp1251.h"
 #include "FeLocale.h"
 #include "FeUtils.h"
 #include "WholeFile.h"
@@ -20,21 +21,21 @@ bool ReadListLines(const std::string& path, std::vector<std::string>& lines) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
         return false;
-    const std::string text = FileBytesToText(bytes);
+    const std::string text = ProgramFileText(bytes);
     for (std::string_view line : SplitLines(text))
         lines.emplace_back(line);
     return true;
 }
 
-std::string ListFileText(const std::vector<std::string>& words) {
+std::string ListFileBytes(const std::vector<std::string>& words) {
     std::string text;
     for (const std::string& word : words)
-        text.append(LowerCaseText(TrimControls(word))).append("\r\n");
-    return text;
+        text.append(Utf8Lower(TrimControls(word))).append("\r\n");
+    return ProgramFileBytes(text);
 }
 
 bool WriteListFile(const std::string& path, const std::vector<std::string>& words) {
-    return WriteWholeFile(path, ListFileText(words));
+    return WriteWholeFile(path, ListFileBytes(words));
 }
 
 bool LoadIgnoredWordSet(const std::string& path, TIgnoredWordSet& set) {
@@ -42,8 +43,12 @@ bool LoadIgnoredWordSet(const std::string& path, TIgnoredWordSet& set) {
     std::vector<std::string> lines;
     if (!ReadListLines(path, lines))
         return false;
-    for (const std::string& line : lines)
-        set.Add(line);
+    for (const std::string& line : lines) {
+        const std::string_view word = TrimControls(line);
+        std::string inText;
+        if (Utf8ToText(word, inText) && TextToUtf8(inText) == word)
+            set.Add(inText);
+    }
     return true;
 }
 

@@ -138,15 +138,6 @@ std::shared_ptr<const TCodePage>& ActivePage() {
     return page;
 }
 
-// A Windows-1251 text in the text's page.
-std::string Cp1251ToText(std::string_view cp1251) {
-    std::string text;
-    text.reserve(cp1251.size());
-    for (char byte : cp1251)
-        text.push_back(UnicodeToText(Cp1251ToUnicode(static_cast<unsigned char>(byte))));
-    return text;
-}
-
 } // namespace
 
 TCodePage::TCodePage(std::string name, const std::array<char32_t, 256>& chars,
@@ -363,6 +354,28 @@ bool Utf8ToText(std::string_view utf8, std::string& text) {
     return true;
 }
 
+int CompareUtf8(std::string_view a, std::string_view b) {
+    static const std::unique_ptr<icu::Collator> collator = MakeCollator({});
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult order =
+        collator->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+                              icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
+    if (U_SUCCESS(status) && order != UCOL_EQUAL)
+        return order == UCOL_LESS ? -1 : 1;
+    return a.compare(b);
+}
+
+std::string Utf8Lower(std::string_view utf8) {
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+    icu::UnicodeString lower;
+    for (int32_t k = 0; k < text.length(); k = text.moveIndex32(k, 1))
+        lower.append(u_tolower(text.char32At(k)));
+    std::string result;
+    lower.toUTF8String(result);
+    return result;
+}
+
 std::string Utf8CharsInText(std::string_view utf8) {
     const icu::UnicodeString decoded = icu::UnicodeString::fromUTF8(
         icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
@@ -371,17 +384,6 @@ std::string Utf8CharsInText(std::string_view utf8) {
         if (const int byte = TextPage().Byte(static_cast<char32_t>(decoded.char32At(k))); byte >= 0)
             text.push_back(static_cast<char>(byte));
     return text;
-}
-
-std::string FileBytesToText(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        bytes.remove_prefix(3);
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    std::string text;
-    if (!ascii && Utf8ToText(bytes, text))
-        return text;
-    return Cp1251ToText(bytes);
 }
 
 } // namespace lexorin

@@ -312,7 +312,7 @@ std::size_t TMemTable::ByteCount() const {
 std::uint64_t TMemTable::SortCode(int row, int field) const {
     if (IsText(field)) {
         const std::string_view text = TextView(row, field);
-        return text.empty() ? 0 : CollationPrefix(text);
+        return text.empty() || textOrder_ ? 0 : CollationPrefix(text);
     }
     const TColumn& column = columns_[static_cast<std::size_t>(field)];
     const auto at = static_cast<std::size_t>(row);
@@ -385,10 +385,11 @@ void TMemTable::Sort(std::string_view sortKeys) {
         for (std::size_t k = firstText; k < width; ++k) {
             const TKey& key = keys[k];
             int c = 0;
-            if (key.text)
-                c = CompareTextCaseSensitive(TextView(sequence_[a], key.field),
-                                             TextView(sequence_[b], key.field));
-            else if (block(a)[k] != block(b)[k])
+            if (key.text) {
+                const std::string_view x = TextView(sequence_[a], key.field);
+                const std::string_view y = TextView(sequence_[b], key.field);
+                c = textOrder_ ? textOrder_(x, y) : CompareTextCaseSensitive(x, y);
+            } else if (block(a)[k] != block(b)[k])
                 return block(a)[k] < block(b)[k];
             if (c != 0)
                 return key.descending ? c > 0 : c < 0;

@@ -101,6 +101,11 @@ public:
     // between otherwise equal texts); an empty value comes before any other.
     // The sort is stable; no keys leave the order as it is.
     void Sort(std::string_view sortKeys);
+    // Texts sort by this comparison instead of the engine's collation (a
+    // table of UTF-8 words, say); it is negative, zero or positive.
+    void SetTextOrder(std::function<int(std::string_view, std::string_view)> compare) {
+        textOrder_ = std::move(compare);
+    }
 
     void SetFilter(TRowFilter filter) { filter_ = std::move(filter); }
     bool Filtered() const { return filtered_; }
@@ -151,6 +156,7 @@ private:
     TRowFilter filter_;
     std::vector<TNotify> beforeClose_;
     std::vector<TNotify> afterScroll_;
+    std::function<int(std::string_view, std::string_view)> textOrder_;
 };
 
 } // namespace lexorin

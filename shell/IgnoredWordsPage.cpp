@@ -1,6 +1,7 @@
 #include "IgnoredWordsPage.h"
 
 #include "AnalysisState.h"
+#include "CodePage.h"
 #include "FeLocale.h"
 #include "IgnoredWords.h"
 #include "ProgramFiles.h"
@@ -30,7 +31,8 @@
 namespace lexorin {
 
 // The word list as an editable model: the table's rows, and while a word
-// is being added, one more row at the end holding it.
+// is being added, one more row at the end holding it. The words are UTF-8,
+// whatever the code page of the text analysed.
 class TIgnoredWordsModel : public TResultListModel {
 public:
     TIgnoredWordsModel(TMemTable& table, QObject* parent)
@@ -48,13 +50,14 @@ public:
         return Table().Active() && Table().Inserting() ? Table().RecordCount() : -1;
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (index.isValid() && index.row() == PendingRow())
-            return role == Qt::DisplayRole || role == Qt::EditRole
-                       ? FromCp1251(Table().Text(Table().RowCount(), Word()))
-                       : QVariant();
-        if (role == Qt::EditRole)
-            role = Qt::DisplayRole;
-        return TResultListModel::data(index, role);
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+            return TResultListModel::data(index, role);
+        const TMemTable& table = Table();
+        if (index.row() == PendingRow())
+            return QString::fromStdString(table.Text(table.RowCount(), Word()));
+        if (!table.Active() || index.row() >= table.RecordCount())
+            return {};
+        return QString::fromStdString(table.Text(table.RowOf(index.row()), Word()));
     }
     Qt::ItemFlags flags(const QModelIndex& index) const override {
         return TResultListModel::flags(index) | Qt::ItemIsEditable;
@@ -62,7 +65,7 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override {
         if (!index.isValid() || role != Qt::EditRole)
             return false;
-        const std::string word = ToCp1251(value.toString());
+        const std::string word = value.toString().toStdString();
         TMemTable& table = Table();
         if (index.row() == PendingRow()) {
             // A new word left empty is not added.
@@ -120,6 +123,8 @@ public:
 TIgnoredWordsPage::TIgnoredWordsPage(TAnalysisState& state, QWidget* parent)
     : QWidget(parent), state_(state),
       table_("mteIgnoredWords", {{"id", TFieldType::AutoInc}, {"word", TFieldType::String, 255}}) {
+    // UTF-8 words sort by the Unicode default order.
+    table_.SetTextOrder(CompareUtf8);
     auto* column = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Words list :"), this));
@@ -303,7 +308,7 @@ void TIgnoredWordsPage::LoadIgnoredWordsTable() {
     // would: every line trimmed and lower-cased, in the file's order. A file
     // that is so already is left alone, so that a start writes nothing.
     std::string onDisk;
-    if (!ReadWholeFile(state_.ignoredListPath, onDisk) || onDisk != ListFileText(lines))
+    if (!ReadWholeFile(state_.ignoredListPath, onDisk) || onDisk != ListFileBytes(lines))
         SaveIgnoredWordsList();
     LoadIgnoredWordSet();
 }

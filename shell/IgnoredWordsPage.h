@@ -40,7 +40,8 @@ public:
     void SaveIgnoredWordsList();
     // Rebuilds the set from the current list file.
     void LoadIgnoredWordSet();
-    // Appends a word and posts it, loading the list first if it is not.
+    // Appends a word (UTF-8) and posts it, loading the list first if it is
+    // not.
     void AddWord(const std::string& word);
 
     TMemTable& Table() { return table_; }

@@ -1,5 +1,6 @@
 // The result lists of the task pages: their columns, buttons, sorting,
 // the phrase filter, the find boxes and the list pop-up.
+#include "CodePage.h"
 #include "FeLocale.h"
 #include "HintWindows.h"
 #include "IgnoredWordsPage.h"
@@ -314,7 +315,7 @@ void TfmLexorin::aAddToIgnoredExecute() {
                              QStringLiteral("\"\r\nand exclude this word from the concordance ? ");
     if (!UserDialogs().Confirm(this, question))
         return;
-    ignoredWordsPage_->AddWord(LowerCaseText(word));
+    ignoredWordsPage_->AddWord(TextToUtf8(LowerCaseText(word)));
     concordance.Delete();
     dbgConcordanceTop_->Reload();
     SetStatusText("Total results:" + std::to_string(concordance.RecordCount()));

@@ -10,6 +10,24 @@ namespace {
 
 using test::WriteTempFile;
 
+TEST(IgnoredWords, ListsAreReadAsUtf8WhateverTheirFileHolds) {
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadListLines(WriteTempFile("cp.tiw", "\xE6\xE8\xEB\r\n"), lines));
+    EXPECT_EQ(lines, std::vector<std::string>{"\xD0\xB6\xD0\xB8\xD0\xBB"}) << "from cp1251";
+    ASSERT_TRUE(ReadListLines(WriteTempFile("u8.tiw", "\xEF\xBB\xBF\xC3\xBC"
+                                                      "ber\r\n"),
+                              lines));
+    EXPECT_EQ(lines, std::vector<std::string>{"\xC3\xBC"
+                                              "ber"});
+    // A word Windows-1251 lacks cannot occur in a Windows-1251 text.
+    TIgnoredWordSet set;
+    ASSERT_TRUE(LoadIgnoredWordSet(WriteTempFile("mixed.tiw", "\xC3\xBC"
+                                                              "ber\r\nder\r\n"),
+                                   set));
+    EXPECT_EQ(set.Size(), 1u);
+    EXPECT_TRUE(set.Contains("Der"));
+}
+
 TEST(IgnoredWords, LinesEndInAnyBreakAndTheLastBreakAddsNothing) {
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadListLines(WriteTempFile("a.tiw", "one\r\ntwo\nthree\rfour\r\n\r\nsix"), lines));
@@ -49,9 +67,19 @@ TEST(IgnoredWords, Utf8ListsAreDecodedAndWordsTrimmed) {
 }
 
 TEST(IgnoredWords, ListFilesAreWrittenTrimmedLowerCasedWithCrLf) {
-    EXPECT_EQ(ListFileText({" The ", "\xC6\xE8\xEB", "", "a\tb\x01"}),
+    // UTF-8 words; a list that fits cp1251 is written in it, as always.
+    EXPECT_EQ(ListFileBytes({" The ", "\xD0\x96\xD0\xB8\xD0\xBB", "", "a\tb\x01"}),
               "the\r\n\xE6\xE8\xEB\r\n\r\na\tb\r\n");
-    EXPECT_EQ(ListFileText({}), "");
+    EXPECT_EQ(ListFileBytes({}), "");
+    // A word cp1251 lacks: the list in UTF-8 after a byte-order mark.
+    EXPECT_EQ(ListFileBytes({"Stra\xC3\x9F"
+                             "e",
+                             "\xC3\x9C"
+                             "BER",
+                             "Der"}),
+              "\xEF\xBB\xBFstra\xC3\x9F"
+              "e\r\n\xC3\xBC"
+              "ber\r\nder\r\n");
     const std::string path = ::testing::TempDir() + "written.tiw";
     ASSERT_TRUE(WriteListFile(path, {"One", "Two "}));
     EXPECT_EQ(test::ReadFileBytes(path), "one\r\ntwo\r\n");

@@ -350,6 +350,24 @@ private slots:
         QVERIFY(Settings().contains("\r\nlbWordListName_Caption=fresh\r\n"));
     }
 
+    void aListWithWordsWindows1251LacksKeepsThem() {
+        const QByteArray list = "\xEF\xBB\xBF\xC3\xBC"
+                                "ber\r\nstra\xC3\x9F"
+                                "e\r\nthe\r\n";
+        WriteFile("lexorin.tiw", list);
+        Start();
+        const QStringList words = {QString::fromUtf8("stra\xC3\x9F"
+                                                     "e"),
+                                   QStringLiteral("the"),
+                                   QString::fromUtf8("\xC3\xBC"
+                                                     "ber")};
+        QCOMPARE(GridWords(), words);            // in the Unicode order: "\xC3\xBC" beside "u"
+        QCOMPARE(ReadFile("lexorin.tiw"), list); // as it should be: not written again
+        Close();
+        Start();
+        QCOMPARE(GridWords(), words);
+    }
+
     void aListThatIsWrittenAsItShouldBeIsNotWrittenAgain() {
         WriteFile("lexorin.tiw", "and\r\nthe\r\n");
         QFile list(folder.filePath("lexorin.tiw"));

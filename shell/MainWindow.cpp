@@ -117,6 +117,7 @@ TfmLexorin::TfmLexorin(QWidget* parent) : QMainWindow(parent) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     RestoreSettings();
+    CreateEncodingMenu();
     if (!pnWelcome_->DontShowGuide()->isChecked())
         static_cast<QStackedWidget*>(pnWelcome_->parentWidget())->setCurrentWidget(pnWelcome_);
     try {

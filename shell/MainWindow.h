@@ -9,6 +9,7 @@
 #include "Calculation.h"
 #include "CommandRules.h"
 #include "MainActions.h"
+#include "TextLoading.h"
 #include "TextView.h"
 
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QKeyEvent;
 class QLabel;
@@ -121,7 +123,15 @@ private:
 
     // Loading.
     bool BeginLoad();
-    void PutText(std::string text, const QString& panelSource);
+    // The bytes of a file or the clipboard in the encoding chosen, read into
+    // their code page; nothing, after a message, when they cannot be.
+    std::optional<TLoadedText> ReadText(const std::string& bytes, const std::string& encoding);
+    // Makes the loaded text the one analysed, in its code page.
+    void PutText(TLoadedText loaded, const QString& panelSource);
+    // The Text menu's "Encoding" choices; the chosen one is how files are
+    // read ("" chooses by their bytes).
+    void CreateEncodingMenu();
+    void ChooseEncoding(const QString& encoding);
 
     // Occurrences in the text.
     void HighlightOccurrences(bool on);
@@ -207,6 +217,8 @@ private:
     int detailHeight_ = -1;
     bool detailPending_ = false;
     QString rememberedListName_;
+    QString encoding_;
+    QMenu* miEncoding_ = nullptr;
     bool startupSaved_ = false;
     TResultTabs* tabs_ = nullptr;
     TFindDialog* fdFind_ = nullptr;

@@ -1,6 +1,7 @@
 // Texts coming in: the open dialog, Reload, a dropped file and the
 // clipboard, each after the earlier results have been cleared.
 #include "CodePage.h"
+#include "IgnoredWordsPage.h"
 #include "MainWindow.h"
 #include "OptionsPage.h"
 #include "QtCp1251.h"
@@ -12,6 +13,7 @@
 #include "WelcomePanel.h"
 #include "WholeFile.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QDragEnterEvent>
@@ -19,6 +21,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QStackedWidget>
 #include <QTimer>
@@ -60,18 +63,39 @@ bool TfmLexorin::BeginLoad() {
     return true;
 }
 
-void TfmLexorin::PutText(std::string text, const QString& panelSource) {
-    // A new text sorts by the language chosen in the options.
-    SetTextPage(Cp1251Page(optionsPage_->Options().cbSortLanguage));
+std::optional<TLoadedText> TfmLexorin::ReadText(const std::string& bytes,
+                                                const std::string& encoding) {
+    try {
+        const TWaitCursor wait;
+        return LoadTextInEncoding(bytes, encoding, optionsPage_->Options().cbSortLanguage);
+    } catch (const EEncoding& refused) {
+        UserDialogs().Warn(this, QString::fromStdString(refused.what()));
+    } catch (const ETooManyCharacters& refused) {
+        UserDialogs().Warn(this, QString::fromStdString(refused.what()));
+    }
+    return std::nullopt;
+}
+
+void TfmLexorin::PutText(TLoadedText loaded, const QString& panelSource) {
+    // Everything that reads the text reads it through its page from now on:
+    // the view, the lists, the ignored words.
+    SetTextPage(loaded.page);
+    ignoredWordsPage_->LoadIgnoredWordSet();
     {
         const TWaitCursor wait;
         reText_->SetWordWrap(actions_.tbWordWrap->isChecked());
-        reText_->SetText(text);
-        state_.viewText = std::move(text);
+        reText_->SetText(loaded.text);
+        state_.viewText = std::move(loaded.text);
         highlightActive_ = false;
     }
-    statusPanels_[2]->setText(QStringLiteral(" %1 bytes : ").arg(reText_->TextLength()) +
-                              panelSource);
+    // The source, and the encoding when it is not Windows-1251.
+    QString source = panelSource;
+    const QString gap = source.endsWith(QLatin1Char(' ')) ? QString() : QStringLiteral(" ");
+    if (loaded.encoding == "UTF-8")
+        source += gap + QStringLiteral("(converted from UTF-8)");
+    else if (loaded.encoding != "windows-1251")
+        source += gap + QStringLiteral("(%1)").arg(QString::fromStdString(loaded.encoding));
+    statusPanels_[2]->setText(QStringLiteral(" %1 bytes : ").arg(reText_->TextLength()) + source);
     reText_->SelectInText(0, 0);
 }
 
@@ -80,8 +104,6 @@ void TfmLexorin::LoadTextFile(const QString& path) {
         UserDialogs().Warn(this, TooLarge(file.size()));
         return;
     }
-    if (!BeginLoad())
-        return;
     std::string bytes;
     {
         const TWaitCursor wait;
@@ -92,10 +114,11 @@ void TfmLexorin::LoadTextFile(const QString& path) {
             throw std::runtime_error(message);
         }
     }
-    TLoadedText loaded = LoadText(bytes);
+    std::optional<TLoadedText> loaded = ReadText(bytes, encoding_.toStdString());
     bytes = {};
-    PutText(std::move(loaded.text),
-            loaded.fromUtf8 ? path + QStringLiteral(" (converted from UTF-8)") : path);
+    if (!loaded || !BeginLoad())
+        return;
+    PutText(std::move(*loaded), path);
     sourceName_ = path;
     fileLoaded_ = true;
 }
@@ -130,11 +153,46 @@ void TfmLexorin::aPasteTextExecute() {
         UserDialogs().Warn(this, TooLarge(text.size()));
         return;
     }
-    if (!BeginLoad())
+    std::optional<TLoadedText> loaded = ReadText(text.toStdString(), "utf-8");
+    if (!loaded || !BeginLoad())
         return;
-    PutText(CleanText(ToCp1251(text)), QStringLiteral("clipboard "));
+    PutText(std::move(*loaded), QStringLiteral("clipboard "));
     sourceName_ = QStringLiteral("Text pasted from clipboard ");
     fileLoaded_ = false;
+}
+
+void TfmLexorin::CreateEncodingMenu() {
+    // After "Paste from clipboard", with the other loading commands.
+    QAction* before = actions_.miText->actions().value(3);
+    miEncoding_ = new QMenu(QStringLiteral("Encoding"), this);
+    miEncoding_->setObjectName(QStringLiteral("miEncoding"));
+    miEncoding_->menuAction()->setObjectName(QStringLiteral("miEncoding"));
+    actions_.miText->insertMenu(before, miEncoding_);
+    auto* group = new QActionGroup(miEncoding_);
+    QStringList names = {QString(), QStringLiteral("UTF-8"), QStringLiteral("UTF-16")};
+    for (const std::string& name : EightBitEncodings())
+        names << QString::fromStdString(name);
+    for (const QString& name : names) {
+        QAction* choice =
+            miEncoding_->addAction(name.isEmpty() ? QStringLiteral("Automatic") : name);
+        choice->setCheckable(true);
+        choice->setData(name);
+        choice->setChecked(name == encoding_);
+        group->addAction(choice);
+        if (name.isEmpty())
+            miEncoding_->addSeparator();
+        connect(choice, &QAction::triggered, this, [this, name] { ChooseEncoding(name); });
+    }
+}
+
+void TfmLexorin::ChooseEncoding(const QString& encoding) {
+    encoding_ = encoding;
+    for (QAction* choice : miEncoding_->actions())
+        if (choice->isCheckable())
+            choice->setChecked(choice->data().toString() == encoding);
+    // The text of a file is read again in the encoding chosen.
+    if (fileLoaded_)
+        LoadTextFile(sourceName_);
 }
 
 void TfmLexorin::DropFiles(const QStringList& paths) {

@@ -71,6 +71,7 @@ void TfmLexorin::RestoreSettings() {
         startup.ReadCheck("cbDontShowGuide_Checked", dontShow);
         pnWelcome_->DontShowGuide()->setChecked(dontShow);
         startup.ReadText("lbWordListName_Caption", rememberedListName_);
+        startup.ReadText("miEncoding_Caption", encoding_);
     }
 
     if (!read)
@@ -119,6 +120,7 @@ void TfmLexorin::SaveSection(TSettingsSection section) {
         case TSettingsSection::Startup:
             storage.WriteCheck("cbDontShowGuide_Checked", pnWelcome_->DontShowGuide()->isChecked());
             storage.WriteText("lbWordListName_Caption", ignoredWordsPage_->ListName());
+            storage.WriteText("miEncoding_Caption", encoding_);
             break;
         }
     });

@@ -196,6 +196,23 @@ private slots:
         QVERIFY(Settings().contains("\r\nodFile_InitialDir=" + stored.toUtf8() + "\r\n"));
     }
 
+    void theEncodingChosenIsKept() {
+        Start();
+        const auto choice = [this](const QString& name) -> QAction* {
+            for (QAction* action : Child<QMenu>("miEncoding")->actions())
+                if (action->text() == name)
+                    return action;
+            return nullptr;
+        };
+        QVERIFY(choice(QStringLiteral("Automatic"))->isChecked());
+        choice(QStringLiteral("KOI8-R"))->trigger();
+        Close();
+        QVERIFY(Settings().contains("\r\nmiEncoding_Caption=KOI8-R\r\n"));
+        Start();
+        QVERIFY(choice(QStringLiteral("KOI8-R"))->isChecked());
+        QVERIFY(!choice(QStringLiteral("Automatic"))->isChecked());
+    }
+
     void readingRules() {
         WriteFile(
             QFileInfo(SettingsFilePath()).fileName(),

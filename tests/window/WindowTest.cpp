@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -353,10 +354,89 @@ private slots:
         QCOMPARE(window->TextView()->toPlainText(),
                  QString::fromUtf8("one two\nthree\nfour\xD0\x96"));
         QCOMPARE(Panel(2), QStringLiteral(" 19 bytes : ") + path);
+        // UTF-8 that Windows-1251 holds is converted to it; any other keeps
+        // every character in an alphabet of its own.
+        const QString cyrillic = WriteFile(QStringLiteral("cyrillic.txt"), "\xD0\x96\xD0\xB0");
+        window->LoadTextFile(cyrillic);
+        QCOMPARE(window->TextView()->toPlainText(), QString::fromUtf8("\xD0\x96\xD0\xB0"));
+        QVERIFY(Panel(2).endsWith(QStringLiteral("(converted from UTF-8)")));
         const QString utf8 = WriteFile(QStringLiteral("utf8.txt"), "\xD0\x96\xD0\xB0 \xE4\xB8\xAD");
         window->LoadTextFile(utf8);
-        QCOMPARE(window->TextView()->toPlainText(), QString::fromUtf8("\xD0\x96\xD0\xB0 ?"));
-        QVERIFY(Panel(2).endsWith(QStringLiteral("(converted from UTF-8)")));
+        QCOMPARE(window->TextView()->toPlainText(),
+                 QString::fromUtf8("\xD0\x96\xD0\xB0 \xE4\xB8\xAD"));
+        QCOMPARE(Panel(2), " 4 bytes : " + utf8 + " (UTF-8, alphabet of 29 letters)");
+    }
+
+    // A text in another code page: chosen in the Text menu, read again, kept
+    // for Reload and the next start; a text that needs too many characters
+    // is refused and leaves everything as it was.
+    void textsInTheirOwnEncodingAndAlphabet() {
+        const QString czech = WriteFile(QStringLiteral("czech.txt"), "\x8A"
+                                                                     "kola \x9A"
+                                                                     "kola");
+        window->LoadTextFile(czech);
+        // Read as Windows-1251 until told otherwise.
+        QCOMPARE(window->TextView()->toPlainText(), QString::fromUtf8("\xD0\x89"
+                                                                      "kola \xD1\x99"
+                                                                      "kola"));
+        auto* menu = Child<QMenu>("miEncoding");
+        QAction* cp1250 = nullptr;
+        for (QAction* choice : menu->actions())
+            if (choice->text() == QStringLiteral("windows-1250"))
+                cp1250 = choice;
+        QVERIFY(cp1250 != nullptr);
+        cp1250->trigger();
+        QCOMPARE(window->TextView()->toPlainText(), QString::fromUtf8("\xC5\xA0kola \xC5\xA1kola"));
+        QVERIFY(Panel(2).endsWith(QStringLiteral("(windows-1250)")));
+        Calculate(TAnalysisPage::Concordance);
+        QCOMPARE(window->State().mteConcordance.RecordCount(), 1); // \u0160 and \u0161 alike
+        window->UpdateActions();
+        Action("aReload")->trigger();
+        QVERIFY(Panel(2).endsWith(QStringLiteral("(windows-1250)")));
+        QVERIFY(cp1250->isChecked());
+
+        // A German text, its words whole; an ignored word in UTF-8 is found.
+        WriteFile(QStringLiteral("german.tiw"), "\xC3\xBC"
+                                                "ber\r\n");
+        auto* lists = Child<QComboBox>("cbIgnoredWordsList");
+        lists->showPopup(); // the folder read again
+        lists->hidePopup();
+        lists->setCurrentIndex(lists->findText(QStringLiteral("german")));
+        Child<QPushButton>("btSelectList")->click();
+        const QString german = WriteFile(QStringLiteral("german.txt"), "\xC3\x9C"
+                                                                       "ber die Stra\xC3\x9F"
+                                                                       "e, \xC3\xBC"
+                                                                       "ber die Br\xC3\xBC"
+                                                                       "cke.");
+        menu->actions().first()->trigger(); // Automatic
+        dialogs->answers = {true};
+        window->LoadTextFile(german);
+        QVERIFY2(Panel(2).endsWith(QStringLiteral("(UTF-8, alphabet of 28 letters)")),
+                 qPrintable(Panel(2)));
+        Calculate(TAnalysisPage::Concordance);
+        QStringList words;
+        const TMemTable& table = window->State().mteConcordance;
+        for (int k = 0; k < table.RecordCount(); ++k)
+            words
+                << Child<TResultGrid>("dbgConcordanceTop")->model()->index(k, 0).data().toString();
+        // "\u00FCber" is ignored.
+        QCOMPARE(words, (QStringList{QString::fromUtf8("Br\xC3\xBC"
+                                                       "cke"),
+                                     QStringLiteral("die"),
+                                     QString::fromUtf8("Stra\xC3\x9F"
+                                                       "e")}));
+
+        // Too many characters: a message, and nothing changes.
+        QByteArray many;
+        for (int c = 0x4E00; c < 0x4E00 + 130; ++c)
+            many += QString(QChar(c)).toUtf8() + " ";
+        const QString refused = WriteFile(QStringLiteral("many.txt"), many);
+        const QString before = window->TextView()->toPlainText();
+        window->LoadTextFile(refused);
+        QVERIFY2(dialogs->asked.last().contains("uses 130 different characters besides ASCII"),
+                 qPrintable(dialogs->asked.last()));
+        QCOMPARE(window->TextView()->toPlainText(), before);
+        QCOMPARE(window->State().mteConcordance.RecordCount(), 3);
     }
 
     void anEmptyFileLoadsAndCalculateStaysOff() {
@@ -535,8 +615,9 @@ private slots:
         window->UpdateActions();
         QVERIFY(Action("aPasteText")->isEnabled());
         QTest::keyClick(window->TextView(), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(window->TextView()->toPlainText(), QString::fromUtf8("Paste \xD0\x96 here\n?"));
-        QCOMPARE(Panel(2), QStringLiteral(" 14 bytes : clipboard "));
+        QCOMPARE(window->TextView()->toPlainText(),
+                 QString::fromUtf8("Paste \xD0\x96 here\n\xE4\xB8\xAD"));
+        QCOMPARE(Panel(2), QStringLiteral(" 14 bytes : clipboard (UTF-8, alphabet of 28 letters)"));
         QCOMPARE(window->SourceName(), QStringLiteral("Text pasted from clipboard "));
         QVERIFY(!window->FileLoaded());
         window->UpdateActions();

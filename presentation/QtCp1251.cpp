@@ -1,6 +1,7 @@
 #include "QtCp1251.h"
 
 #include "CodePage.h"
+#include "Cp1251.h"
 
 namespace lexorin {
 
@@ -22,6 +23,16 @@ std::string ToCp1251(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i)
         result[static_cast<std::size_t>(i)] = UnicodeToText(text[i].unicode());
     return result;
+}
+
+QString FromProgramText(const std::string& cp1251) {
+    return QString::fromStdString(Cp1251ToUtf8(cp1251));
+}
+
+std::string ToProgramText(const QString& text) {
+    std::string cp1251;
+    Utf8ToCp1251(text.toStdString(), cp1251);
+    return cp1251;
 }
 
 } // namespace lexorin

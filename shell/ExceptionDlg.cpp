@@ -77,7 +77,7 @@ TExceptionDialog::TExceptionDialog(const QString& message, const std::string& cl
     text_->setFrameShape(QFrame::NoFrame);
     text_->setToolTip(QStringLiteral("Use Ctrl+C to copy the report to the clipboard"));
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    text_->setPlainText(Crlf(FromCp1251(ReportMessage(ToCp1251(message)))));
+    text_->setPlainText(Crlf(FromProgramText(ReportMessage(ToProgramText(message)))));
     ok_ = new QPushButton(QStringLiteral("&OK"), this);
     ok_->setObjectName(QStringLiteral("OkBtn"));
     ok_->setDefault(true);
@@ -94,7 +94,7 @@ TExceptionDialog::TExceptionDialog(const QString& message, const std::string& cl
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     report_ = DetailsHeader(className, address);
-    memo_->setPlainText(Crlf(FromCp1251(report_)));
+    memo_->setPlainText(Crlf(FromProgramText(report_)));
 
     auto* top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
@@ -146,8 +146,8 @@ void TExceptionDialog::CompleteDetails() {
     const auto now = std::chrono::system_clock::now();
     report_ += StackBlock(CurrentStack(), now) + SystemBlock() + ModulesBlock(LoadedModules()) +
                ActiveControls();
-    memo_->setPlainText(Crlf(FromCp1251(report_)));
-    AppendToLog(logPath_, ToCp1251(Message()), report_, now);
+    memo_->setPlainText(Crlf(FromProgramText(report_)));
+    AppendToLog(logPath_, ToProgramText(Message()), report_, now);
     memo_->verticalScrollBar()->setValue(0);
     ok_->setEnabled(true);
     details_->setEnabled(true);
@@ -186,7 +186,8 @@ void TExceptionDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void ReportException(const std::exception& error, const std::string& logPath) {
-    const QString message = FromCp1251(error.what());
+    // Messages are UTF-8.
+    const QString message = QString::fromStdString(error.what());
     if (reportOpen) {
         PlainErrorBox(kTitle, message);
         return;

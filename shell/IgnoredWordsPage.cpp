@@ -5,7 +5,6 @@
 #include "FeLocale.h"
 #include "IgnoredWords.h"
 #include "ProgramFiles.h"
-#include "QtCp1251.h"
 #include "ResultListModel.h"
 #include "SortHeader.h"
 #include "UserDialogs.h"
@@ -262,7 +261,7 @@ void TIgnoredWordsPage::NewList() {
         return;
     }
     if (!WriteListFile(QFile::encodeName(path).toStdString(), {}))
-        throw std::runtime_error("Unable to write to " + ToCp1251(path));
+        throw std::runtime_error("Unable to write to " + path.toStdString());
     ReadListFolder(name);
     LoadIgnoredWordsTable();
 }
@@ -320,7 +319,7 @@ void TIgnoredWordsPage::SaveIgnoredWordsList() {
     for (int r = 0; r < table_.RecordCount(); ++r)
         words.push_back(table_.Text(table_.RowOf(r), field));
     if (!WriteListFile(state_.ignoredListPath, words))
-        throw std::runtime_error("Unable to write to " + ToCp1251(ListPath()));
+        throw std::runtime_error("Unable to write to " + ListPath().toStdString());
 }
 
 void TIgnoredWordsPage::LoadIgnoredWordSet() {

@@ -56,7 +56,7 @@ void TfmLexorin::ConnectCommands() {
     connect(optionsPage_, &TOptionsPage::IgnoredWordsLinkActivated, this,
             [this] { pcOpts_->setCurrentWidget(ignoredWordsPage_); });
     connect(ignoredWordsPage_, &TIgnoredWordsPage::StatusText, this,
-            [this](const QString& text) { SetStatusText(ToCp1251(text)); });
+            [this](const QString& text) { SetStatusText(ToProgramText(text)); });
     connect(a.aExport, &QAction::triggered, this, &TfmLexorin::aExportExecute);
     connect(a.aClearSelection, &QAction::triggered, this, [this] { HighlightOccurrences(false); });
     connect(a.aNextOcc, &QAction::triggered, this, [this] { MoveToOccurrence(true); });
@@ -138,7 +138,7 @@ void TfmLexorin::EditCopyExecute() {
 // The panel is painted at once, since a calculation keeps the event loop
 // from painting it.
 void TfmLexorin::SetStatusText(std::string_view text) {
-    statusPanels_[0]->setText(FromCp1251(std::string(text)));
+    statusPanels_[0]->setText(FromProgramText(std::string(text)));
     statusPanels_[0]->repaint();
     statusClock_.start();
     countLabel_.clear();
@@ -179,11 +179,11 @@ void TfmLexorin::ProcessMessages() {
 }
 
 void TfmLexorin::Inform(std::string_view message) {
-    UserDialogs().Inform(this, FromCp1251(std::string(message)));
+    UserDialogs().Inform(this, FromProgramText(std::string(message)));
 }
 
 bool TfmLexorin::Confirm(std::string_view question) {
-    return UserDialogs().Confirm(this, FromCp1251(std::string(question)));
+    return UserDialogs().Confirm(this, FromProgramText(std::string(question)));
 }
 
 void TfmLexorin::SetCalculating(bool calculating) {

@@ -51,11 +51,11 @@ void TfmLexorin::aExportExecute() {
             rows = WriteExportFile(state_, page, layout, optionsPage_->Options(),
                                    QFile::encodeName(path).toStdString());
         } catch (const std::runtime_error& error) {
-            throw std::runtime_error("Cannot write file \"" + ToCp1251(path) +
+            throw std::runtime_error("Cannot write file \"" + path.toStdString() +
                                      "\": " + error.what());
         }
     }
-    SetStatusText(ToCp1251(QStringLiteral("Exported %1 rows to %2").arg(rows).arg(path)));
+    SetStatusText(ToProgramText(QStringLiteral("Exported %1 rows to %2").arg(rows).arg(path)));
 }
 
 } // namespace lexorin

@@ -109,7 +109,7 @@ void TfmLexorin::LoadTextFile(const QString& path) {
         const TWaitCursor wait;
         if (!ReadWholeFile(path.toStdString(), bytes)) {
             std::string message = "Cannot open file \"";
-            message += ToCp1251(path);
+            message += path.toStdString();
             message += '"';
             throw std::runtime_error(message);
         }
@@ -190,8 +190,9 @@ void TfmLexorin::ChooseEncoding(const QString& encoding) {
     for (QAction* choice : miEncoding_->actions())
         if (choice->isCheckable())
             choice->setChecked(choice->data().toString() == encoding);
-    // The text of a file is read again in the encoding chosen.
-    if (fileLoaded_)
+    // The text of a file is read again in the encoding chosen (not in the
+    // middle of a calculation: the next load reads it so).
+    if (fileLoaded_ && !state_.busy)
         LoadTextFile(sourceName_);
 }
 

@@ -346,8 +346,8 @@ struct TCp1251Afterwards {
 int WriteChart(const TCommand& command, TAnalysisState& state, std::ostream& err,
                const TCliChartWriter& chartWriter) {
     std::string item;
-    if (command.item &&
-        (!Utf8ToText(*command.item, item) || !MoveToChartItem(state, command.page, item))) {
+    if (command.item && (!Utf8ToText(*command.item, item) || TextToUtf8(item) != *command.item ||
+                         !MoveToChartItem(state, command.page, item))) {
         err << "The list has no row \"" << *command.item << "\"\n";
         return 1;
     }

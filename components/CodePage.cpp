@@ -64,12 +64,19 @@ TCharTables DeriveTables(const std::array<char32_t, 256>& chars, const icu::Coll
         if (c == kNoChar)
             continue;
         const auto u = static_cast<UChar32>(c);
+        // A combining mark (a vowel sign, a virama, an accent NFC could not
+        // compose) is part of its word, as letters are.
         if (u_isdigit(u))
             t.type[b] = kCharDigit;
-        else if (u_isalpha(u))
+        else if (u_isalpha(u) || (U_GET_GC_MASK(u) & U_GC_M_MASK) != 0)
             t.type[b] = static_cast<std::uint16_t>(kCharAlpha | (u_isupper(u) ? kCharUpper : 0) |
                                                    (u_islower(u) ? kCharLower : 0));
-        t.lower[b] = static_cast<std::uint8_t>(byteOf(static_cast<char32_t>(u_tolower(u)), b));
+        // Case folding first, so that a final sigma meets the sigma of the
+        // capital; the lower case where the fold has no place in the page.
+        const int lower = byteOf(static_cast<char32_t>(u_tolower(u)), b);
+        const UChar32 folded = u_foldCase(u, U_FOLD_CASE_DEFAULT);
+        t.lower[b] = static_cast<std::uint8_t>(
+            folded != u ? byteOf(static_cast<char32_t>(folded), lower) : lower);
         t.upper[b] = static_cast<std::uint8_t>(byteOf(static_cast<char32_t>(u_toupper(u)), b));
     }
 
@@ -87,8 +94,9 @@ TCharTables DeriveTables(const std::array<char32_t, 256>& chars, const icu::Coll
             const UCollationResult order = Compare(collator, chars[a], chars[b]);
             return order != UCOL_EQUAL ? order == UCOL_LESS : chars[a] < chars[b];
         });
+        // At most 256 forms less the 26 capitals of ASCII: below 255.
         for (int b : forms)
-            t.weight[b] = static_cast<std::uint8_t>(std::min(next++, 254));
+            t.weight[b] = static_cast<std::uint8_t>(next++);
     }
     for (int b = 0; b < 256; ++b)
         if ((t.type[b] & (kCharAlpha | kCharDigit)) != 0 && t.lower[b] != b)
@@ -143,9 +151,14 @@ std::shared_ptr<const TCodePage>& ActivePage() {
 TCodePage::TCodePage(std::string name, const std::array<char32_t, 256>& chars,
                      const TCharTables& tables)
     : name_(std::move(name)), chars_(chars), tables_(tables) {
-    for (int b = 0; b < 256; ++b)
+    for (int b = 0; b < 256; ++b) {
         if (chars[b] != kNoChar)
             bytes_.emplace_back(chars[b], static_cast<unsigned char>(b));
+        std::string utf8;
+        icu::UnicodeString(static_cast<UChar32>(chars[b] == kNoChar ? U'\uFFFD' : chars[b]))
+            .toUTF8String(utf8);
+        utf8_[b] = std::move(utf8);
+    }
     std::sort(bytes_.begin(), bytes_.end());
 }
 
@@ -208,12 +221,19 @@ std::shared_ptr<const TCodePage> EightBitPage(std::string_view encoding,
         }
         chars[b] = U_SUCCESS(status) && length > 0 ? static_cast<char32_t>(c) : kNoChar;
     }
-    // The lower half is ASCII, the blanks and line breaks of every text file
-    // (IBM866's converter, for one, swaps a few control codes there).
+    // A page whose printable lower half is not ASCII (EBCDIC) would read
+    // every text as something else.
+    for (int b = 0x20; b < 0x7F; ++b)
+        if (chars[b] != static_cast<char32_t>(b))
+            throw EEncoding("\"" + std::string(encoding) +
+                            "\" is not an encoding of texts that Lexorin reads: its bytes below "
+                            "0x80 are not ASCII");
+    // The control codes too (IBM866's converter, for one, swaps a few).
     for (int b = 0; b < 0x80; ++b)
         chars[b] = static_cast<char32_t>(b);
-    // A byte that stands for nothing is the C1 control of its value, as
-    // Windows-1251's 0x98 is, so that every byte survives a round trip.
+    // A byte that stands for nothing in 0x80..0x9F is the C1 control of its
+    // value, as Windows-1251's 0x98 is; one above stands for nothing, and a
+    // text holding it is refused when it is read.
     for (int b = 0x80; b < 0xA0; ++b)
         if (chars[b] == kNoChar &&
             std::find(chars.begin(), chars.end(), static_cast<char32_t>(b)) == chars.end())
@@ -279,7 +299,8 @@ std::shared_ptr<const TCodePage> AlphabetPage(const std::u32string& characters,
     const std::u32string own = others;
     for (char32_t c : own)
         for (const UChar32 partner :
-             {u_tolower(static_cast<UChar32>(c)), u_toupper(static_cast<UChar32>(c))}) {
+             {u_tolower(static_cast<UChar32>(c)), u_toupper(static_cast<UChar32>(c)),
+              u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT)}) {
             const auto p = static_cast<char32_t>(partner);
             if (others.size() < kRoom && p >= 0x80 &&
                 std::find(others.begin(), others.end(), p) == others.end())
@@ -318,15 +339,13 @@ void SetTextPage(std::shared_ptr<const TCodePage> page) {
 std::string TextToUtf8(std::string_view text) {
     const TCodePage& page = TextPage();
     std::string utf8;
-    utf8.reserve(text.size() + text.size() / 4);
+    utf8.reserve(text.size() + text.size() / 2);
     for (char byte : text) {
         const auto b = static_cast<unsigned char>(byte);
-        if (b < 0x80 && page.Char(b) == b) {
+        if (b < 0x80)
             utf8.push_back(byte);
-            continue;
-        }
-        const char32_t c = page.Char(b);
-        icu::UnicodeString(static_cast<UChar32>(c == kNoChar ? U'\uFFFD' : c)).toUTF8String(utf8);
+        else
+            utf8 += page.Utf8(b);
     }
     return utf8;
 }

@@ -37,10 +37,14 @@ public:
     // The byte of a character, or -1 when the page has none.
     int Byte(char32_t c) const;
     const TCharTables& Tables() const { return tables_; }
+    // The character of a byte in UTF-8; U+FFFD for a byte that stands for
+    // none.
+    const std::string& Utf8(unsigned char byte) const { return utf8_[byte]; }
 
 private:
     std::string name_;
     std::array<char32_t, 256> chars_;
+    std::array<std::string, 256> utf8_;
     TCharTables tables_;
     std::vector<std::pair<char32_t, unsigned char>> bytes_; // by character
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <unicode/bytestream.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
@@ -170,6 +171,15 @@ TDecodedText DecodeText(std::string_view bytes, std::string_view encoding,
     }
     decoded.page = automatic ? Cp1251Page(sortLanguage) : EightBitPage(encoding, sortLanguage);
     decoded.encoding = decoded.page->Name();
+    // A byte that stands for no character in the page would be lost.
+    const TCodePage& page = *decoded.page;
+    for (std::size_t k = 0; k < bytes.size(); ++k)
+        if (const auto b = static_cast<unsigned char>(bytes[k]); page.Char(b) == kNoChar) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "0x%02X", b);
+            throw EEncoding("The text is not in " + page.Name() + ": its byte " + hex +
+                            " at offset " + std::to_string(k) + " stands for no character there");
+        }
     decoded.text.assign(bytes);
     // A mark that turned out not to head UTF-8 is no part of the text.
     if (automatic && decoded.text.starts_with(kUtf8Mark))

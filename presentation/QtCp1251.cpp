@@ -25,6 +25,11 @@ std::string ToCp1251(const QString& text) {
     return result;
 }
 
+bool TypedInText(const QString& typed, std::string& text) {
+    text = ToCp1251(typed);
+    return FromCp1251(text) == typed;
+}
+
 QString FromProgramText(const std::string& cp1251) {
     return QString::fromStdString(Cp1251ToUtf8(cp1251));
 }

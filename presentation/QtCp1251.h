@@ -11,9 +11,13 @@ namespace lexorin {
 QString FromCp1251(const std::string& text);
 // Characters the page lacks become '?'.
 std::string ToCp1251(const QString& text);
+// What the user typed, in the text's page; false when a character of it is
+// not in the page, so that it matches nothing in the text.
+bool TypedInText(const QString& typed, std::string& text);
 
-// The program's own strings (messages, status texts, the error log) are
-// Windows-1251 whatever the text's page; characters it lacks become '?'.
+// The status texts and messages of the analyses and the error log are
+// Windows-1251, whatever the text's page (exceptions carry UTF-8); a
+// character it lacks becomes '?'.
 QString FromProgramText(const std::string& cp1251);
 std::string ToProgramText(const QString& text);
 

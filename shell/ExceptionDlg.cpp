@@ -77,7 +77,7 @@ TExceptionDialog::TExceptionDialog(const QString& message, const std::string& cl
     text_->setFrameShape(QFrame::NoFrame);
     text_->setToolTip(QStringLiteral("Use Ctrl+C to copy the report to the clipboard"));
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    text_->setPlainText(Crlf(FromProgramText(ReportMessage(ToProgramText(message)))));
+    text_->setPlainText(Crlf(QString::fromStdString(ReportMessage(message.toStdString()))));
     ok_ = new QPushButton(QStringLiteral("&OK"), this);
     ok_->setObjectName(QStringLiteral("OkBtn"));
     ok_->setDefault(true);

@@ -358,6 +358,9 @@ void TfmLexorin::UpdateActions() {
     sbFilterPhrases_->setEnabled(s.sbFilterPhrases);
     sbNoFilterPhrases_->setEnabled(s.sbNoFilterPhrases);
     a.aNextOcc->setEnabled(s.aNextOcc);
+    // A file is not read again in the middle of a calculation.
+    if (miEncoding_ != nullptr)
+        miEncoding_->setEnabled(!state_.busy);
     a.aPrevOcc->setEnabled(s.aPrevOcc);
     a.EditCopy->setEnabled(CanCopy(focus));
     ignoredWordsPage_->UpdateButtons();

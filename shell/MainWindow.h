@@ -65,8 +65,9 @@ public:
 
     // The idle-time update of every command's state.
     void UpdateActions();
-    // Loads a file as the new text (open dialog, reload, a dropped file).
-    void LoadTextFile(const QString& path);
+    // Loads a file as the new text (open dialog, reload, a dropped file);
+    // false when it was not (refused, or the results were kept).
+    bool LoadTextFile(const QString& path);
     // The file named on the command line, loaded once the event loop runs,
     // so that a file that cannot be read is reported as a load from the
     // menu is, with the window open.
@@ -187,6 +188,8 @@ private:
     // Where a hint goes: below the current row, from the list's left edge to
     // at least the first column's right edge, in window coordinates.
     QRect HintPlace(TResultGrid* grid, const QRect& measured) const;
+    // Status panel 0, painted at once.
+    void ShowStatus(const QString& text);
     static bool CanCopy(QWidget* focus);
     // A field the user types into: it keeps the clipboard keys and Select
     // all (IsFieldEditKey) for itself.

@@ -56,7 +56,7 @@ void TfmLexorin::ConnectCommands() {
     connect(optionsPage_, &TOptionsPage::IgnoredWordsLinkActivated, this,
             [this] { pcOpts_->setCurrentWidget(ignoredWordsPage_); });
     connect(ignoredWordsPage_, &TIgnoredWordsPage::StatusText, this,
-            [this](const QString& text) { SetStatusText(ToProgramText(text)); });
+            [this](const QString& text) { ShowStatus(text); });
     connect(a.aExport, &QAction::triggered, this, &TfmLexorin::aExportExecute);
     connect(a.aClearSelection, &QAction::triggered, this, [this] { HighlightOccurrences(false); });
     connect(a.aNextOcc, &QAction::triggered, this, [this] { MoveToOccurrence(true); });
@@ -138,7 +138,11 @@ void TfmLexorin::EditCopyExecute() {
 // The panel is painted at once, since a calculation keeps the event loop
 // from painting it.
 void TfmLexorin::SetStatusText(std::string_view text) {
-    statusPanels_[0]->setText(FromProgramText(std::string(text)));
+    ShowStatus(FromProgramText(std::string(text)));
+}
+
+void TfmLexorin::ShowStatus(const QString& text) {
+    statusPanels_[0]->setText(text);
     statusPanels_[0]->repaint();
     statusClock_.start();
     countLabel_.clear();

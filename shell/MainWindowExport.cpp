@@ -55,7 +55,7 @@ void TfmLexorin::aExportExecute() {
                                      "\": " + error.what());
         }
     }
-    SetStatusText(ToProgramText(QStringLiteral("Exported %1 rows to %2").arg(rows).arg(path)));
+    ShowStatus(QStringLiteral("Exported %1 rows to %2").arg(rows).arg(path));
 }
 
 } // namespace lexorin

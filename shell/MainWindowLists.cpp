@@ -124,9 +124,11 @@ void TfmLexorin::ConnectLists() {
     }
 
     state_.mteRes.SetFilter([this](const TMemTable& table, int row) {
-        const std::string wanted = LowerCaseText(ToCp1251(edPhraseFilter_->text()));
-        return LowerCaseText(table.TextView(row, table.FieldIndex("text"))).find(wanted) !=
-               std::string::npos;
+        std::string typed;
+        if (!TypedInText(edPhraseFilter_->text(), typed))
+            return false;
+        return LowerCaseText(table.TextView(row, table.FieldIndex("text")))
+                   .find(LowerCaseText(typed)) != std::string::npos;
     });
     connect(sbFilterPhrases_, &QToolButton::clicked, this, [this] { ApplyPhraseFilter(true); });
     connect(sbNoFilterPhrases_, &QToolButton::clicked, this, [this] { ApplyPhraseFilter(false); });
@@ -275,7 +277,9 @@ void TfmLexorin::ApplyPhraseFilter(bool on) {
 void TfmLexorin::LocatorChanged(QLineEdit* box, TMemTable& table, TResultGrid* grid) {
     if (rewritingLocator_ || box->text().isEmpty() || !table.Active())
         return;
-    const std::string typed = ToCp1251(box->text());
+    std::string typed;
+    if (!TypedInText(box->text(), typed))
+        return;
     const int field = table.FieldIndex("word");
     for (int recNo = 0; recNo < table.RecordCount(); ++recNo) {
         const std::string& word = table.Text(table.RowOf(recNo), field);

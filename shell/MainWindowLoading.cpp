@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -99,10 +100,10 @@ void TfmLexorin::PutText(TLoadedText loaded, const QString& panelSource) {
     reText_->SelectInText(0, 0);
 }
 
-void TfmLexorin::LoadTextFile(const QString& path) {
+bool TfmLexorin::LoadTextFile(const QString& path) {
     if (const QFileInfo file(path); file.isFile() && file.size() > kMaxTextBytes) {
         UserDialogs().Warn(this, TooLarge(file.size()));
-        return;
+        return false;
     }
     std::string bytes;
     {
@@ -117,10 +118,11 @@ void TfmLexorin::LoadTextFile(const QString& path) {
     std::optional<TLoadedText> loaded = ReadText(bytes, encoding_.toStdString());
     bytes = {};
     if (!loaded || !BeginLoad())
-        return;
+        return false;
     PutText(std::move(*loaded), path);
     sourceName_ = path;
     fileLoaded_ = true;
+    return true;
 }
 
 void TfmLexorin::LoadStartupFile(const QString& path) {
@@ -172,6 +174,9 @@ void TfmLexorin::CreateEncodingMenu() {
     QStringList names = {QString(), QStringLiteral("UTF-8"), QStringLiteral("UTF-16")};
     for (const std::string& name : EightBitEncodings())
         names << QString::fromStdString(name);
+    // A remembered name this build does not offer: chosen by the bytes.
+    if (!names.contains(encoding_))
+        encoding_.clear();
     for (const QString& name : names) {
         QAction* choice =
             miEncoding_->addAction(name.isEmpty() ? QStringLiteral("Automatic") : name);
@@ -186,14 +191,22 @@ void TfmLexorin::CreateEncodingMenu() {
 }
 
 void TfmLexorin::ChooseEncoding(const QString& encoding) {
+    // The text of a file is read again in the encoding chosen; the choice
+    // stands only when it is.
+    const QString previous = encoding_;
     encoding_ = encoding;
-    for (QAction* choice : miEncoding_->actions())
-        if (choice->isCheckable())
-            choice->setChecked(choice->data().toString() == encoding);
-    // The text of a file is read again in the encoding chosen (not in the
-    // middle of a calculation: the next load reads it so).
-    if (fileLoaded_ && !state_.busy)
-        LoadTextFile(sourceName_);
+    const auto showChoice = qScopeGuard([this] {
+        for (QAction* choice : miEncoding_->actions())
+            if (choice->isCheckable())
+                choice->setChecked(choice->data().toString() == encoding_);
+    });
+    try {
+        if (fileLoaded_ && !LoadTextFile(sourceName_))
+            encoding_ = previous;
+    } catch (...) {
+        encoding_ = previous;
+        throw;
+    }
 }
 
 void TfmLexorin::DropFiles(const QStringList& paths) {

@@ -80,7 +80,7 @@ void TSummaryPage::Show(const std::vector<TSummaryField>& fields) {
         if (field.noteControl == nullptr)
             continue;
         auto* note = findChild<QLabel*>(QString::fromLatin1(field.noteControl));
-        note->setText(FromCp1251(field.note));
+        note->setText(FromProgramText(field.note));
         note->show();
     }
 }

@@ -192,9 +192,9 @@ const std::string& TTextView::SearchText() {
 }
 
 bool TTextView::FindNext(const QString& what, bool matchCase, bool wholeWord) {
-    const std::string bytes = ToCp1251(what);
-    if (FromCp1251(bytes) != what)
-        return false; // a character cp1251 lacks cannot be in the text
+    std::string bytes;
+    if (!TypedInText(what, bytes))
+        return false; // a character the text's page lacks cannot be in the text
     const std::string needle = OneCharBreaks(bytes);
     if (needle.empty())
         return false;

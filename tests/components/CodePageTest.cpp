@@ -210,6 +210,29 @@ TEST(TextDecoding, FilesByTheirBytesOrTheirNamedEncoding) {
     }
     EXPECT_THROW(DecodeText("\xC6\xE8", "utf-8"), EEncoding);
     EXPECT_THROW(DecodeText("text", "klingon"), EEncoding);
+    EXPECT_THROW(DecodeText("text", "cp037"), EEncoding) << "EBCDIC: not ASCII below 0x80";
+    try {
+        DecodeText("ab\xD2", "windows-1253");
+        FAIL() << "a byte that stands for nothing in the page";
+    } catch (const EEncoding& refused) {
+        EXPECT_NE(std::string(refused.what()).find("0xD2 at offset 2"), std::string::npos)
+            << refused.what();
+    }
+}
+
+// Greek's final sigma is the sigma of the capital; a combining mark is part
+// of its word.
+TEST(TextDecoding, FinalSigmaAndCombiningMarks) {
+    const TDecodedText greek = DecodeText("\xCE\xBB\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x82 "
+                                          "\xCE\x9B\xCF\x8C\xCE\x93\xCE\x9F\xCE\xA3");
+    const TUsingPage page(greek.page);
+    const std::string_view words = greek.text;
+    EXPECT_EQ(CompareTextIgnoreCase(words.substr(0, 5), words.substr(6)), 0);
+    const TDecodedText hindi = DecodeText("\xE0\xA4\xA8\xE0\xA4\xAE\xE0\xA4\xB8\xE0\xA5\x8D"
+                                          "\xE0\xA4\xA4\xE0\xA5\x87"); // a word with a virama
+    for (char c : hindi.text)
+        EXPECT_TRUE(hindi.page->Tables().type[static_cast<unsigned char>(c)] & kCharAlpha)
+            << int(static_cast<unsigned char>(c));
 }
 
 TEST(TextDecoding, ATextWithItsOwnAlphabetRoundTripsThroughUtf8) {

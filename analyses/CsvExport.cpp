@@ -1,6 +1,7 @@
 #include "CsvExport.h"
 
 #include "CodePage.h"
+#include "Utf8.h"
 #include "WriteCheck.h"
 
 #include <algorithm>
@@ -21,12 +22,6 @@ TCsvFormat TCsvFormat::From(const TAnalysisOptions& options) {
     format.capitalize = options.cbConcCapitalize;
     format.protectFormulas = options.cbProtectFormulas;
     return format;
-}
-
-std::size_t Utf8Length(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
 }
 
 std::string CsvOptionsProblem(const TAnalysisOptions& options) {

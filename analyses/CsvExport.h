@@ -45,9 +45,6 @@ std::string CsvOptionsProblem(const TAnalysisOptions& options);
 // read it as UTF-8.
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// The number of characters of a UTF-8 text.
-std::size_t Utf8Length(std::string_view utf8);
-
 // Writes the exported rows of the page in UTF-8, one line per row (CR LF),
 // with a title line first when the format asks for one; numbers are not
 // enclosed in quotes unless they hold the field separator. Returns the number of rows, the title

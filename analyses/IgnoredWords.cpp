@@ -4,6 +4,7 @@
 #include "Cp1251.h"
 #include "FeLocale.h"
 #include "FeUtils.h"
+#include "Utf8.h"
 #include "WholeFile.h"
 
 namespace lexorin {

@@ -1,6 +1,7 @@
 #include "OptionKeys.h"
 
 #include "FeUtils.h"
+#include "Utf8.h"
 
 #include <charconv>
 #include <cmath>
@@ -67,17 +68,6 @@ const TOptionKey* FindKey(std::string_view key) {
             if (SameTextIgnoreCase(key, option.key))
                 return &option;
     return nullptr;
-}
-
-// The first `count` characters of a UTF-8 text.
-std::string_view Utf8Prefix(std::string_view utf8, std::size_t count) {
-    std::size_t end = 0;
-    for (std::size_t characters = 0; end < utf8.size(); ++end) {
-        const bool starts = (static_cast<unsigned char>(utf8[end]) & 0xC0) != 0x80;
-        if (starts && characters++ == count)
-            break;
-    }
-    return utf8.substr(0, end);
 }
 
 // `clip`: a text is cut to the length its field takes, as the settings

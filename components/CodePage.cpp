@@ -373,28 +373,6 @@ bool Utf8ToText(std::string_view utf8, std::string& text) {
     return true;
 }
 
-int CompareUtf8(std::string_view a, std::string_view b) {
-    static const std::unique_ptr<icu::Collator> collator = MakeCollator({});
-    UErrorCode status = U_ZERO_ERROR;
-    const UCollationResult order =
-        collator->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
-                              icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
-    if (U_SUCCESS(status) && order != UCOL_EQUAL)
-        return order == UCOL_LESS ? -1 : 1;
-    return a.compare(b);
-}
-
-std::string Utf8Lower(std::string_view utf8) {
-    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
-        icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
-    icu::UnicodeString lower;
-    for (int32_t k = 0; k < text.length(); k = text.moveIndex32(k, 1))
-        lower.append(u_tolower(text.char32At(k)));
-    std::string result;
-    lower.toUTF8String(result);
-    return result;
-}
-
 std::string Utf8CharsInText(std::string_view utf8) {
     const icu::UnicodeString decoded = icu::UnicodeString::fromUTF8(
         icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));

@@ -108,13 +108,6 @@ std::string TextToUtf8(std::string_view text);
 char UnicodeToText(char32_t c);
 // False, and `text` untouched, when `utf8` is not well-formed UTF-8.
 bool Utf8ToText(std::string_view utf8, std::string& text);
-// Two UTF-8 texts in the order of the Unicode default collation, ties in
-// byte order: zero only for equal texts.
-int CompareUtf8(std::string_view a, std::string_view b);
-// A UTF-8 text with every character in its lower-case form (one character
-// for one, as the pages map case).
-std::string Utf8Lower(std::string_view utf8);
-
 // The characters of a UTF-8 text that the text's page holds, as its bytes;
 // the others are left out, so that a character the text does not hold
 // matches nothing in it.

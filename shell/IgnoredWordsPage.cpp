@@ -8,6 +8,7 @@
 #include "ResultListModel.h"
 #include "SortHeader.h"
 #include "UserDialogs.h"
+#include "Utf8.h"
 #include "WaitCursor.h"
 #include "WholeFile.h"
 
@@ -28,6 +29,17 @@
 #include <stdexcept>
 
 namespace lexorin {
+
+namespace {
+
+// A word of a list holds at most this many characters.
+constexpr int kWordCharacters = 255;
+
+std::string ListWord(std::string_view utf8) {
+    return std::string(Utf8Prefix(utf8, kWordCharacters));
+}
+
+} // namespace
 
 // The word list as an editable model: the table's rows, and while a word
 // is being added, one more row at the end holding it. The words are UTF-8,
@@ -64,7 +76,7 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override {
         if (!index.isValid() || role != Qt::EditRole)
             return false;
-        const std::string word = value.toString().toStdString();
+        const std::string word = ListWord(value.toString().toStdString());
         TMemTable& table = Table();
         if (index.row() == PendingRow()) {
             // A new word left empty is not added.
@@ -121,7 +133,9 @@ public:
 
 TIgnoredWordsPage::TIgnoredWordsPage(TAnalysisState& state, QWidget* parent)
     : QWidget(parent), state_(state),
-      table_("mteIgnoredWords", {{"id", TFieldType::AutoInc}, {"word", TFieldType::String, 255}}) {
+      // 255 characters of up to four bytes each (ListWord cuts them).
+      table_("mteIgnoredWords",
+             {{"id", TFieldType::AutoInc}, {"word", TFieldType::String, 4 * kWordCharacters}}) {
     // UTF-8 words sort by the Unicode default order.
     table_.SetTextOrder(CompareUtf8);
     auto* column = new QVBoxLayout(this);
@@ -300,7 +314,7 @@ void TIgnoredWordsPage::LoadIgnoredWordsTable() {
     }
     for (const std::string& line : lines) {
         table_.Append();
-        table_.SetText("word", line);
+        table_.SetText("word", ListWord(line));
         table_.Post();
     }
     // One write for the whole list leaves the file as a write per word
@@ -337,7 +351,7 @@ void TIgnoredWordsPage::AddWord(const std::string& word) {
     grid_->FinishEdit(false);
     table_.Cancel();
     table_.Append();
-    table_.SetText("word", word);
+    table_.SetText("word", ListWord(word));
     table_.Post();
     model_->Reload();
     AfterPost();

@@ -16,7 +16,7 @@ enum class TConcordanceLayout { Basic, Professional };
 struct TExportCell {
     enum class TKind { Text, Integer, Real };
     TKind kind = TKind::Text;
-    std::string text;  // Text: cp1251
+    std::string text;  // Text: in the text's page
     double number = 0; // Integer and Real
 };
 using TExportRow = std::vector<TExportCell>;

@@ -1,18 +1,11 @@
 #include "TextLoading.h"
 
-#include "Cp1251.h"
 #include "FeUtils.h"
 #include "TextDecoding.h"
 
 #include <algorithm>
 
 namespace lexorin {
-
-TLoadedText LoadText(const std::string& bytes) {
-    TLoadedText loaded;
-    loaded.text = CleanText(FileBytesToCp1251(bytes, &loaded.fromUtf8));
-    return loaded;
-}
 
 TLoadedText LoadTextInEncoding(const std::string& bytes, std::string_view encoding,
                                std::string_view sortLanguage) {

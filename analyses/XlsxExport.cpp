@@ -28,8 +28,8 @@ void Check(lxw_error error) {
         throw std::runtime_error(lxw_strerror(error));
 }
 
-std::string CellText(const std::string& cp1251) {
-    std::string utf8 = TextToUtf8(cp1251);
+std::string CellText(const std::string& text) {
+    std::string utf8 = TextToUtf8(text);
     if (utf8.size() > kMaxCellBytes) {
         std::size_t end = kMaxCellBytes;
         while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)

@@ -51,7 +51,9 @@ inline bool LoadState(const std::string& path, TAnalysisState& state) {
         return false;
     }
     StoreWordPositions = true;
-    state.viewText = LoadText(bytes).text;
+    TLoadedText loaded = LoadTextInEncoding(bytes, {}, {});
+    SetTextPage(loaded.page);
+    state.viewText = std::move(loaded.text);
     std::printf("%s: %zu characters\n", path.c_str(), state.viewText.size());
     return true;
 }

@@ -211,7 +211,9 @@ int Run(const std::string& path, const Options& options) {
     const std::string bytes((std::istreambuf_iterator<char>(file)),
                             std::istreambuf_iterator<char>());
     // The text as the analyses see it, loaded as the program loads it.
-    const std::string text = PrepareText(LoadText(bytes).text);
+    TLoadedText loaded = LoadTextInEncoding(bytes, {}, {});
+    SetTextPage(loaded.page);
+    const std::string text = PrepareText(loaded.text);
     if (options.yardstickOnly) {
         const TSuffixArrays arrays = BuildSuffixArrays(*CharString(text));
         std::printf("%s: suffix and LCP arrays of %zu characters\n", path.c_str(),

@@ -267,6 +267,10 @@ TUnicodeForm UnicodeForm(std::string_view encoding) {
         return TUnicodeForm::Utf8;
     if (name == "utf-16" || name == "utf16")
         return TUnicodeForm::Utf16;
+    if (name == "utf-16le" || name == "utf16le")
+        return TUnicodeForm::Utf16Le;
+    if (name == "utf-16be" || name == "utf16be")
+        return TUnicodeForm::Utf16Be;
     return TUnicodeForm::None;
 }
 

@@ -85,8 +85,9 @@ std::shared_ptr<const TCodePage> EightBitPage(std::string_view encoding,
 std::vector<std::string> EightBitEncodings();
 
 // Which Unicode form an encoding's name stands for, in any case: UTF-8
-// ("utf-8", "utf8"), UTF-16 ("utf-16", "utf16"), or none.
-enum class TUnicodeForm { None, Utf8, Utf16 };
+// ("utf-8", "utf8"), UTF-16 after a byte-order mark ("utf-16", "utf16"),
+// UTF-16 of either byte order ("utf-16le", "utf-16be"), or none.
+enum class TUnicodeForm { None, Utf8, Utf16, Utf16Le, Utf16Be };
 TUnicodeForm UnicodeForm(std::string_view encoding);
 
 // The page for a Unicode text of these characters (any order, repeats

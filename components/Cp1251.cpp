@@ -124,21 +124,6 @@ std::string Cp1251ToUtf8(std::string_view text) {
     return out;
 }
 
-std::string FileBytesToCp1251(std::string_view bytes, bool* fromUtf8) {
-    // A byte-order mark says UTF-8 but is no part of the text, also where
-    // the bytes after it turn out not to be UTF-8.
-    const bool marked = bytes.starts_with("\xEF\xBB\xBF");
-    if (marked)
-        bytes.remove_prefix(3);
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    std::string decoded;
-    const bool utf8 = !ascii && Utf8ToCp1251(bytes, decoded);
-    if (fromUtf8 != nullptr)
-        *fromUtf8 = utf8 || (marked && ascii);
-    return utf8 ? decoded : std::string(bytes);
-}
-
 std::string ProgramFileText(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);

@@ -31,10 +31,4 @@ bool Utf8ToCp1251(std::string_view utf8, std::string& text);
 std::string ProgramFileText(std::string_view bytes);
 std::string ProgramFileBytes(std::string_view utf8);
 
-// The bytes of a text file as cp1251. A UTF-8 byte-order mark at the start
-// is always dropped. Bytes that are well-formed UTF-8 and not plain ASCII
-// are decoded; any other bytes are cp1251 already. `fromUtf8`, when given,
-// tells which it was (a mark before plain ASCII counts as UTF-8).
-std::string FileBytesToCp1251(std::string_view bytes, bool* fromUtf8 = nullptr);
-
 } // namespace lexorin

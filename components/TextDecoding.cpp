@@ -89,6 +89,9 @@ bool NormalisedWhateverTheOrder(const std::u32string& characters) {
 // false when it is not well-formed.
 bool FromUtf8(std::string_view utf8, std::string_view name, std::string_view sortLanguage,
               TDecodedText& decoded) {
+    // More byte-order marks at the start are no part of the text either.
+    while (utf8.starts_with(kUtf8Mark))
+        utf8.remove_prefix(kUtf8Mark.size());
     std::u32string characters;
     std::string& text = decoded.text;
     if (!Collect(utf8, text, characters))
@@ -118,19 +121,14 @@ bool FromUtf8(std::string_view utf8, std::string_view name, std::string_view sor
         byteOf[0x80 + k] = static_cast<char>(page.Byte(characters[k]));
     for (char& c : text)
         c = byteOf[static_cast<unsigned char>(c)];
-    // A byte-order mark inside the text (a zero-width no-break space at its
-    // start) is no part of it either.
-    if (const int mark = page.Byte(0xFEFF);
-        mark >= 0 && !text.empty() && static_cast<unsigned char>(text[0]) == mark)
-        text.erase(0, 1);
     return true;
 }
 
-// UTF-16 after its byte-order mark as UTF-8; false for an unpaired
-// surrogate.
-bool Utf16ToUtf8(std::string_view bytes, std::string& utf8) {
+// UTF-16 as UTF-8 (`form`: "UTF-16" after a byte-order mark, or
+// "UTF-16LE", "UTF-16BE"); false for an unpaired surrogate.
+bool Utf16ToUtf8(std::string_view bytes, const char* form, std::string& utf8) {
     UErrorCode status = U_ZERO_ERROR;
-    UConverter* converter = ucnv_open("UTF-16", &status);
+    UConverter* converter = ucnv_open(form, &status);
     if (U_FAILURE(status))
         return false;
     ucnv_setToUCallBack(converter, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
@@ -150,13 +148,18 @@ TDecodedText DecodeText(std::string_view bytes, std::string_view encoding,
                         std::string_view sortLanguage) {
     const TUnicodeForm form = UnicodeForm(encoding);
     const bool automatic = encoding.empty();
-    const bool utf16 = form == TUnicodeForm::Utf16 || (automatic && IsUtf16Marked(bytes));
+    const bool utf16 = form == TUnicodeForm::Utf16 || form == TUnicodeForm::Utf16Le ||
+                       form == TUnicodeForm::Utf16Be || (automatic && IsUtf16Marked(bytes));
     const bool utf8 = form == TUnicodeForm::Utf8 ||
                       (automatic && !utf16 && (bytes.starts_with(kUtf8Mark) || !IsAscii(bytes)));
     TDecodedText decoded;
     if (utf16) {
         std::string converted;
-        if (!Utf16ToUtf8(bytes, converted) || !FromUtf8(converted, "UTF-16", sortLanguage, decoded))
+        const char* order = form == TUnicodeForm::Utf16Le   ? "UTF-16LE"
+                            : form == TUnicodeForm::Utf16Be ? "UTF-16BE"
+                                                            : "UTF-16";
+        if (!Utf16ToUtf8(bytes, order, converted) ||
+            !FromUtf8(converted, "UTF-16", sortLanguage, decoded))
             throw EEncoding("The text is not well-formed UTF-16");
         return decoded;
     }

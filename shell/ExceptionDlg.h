@@ -41,7 +41,7 @@ private:
     QWidget* line_;
     QPlainTextEdit* memo_;
     std::string logPath_;
-    std::string report_; // the details, cp1251, lines ended by CR LF
+    std::string report_; // the details, Windows-1251 as the log, lines ended by CR LF
     bool completed_ = false;
     int collapsedHeight_ = 0;
 };

@@ -89,14 +89,8 @@ void TfmLexorin::PutText(TLoadedText loaded, const QString& panelSource) {
         state_.viewText = std::move(loaded.text);
         highlightActive_ = false;
     }
-    // The source, and the encoding when it is not Windows-1251.
-    QString source = panelSource;
-    const QString gap = source.endsWith(QLatin1Char(' ')) ? QString() : QStringLiteral(" ");
-    if (loaded.encoding == "UTF-8")
-        source += gap + QStringLiteral("(converted from UTF-8)");
-    else if (loaded.encoding != "windows-1251")
-        source += gap + QStringLiteral("(%1)").arg(QString::fromStdString(loaded.encoding));
-    statusPanels_[2]->setText(QStringLiteral(" %1 bytes : ").arg(reText_->TextLength()) + source);
+    statusPanels_[2]->setText(QStringLiteral(" %1 bytes : ").arg(reText_->TextLength()) +
+                              panelSource);
     reText_->SelectInText(0, 0);
 }
 
@@ -119,7 +113,13 @@ bool TfmLexorin::LoadTextFile(const QString& path) {
     bytes = {};
     if (!loaded || !BeginLoad())
         return false;
-    PutText(std::move(*loaded), path);
+    // The encoding named when it is not plain Windows-1251.
+    QString source = path;
+    if (loaded->encoding == "UTF-8")
+        source += QStringLiteral(" (converted from UTF-8)");
+    else if (loaded->encoding != "windows-1251")
+        source += QStringLiteral(" (%1)").arg(QString::fromStdString(loaded->encoding));
+    PutText(std::move(*loaded), source);
     sourceName_ = path;
     fileLoaded_ = true;
     return true;
@@ -158,7 +158,11 @@ void TfmLexorin::aPasteTextExecute() {
     std::optional<TLoadedText> loaded = ReadText(text.toStdString(), "utf-8");
     if (!loaded || !BeginLoad())
         return;
-    PutText(std::move(*loaded), QStringLiteral("clipboard "));
+    // Only an alphabet of its own is worth naming for the clipboard.
+    QString source = QStringLiteral("clipboard ");
+    if (loaded->page->Name() != "windows-1251")
+        source += QStringLiteral("(%1)").arg(QString::fromStdString(loaded->encoding));
+    PutText(std::move(*loaded), source);
     sourceName_ = QStringLiteral("Text pasted from clipboard ");
     fileLoaded_ = false;
 }

@@ -52,9 +52,9 @@ TTextView::TTextView(QWidget* parent) : QPlainTextEdit(parent) {
     });
 }
 
-void TTextView::SetText(const std::string& cp1251) {
+void TTextView::SetText(const std::string& text) {
     ClearHighlights();
-    setPlainText(FromCp1251(cp1251));
+    setPlainText(FromCp1251(text));
     moveCursor(QTextCursor::Start);
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);

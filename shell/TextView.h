@@ -1,4 +1,4 @@
-// The read-only view of the loaded text. Every byte of the cp1251 text is
+// The read-only view of the loaded text. Every byte of the text (in its page) is
 // one character of the view and a line break (CR LF) is one character too,
 // so view offsets equal offsets in the analysed text minus one.
 #pragma once
@@ -18,10 +18,10 @@ class TTextView : public QPlainTextEdit {
 public:
     explicit TTextView(QWidget* parent = nullptr);
 
-    // Replaces the whole text (cp1251, line breaks CR LF); the caret goes to
+    // Replaces the whole text (bytes of its page, line breaks CR LF); the caret goes to
     // the start with an empty selection and the highlights are cleared.
-    void SetText(const std::string& cp1251);
-    // The text as cp1251 with line breaks as CR LF.
+    void SetText(const std::string& text);
+    // The text as bytes of its page, line breaks as CR LF.
     std::string Text() const;
     // Characters as the view counts them: a line break is one.
     int TextLength() const;
@@ -64,7 +64,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // The view's characters as cp1251, a line break as one CR.
+    // The view's characters as bytes of the page, a line break as one CR.
     std::string ViewChars() const;
     // ViewChars, kept until the document changes.
     const std::string& SearchText();

@@ -15,7 +15,7 @@ TEST(TextLoading, LineBreaksNulBytesAndEncodings) {
         {"\xEF\xBB\xBFok", "ok", true},
     };
     for (const auto& [bytes, text, converted] : cases) {
-        const TLoadedText loaded = LoadText(bytes);
+        const TLoadedText loaded = LoadTextInEncoding(bytes, {}, {});
         EXPECT_EQ(loaded.text, text) << bytes;
         EXPECT_EQ(loaded.fromUtf8, converted) << bytes;
     }

@@ -417,7 +417,13 @@ TEST(Cli, TextsInEveryAlphabeticLanguageKeepTheirLetters) {
         "las \xC4\x9D"
         "in.",
     };
-    std::setlocale(LC_CTYPE, "C.UTF-8"); // the classes of the oracle
+    // The classes of the oracle, for this test only.
+    const std::string before = std::setlocale(LC_CTYPE, nullptr);
+    ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
+    struct TRestore {
+        std::string locale;
+        ~TRestore() { std::setlocale(LC_CTYPE, locale.c_str()); }
+    } restore{before};
     int k = 0;
     for (const char* text : texts) {
         SCOPED_TRACE(text);

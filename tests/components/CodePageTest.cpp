@@ -199,6 +199,9 @@ TEST(TextDecoding, FilesByTheirBytesOrTheirNamedEncoding) {
         {"named 8-bit over UTF-8 bytes", "\xC3\xA9", "windows-1252", "windows-1252",
          U"\u00C3\u00A9"},
         {"plain ASCII", "plain", "", "windows-1251", U"plain"},
+        {"two marks before Cyrillic", "\xEF\xBB\xBF\xEF\xBB\xBF\xD0\x96", "", "UTF-8", U"\u0416"},
+        {"UTF-16 of a named byte order", std::string("Z\x00\xFC\x00", 4), "utf-16le",
+         "UTF-16, alphabet of 27 letters", U"Z\u00FC"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -324,12 +324,13 @@ TEST(ResultGrid, StretchedColumnsShareTheWidthAndKeepTheirMinimum) {
     const auto widths = [&] { return std::make_pair(grid.columnWidth(0), grid.columnWidth(1)); };
     const int width = grid.viewport()->width();
     EXPECT_EQ(widths().first + widths().second, width);
-    // Shared out in proportion to the columns' widths: 300 for the first, and
-    // for the number column at least its title with the sort marker.
+    // Shared out in proportion to the columns' widths: 300 for the first,
+    // and for the number column its title with the sort marker's room.
     const QFontMetrics titles = grid.horizontalHeader()->fontMetrics();
-    const double shareOfSecond = 300.0 * widths().second / widths().first;
-    EXPECT_GE(shareOfSecond,
-              titles.horizontalAdvance(QStringLiteral("frequency")) + titles.height() - 2);
+    const int second =
+        std::max(65, titles.horizontalAdvance(QStringLiteral("frequency")) +
+                         titles.horizontalAdvance(QStringLiteral("99")) + titles.height() + 8);
+    EXPECT_NEAR(widths().first, width * 300 / (300 + second), 1);
 
     grid.setColumnWidth(0, 100); // as a user's drag does
     EXPECT_EQ(widths(), std::make_pair(100, width - 100)) << "the last column takes the rest";

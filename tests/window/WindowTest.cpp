@@ -394,6 +394,13 @@ private slots:
         Action("aReload")->trigger();
         QVERIFY(Panel(2).endsWith(QStringLiteral("(windows-1250)")));
         QVERIFY(cp1250->isChecked());
+        // A choice the file cannot be read in is refused and not kept.
+        for (QAction* choice : menu->actions())
+            if (choice->text() == QStringLiteral("UTF-8"))
+                choice->trigger();
+        QVERIFY(dialogs->asked.last().contains(QStringLiteral("not well-formed UTF-8")));
+        QVERIFY(cp1250->isChecked());
+        QVERIFY(Panel(2).endsWith(QStringLiteral("(windows-1250)")));
 
         // A German text, its words whole; an ignored word in UTF-8 is found.
         WriteFile(QStringLiteral("german.tiw"), "\xC3\xBC"
@@ -618,6 +625,10 @@ private slots:
         QCOMPARE(window->TextView()->toPlainText(),
                  QString::fromUtf8("Paste \xD0\x96 here\n\xE4\xB8\xAD"));
         QCOMPARE(Panel(2), QStringLiteral(" 14 bytes : clipboard (UTF-8, alphabet of 28 letters)"));
+        // A clipboard text Windows-1251 holds is simply the clipboard's.
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("plain \xD0\x96"));
+        Action("aPasteText")->trigger();
+        QCOMPARE(Panel(2), QStringLiteral(" 7 bytes : clipboard "));
         QCOMPARE(window->SourceName(), QStringLiteral("Text pasted from clipboard "));
         QVERIFY(!window->FileLoaded());
         window->UpdateActions();

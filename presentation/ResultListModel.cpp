@@ -1,7 +1,7 @@
 #include "ResultListModel.h"
 
 #include "FeLocale.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -63,11 +63,11 @@ QString CellText(std::string_view text) {
         ++words;
     }
     if (words <= CellWords)
-        return FromCp1251(std::string(text));
+        return FromTextBytes(std::string(text));
     std::string_view head = text.substr(0, cut);
     while (!head.empty() && blank(head.back()))
         head.remove_suffix(1);
-    return FromCp1251(std::string(head)) +
+    return FromTextBytes(std::string(head)) +
            QStringLiteral(" %1 (%2 words)").arg(QChar(0x2026)).arg(words);
 }
 
@@ -100,9 +100,9 @@ QVariant TResultListModel::data(const QModelIndex& index, int role) const {
     case TFieldType::Memo:
         if (role == Qt::DisplayRole)
             return CellText(table_.TextView(row, field));
-        return FromCp1251(table_.Text(row, field));
+        return FromTextBytes(table_.Text(row, field));
     case TFieldType::String:
-        return FromCp1251(table_.Text(row, field));
+        return FromTextBytes(table_.Text(row, field));
     case TFieldType::Double:
         return FormatNumber(table_.Double(row, field),
                             columns_[static_cast<std::size_t>(index.column())].format);

@@ -2,7 +2,7 @@
 
 #include "ExceptionLog.h"
 #include "ProgramFiles.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 
 #include <QApplication>
 #include <QClipboard>

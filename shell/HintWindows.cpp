@@ -1,7 +1,7 @@
 #include "HintWindows.h"
 
 #include "FeUtils.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -128,12 +128,12 @@ void TWordFormsHintFrame::ShowWords(const std::vector<std::string>& words, int l
         first = false;
         const std::size_t p = s.find(wordform);
         if (p != std::string::npos && p > 0) {
-            cursor.insertText(FromCp1251(s.substr(0, p)), normal);
+            cursor.insertText(FromTextBytes(s.substr(0, p)), normal);
             s.erase(0, p);
         }
         const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(length), s.size());
-        cursor.insertText(FromCp1251(s.substr(0, n)), bold);
-        cursor.insertText(FromCp1251(s.substr(n)), normal);
+        cursor.insertText(FromTextBytes(s.substr(0, n)), bold);
+        cursor.insertText(FromTextBytes(s.substr(n)), normal);
     }
 }
 

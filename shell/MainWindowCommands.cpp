@@ -6,7 +6,7 @@
 #include "MainWindow.h"
 #include "OptionsPage.h"
 #include "ProgramFiles.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 #include "ResultGrid.h"
 #include "SummaryPage.h"
 #include "UserDialogs.h"

@@ -4,7 +4,7 @@
 #include "ExportFile.h"
 #include "MainWindow.h"
 #include "OptionsPage.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 #include "UserDialogs.h"
 #include "WaitCursor.h"
 

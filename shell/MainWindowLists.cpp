@@ -7,7 +7,7 @@
 #include "MainWindow.h"
 #include "OptionsPage.h"
 #include "Phrases.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 #include "ResultGrid.h"
 #include "UserDialogs.h"
 #include "WaitCursor.h"
@@ -225,7 +225,7 @@ void TfmLexorin::ShowOriginalPhrase() {
     QString text;
     {
         const TWaitCursor wait;
-        text = FromCp1251(GetPhraseAsWritten(state_));
+        text = FromTextBytes(GetPhraseAsWritten(state_));
     }
     QRect measured = phraseHintWindow_->Measure(text, 80);
     // a long phrase scrolls in a hint as high as the list
@@ -287,7 +287,7 @@ void TfmLexorin::LocatorChanged(QLineEdit* box, TMemTable& table, TResultGrid* g
             continue;
         rewritingLocator_ = true;
         const int typedLength = box->cursorPosition();
-        box->setText(FromCp1251(word));
+        box->setText(FromTextBytes(word));
         box->setSelection(static_cast<int>(word.size()),
                           typedLength - static_cast<int>(word.size()));
         rewritingLocator_ = false;
@@ -313,7 +313,7 @@ void TfmLexorin::aAddToIgnoredExecute() {
     if (!concordance.Active() || concordance.RecNo() < 0)
         return;
     const std::string word = concordance.CurrentText("word");
-    const QString question = QStringLiteral("Include \"") + FromCp1251(word) +
+    const QString question = QStringLiteral("Include \"") + FromTextBytes(word) +
                              QStringLiteral("\" into the list of ignored words \"") +
                              ignoredWordsPage_->ListName() +
                              QStringLiteral("\"\r\nand exclude this word from the concordance ? ");

@@ -4,7 +4,7 @@
 #include "IgnoredWordsPage.h"
 #include "MainWindow.h"
 #include "OptionsPage.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 #include "ResultTabs.h"
 #include "SummaryPage.h"
 #include "TextLoading.h"

@@ -113,8 +113,8 @@ struct TPageBuilder {
 
     // A drop-down of choices, each a caption and the option's value for it;
     // a value that is none of them chooses the first.
-    void AddChoice(const char* name, const QString& caption, std::string TOptions::*member,
-                   const std::vector<std::pair<std::string, std::string>>& choices) {
+    QComboBox* AddChoice(const char* name, const QString& caption, std::string TOptions::*member,
+                         const std::vector<std::pair<std::string, std::string>>& choices) {
         auto* combo = new QComboBox(page);
         combo->setObjectName(QString::fromLatin1(name));
         for (const auto& [value, text] : choices)
@@ -126,6 +126,7 @@ struct TPageBuilder {
             combo->setCurrentIndex(std::max(0, combo->findData(QString::fromStdString(o.*member))));
         });
         form->addRow(caption, combo);
+        return combo;
     }
 
     QLineEdit* AddText(const char* name, const QString& caption, std::string TOptions::*member,
@@ -166,7 +167,8 @@ TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidg
     std::vector<std::pair<std::string, std::string>> languages = {{"", "Default"}};
     languages.insert(languages.end(), SortLanguages().begin(), SortLanguages().end());
     b.AddChoice("cbSortLanguage", QStringLiteral("Sort language"), &TOptions::cbSortLanguage,
-                languages);
+                languages)
+        ->setToolTip(QStringLiteral("Whose alphabet the lists follow, from the next text loaded"));
 
     b.Group(QStringLiteral("Phrase frequency"), column);
     b.AddSpin("rseWords", QStringLiteral("Words in phrase"), &TOptions::rseWords, 1, 99);

@@ -1,6 +1,6 @@
 #include "SummaryPage.h"
 
-#include "QtCp1251.h"
+#include "QtText.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -74,9 +74,9 @@ void TSummaryPage::Show(const std::vector<TSummaryField>& fields) {
     for (const TSummaryField& field : fields) {
         const QString name = QString::fromLatin1(field.control);
         if (auto* edit = findChild<QLineEdit*>(name))
-            edit->setText(FromCp1251(field.value));
+            edit->setText(FromTextBytes(field.value));
         else if (auto* memo = findChild<QPlainTextEdit*>(name))
-            memo->setPlainText(FromCp1251(field.value));
+            memo->setPlainText(FromTextBytes(field.value));
         if (field.noteControl == nullptr)
             continue;
         auto* note = findChild<QLabel*>(QString::fromLatin1(field.noteControl));

@@ -1,7 +1,7 @@
 #include "TextView.h"
 
 #include "FeUtils.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 
 #include <QScrollBar>
 #include <algorithm>
@@ -54,7 +54,7 @@ TTextView::TTextView(QWidget* parent) : QPlainTextEdit(parent) {
 
 void TTextView::SetText(const std::string& text) {
     ClearHighlights();
-    setPlainText(FromCp1251(text));
+    setPlainText(FromTextBytes(text));
     moveCursor(QTextCursor::Start);
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
@@ -63,7 +63,7 @@ void TTextView::SetText(const std::string& text) {
 std::string TTextView::ViewChars() const {
     QString text = document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
-    return ToCp1251(text);
+    return ToTextBytes(text);
 }
 
 std::string TTextView::Text() const {

@@ -3,7 +3,7 @@
 #include "ChartData.h"
 #include "LFChart.h"
 #include "MultiLFChart.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 #include "SingleFreqChart.h"
 
 namespace lexorin {
@@ -23,7 +23,7 @@ void FillDispersionChart(TSingleFreqFrame& frame, const TAnalysisState& state, T
     for (std::int32_t position : positions)
         frame.AddPosition(position);
     frame.SetChartName(QString::fromStdString(DispersionChartName(page)));
-    frame.SetItem(FromCp1251(ChartItem(state, page)), page == TAnalysisPage::Phrases);
+    frame.SetItem(FromTextBytes(ChartItem(state, page)), page == TAnalysisPage::Phrases);
 }
 
 void FillFrequencyChart(TLFChartFrame& frame, const TAnalysisState& state, TAnalysisPage page) {

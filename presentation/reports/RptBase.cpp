@@ -1,6 +1,6 @@
 #include "RptBase.h"
 
-#include "QtCp1251.h"
+#include "QtText.h"
 #include "RepPreviewFrame.h"
 #include "ReportDocument.h"
 #include "ReportExpressions.h"
@@ -53,7 +53,7 @@ QString TfrRep::FieldText(const QString& table, const QString& field) {
     case TFieldType::String:
         break;
     }
-    return FromCp1251(rows.CurrentText(name));
+    return FromTextBytes(rows.CurrentText(name));
 }
 
 std::vector<QString> TfrRep::Evaluate(const TReportBand& band) {

@@ -1,7 +1,7 @@
 #include "RptConcordance.h"
 
 #include "Concordance.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 #include "RptFooter.h"
 
 namespace lexorin {
@@ -43,7 +43,7 @@ void TfrRptConcordance::ReportMainGetValue(const QString& name, QString& value) 
     }
     value.clear();
     for (const std::string& context : GetReportContexts(state_))
-        value += FromCp1251(context) + u'\n';
+        value += FromTextBytes(context) + u'\n';
 }
 
 } // namespace lexorin

@@ -1,6 +1,6 @@
 #include "RptWordforms.h"
 
-#include "QtCp1251.h"
+#include "QtText.h"
 #include "RptFooter.h"
 #include "Wordforms.h"
 
@@ -49,7 +49,7 @@ void TfrRptWordforms::ReportMainGetValue(const QString& name, QString& value) {
         return;
     QStringList words;
     for (const std::string& word : GetReportFullWords(state_))
-        words << FromCp1251(word);
+        words << FromTextBytes(word);
     value = words.join(u',');
 }
 

@@ -2,7 +2,7 @@
 
 #include "FeLocale.h"
 #include "PhraseRows.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 #include "ResultTables.h"
 
 #include <cmath>
@@ -13,15 +13,15 @@
 namespace lexorin {
 namespace {
 
-TEST(QtCp1251, EveryByteIsOneCharacterAndBack) {
+TEST(QtText, EveryByteIsOneCharacterAndBack) {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
-    const QString text = FromCp1251(all);
+    const QString text = FromTextBytes(all);
     EXPECT_EQ(text.size(), 256);
     EXPECT_EQ(text[0xC6], QChar(0x0416)); // Zhe
-    EXPECT_EQ(ToCp1251(text), all);
-    EXPECT_EQ(ToCp1251(QString::fromUtf8("\xE4\xB8\xAD")), "?");
+    EXPECT_EQ(ToTextBytes(text), all);
+    EXPECT_EQ(ToTextBytes(QString::fromUtf8("\xE4\xB8\xAD")), "?");
 }
 
 TEST(NumberFormat, ListFormats) {
@@ -65,9 +65,9 @@ TEST(ResultListModel, CellsCutLongTextsAfterTheirWords) {
     std::string words;
     for (std::size_t k = 0; k < CellWords; ++k)
         words += " w" + std::to_string(k) + (k % 10 == 9 ? "\r\n" : "\t");
-    EXPECT_EQ(CellText(words), FromCp1251(words)) << "as many words as a cell shows, whole";
+    EXPECT_EQ(CellText(words), FromTextBytes(words)) << "as many words as a cell shows, whole";
     EXPECT_EQ(CellText(words + "more  words "),
-              FromCp1251(words.substr(0, words.size() - 2)) +
+              FromTextBytes(words.substr(0, words.size() - 2)) +
                   QString::fromUtf8(" \xE2\x80\xA6 (%1 words)").arg(CellWords + 2));
     EXPECT_EQ(CellText(""), "");
 }

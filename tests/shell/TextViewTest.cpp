@@ -2,7 +2,7 @@
 
 #include "AnalysisState.h"
 #include "FeUtils.h"
-#include "QtCp1251.h"
+#include "QtText.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -292,7 +292,7 @@ TEST(TextView, FindIgnoresTheCaseOfEveryCp1251Letter) {
         SCOPED_TRACE(b);
         view.SetText(std::string(" ") + static_cast<char>(UpperChar(c)) + " " +
                      static_cast<char>(LowerChar(c)));
-        const QString what = FromCp1251(std::string(1, c));
+        const QString what = FromTextBytes(std::string(1, c));
         EXPECT_TRUE(view.FindNext(what, false, false));
         EXPECT_EQ(view.SelectionStart(), 1);
         view.SelectInText(0, 0);

@@ -8,9 +8,9 @@
 
 namespace lexorin {
 
-QString FromCp1251(const std::string& text);
+QString FromTextBytes(const std::string& text);
 // Characters the page lacks become '?'.
-std::string ToCp1251(const QString& text);
+std::string ToTextBytes(const QString& text);
 // What the user typed, in the text's page; false when a character of it is
 // not in the page, so that it matches nothing in the text.
 bool TypedInText(const QString& typed, std::string& text);

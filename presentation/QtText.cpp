@@ -1,11 +1,11 @@
-#include "QtCp1251.h"
+#include "QtText.h"
 
 #include "CodePage.h"
 #include "Cp1251.h"
 
 namespace lexorin {
 
-QString FromCp1251(const std::string& text) {
+QString FromTextBytes(const std::string& text) {
     const TCodePage& page = TextPage();
     QString result(static_cast<qsizetype>(text.size()), QChar());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -18,7 +18,7 @@ QString FromCp1251(const std::string& text) {
     return result;
 }
 
-std::string ToCp1251(const QString& text) {
+std::string ToTextBytes(const QString& text) {
     std::string result(static_cast<std::size_t>(text.size()), '?');
     for (qsizetype i = 0; i < text.size(); ++i)
         result[static_cast<std::size_t>(i)] = UnicodeToText(text[i].unicode());
@@ -26,8 +26,8 @@ std::string ToCp1251(const QString& text) {
 }
 
 bool TypedInText(const QString& typed, std::string& text) {
-    text = ToCp1251(typed);
-    return FromCp1251(text) == typed;
+    text = ToTextBytes(typed);
+    return FromTextBytes(text) == typed;
 }
 
 QString FromProgramText(const std::string& cp1251) {

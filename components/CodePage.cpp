@@ -149,8 +149,9 @@ std::shared_ptr<const TCodePage>& ActivePage() {
 } // namespace
 
 TCodePage::TCodePage(std::string name, const std::array<char32_t, 256>& chars,
-                     const TCharTables& tables)
-    : name_(std::move(name)), chars_(chars), tables_(tables) {
+                     const TCharTables& tables, std::string sortLanguage)
+    : name_(std::move(name)), chars_(chars), tables_(tables),
+      sortLanguage_(std::move(sortLanguage)) {
     for (int b = 0; b < 256; ++b) {
         if (chars[b] != kNoChar)
             bytes_.emplace_back(chars[b], static_cast<unsigned char>(b));
@@ -182,6 +183,18 @@ TCharTables CharTablesOf(const std::array<char32_t, 256>& chars, std::string_vie
     return DeriveTables(chars, *MakeCollator(sortLanguage));
 }
 
+std::shared_ptr<const TCodePage> WithSortLanguage(const TCodePage& page,
+                                                  std::string_view sortLanguage) {
+    if (page.Name() == "windows-1251")
+        return Cp1251Page(sortLanguage);
+    std::array<char32_t, 256> chars{};
+    for (int b = 0; b < 256; ++b)
+        chars[b] = page.Char(static_cast<unsigned char>(b));
+    TCharTables tables = page.Tables();
+    tables.weight = CharTablesOf(chars, sortLanguage).weight;
+    return std::make_shared<const TCodePage>(page.Name(), chars, tables, std::string(sortLanguage));
+}
+
 std::shared_ptr<const TCodePage> Cp1251Page(std::string_view sortLanguage) {
     if (sortLanguage.empty()) {
         static const auto page =
@@ -190,7 +203,8 @@ std::shared_ptr<const TCodePage> Cp1251Page(std::string_view sortLanguage) {
     }
     TCharTables tables = Cp1251CharTables();
     tables.weight = CharTablesOf(Cp1251Chars(), sortLanguage).weight;
-    return std::make_shared<const TCodePage>("windows-1251", Cp1251Chars(), tables);
+    return std::make_shared<const TCodePage>("windows-1251", Cp1251Chars(), tables,
+                                             std::string(sortLanguage));
 }
 
 std::shared_ptr<const TCodePage> EightBitPage(std::string_view encoding,
@@ -238,7 +252,8 @@ std::shared_ptr<const TCodePage> EightBitPage(std::string_view encoding,
         if (chars[b] == kNoChar &&
             std::find(chars.begin(), chars.end(), static_cast<char32_t>(b)) == chars.end())
             chars[b] = static_cast<char32_t>(b);
-    return std::make_shared<const TCodePage>(name, chars, CharTablesOf(chars, sortLanguage));
+    return std::make_shared<const TCodePage>(name, chars, CharTablesOf(chars, sortLanguage),
+                                             std::string(sortLanguage));
 }
 
 std::vector<std::string> EightBitEncodings() {
@@ -328,7 +343,7 @@ std::shared_ptr<const TCodePage> AlphabetPage(const std::u32string& characters,
         letters += (tables.type[b] & kCharAlpha) != 0 && tables.lower[b] == b ? 1 : 0;
     return std::make_shared<const TCodePage>(std::string(unicodeName) + ", alphabet of " +
                                                  std::to_string(letters) + " letters",
-                                             chars, tables);
+                                             chars, tables, std::string(sortLanguage));
 }
 
 const TCodePage& TextPage() {

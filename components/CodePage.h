@@ -27,8 +27,10 @@ inline constexpr char32_t kNoChar = 0xFFFFFFFF;
 
 class TCodePage {
 public:
-    // `chars`: the character of each byte, kNoChar for none.
-    TCodePage(std::string name, const std::array<char32_t, 256>& chars, const TCharTables& tables);
+    // `chars`: the character of each byte, kNoChar for none; `sortLanguage`:
+    // the language the weights of `tables` follow ("" for the default).
+    TCodePage(std::string name, const std::array<char32_t, 256>& chars, const TCharTables& tables,
+              std::string sortLanguage = {});
 
     // How the user sees it: "windows-1251", "ISO-8859-2", "UTF-8, alphabet of
     // 41 letters".
@@ -37,6 +39,7 @@ public:
     // The byte of a character, or -1 when the page has none.
     int Byte(char32_t c) const;
     const TCharTables& Tables() const { return tables_; }
+    const std::string& SortLanguage() const { return sortLanguage_; }
     // The character of a byte in UTF-8; U+FFFD for a byte that stands for
     // none.
     const std::string& Utf8(unsigned char byte) const { return utf8_[byte]; }
@@ -44,8 +47,9 @@ public:
 private:
     std::string name_;
     std::array<char32_t, 256> chars_;
-    std::array<std::string, 256> utf8_;
     TCharTables tables_;
+    std::string sortLanguage_;
+    std::array<std::string, 256> utf8_;
     std::vector<std::pair<char32_t, unsigned char>> bytes_; // by character
 };
 
@@ -70,6 +74,10 @@ TCharTables CharTablesOf(const std::array<char32_t, 256>& chars, std::string_vie
 
 // The sort languages offered besides the default ("").
 const std::vector<std::pair<std::string, std::string>>& SortLanguages(); // code, name
+
+// The same page sorting by another language.
+std::shared_ptr<const TCodePage> WithSortLanguage(const TCodePage& page,
+                                                  std::string_view sortLanguage);
 
 // Windows-1251. With the default sort language ("") its tables are the
 // engine's built-in ones; with another the letters sort by that language.

@@ -1,6 +1,7 @@
 // The commands of the main window and the analysis host it is to the
 // calculation.
 #include "AboutBox.h"
+#include "CodePage.h"
 #include "FindDialog.h"
 #include "IgnoredWordsPage.h"
 #include "MainWindow.h"
@@ -90,6 +91,13 @@ void TfmLexorin::aSearchExecute() {
         return;
     const TAnalysisPage page = ActivePage();
     state_.options = optionsPage_->Options();
+    // A sort language chosen since the text was loaded: the text's page
+    // sorts by it from now on, and the trees are built again under it.
+    if (TextPage().SortLanguage() != state_.options.cbSortLanguage) {
+        SetTextPage(WithSortLanguage(TextPage(), state_.options.cbSortLanguage));
+        state_.phraseTree.reset();
+        state_.wordformTree.reset();
+    }
     {
         // The commands return to their idle states once busy is clear, also
         // when the run fails.

@@ -168,7 +168,7 @@ TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidg
     languages.insert(languages.end(), SortLanguages().begin(), SortLanguages().end());
     b.AddChoice("cbSortLanguage", QStringLiteral("Sort language"), &TOptions::cbSortLanguage,
                 languages)
-        ->setToolTip(QStringLiteral("Whose alphabet the lists follow, from the next text loaded"));
+        ->setToolTip(QStringLiteral("Whose alphabet the lists follow, from the next calculation"));
 
     b.Group(QStringLiteral("Phrase frequency"), column);
     b.AddSpin("rseWords", QStringLiteral("Words in phrase"), &TOptions::rseWords, 1, 99);

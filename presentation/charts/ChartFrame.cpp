@@ -74,6 +74,8 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent) {
     top->setSpacing(2);
     lbChartName_ = new QLabel(pnTop_);
     lbChartName_->setObjectName(QStringLiteral("lbChartName"));
+    // A long name goes on to a second line in a narrow tab.
+    lbChartName_->setWordWrap(true);
     QFont bold = lbChartName_->font();
     bold.setBold(true);
     lbChartName_->setFont(bold);

@@ -446,6 +446,24 @@ private slots:
         QCOMPARE(window->State().mteConcordance.RecordCount(), 3);
     }
 
+    void theSortLanguageAppliesFromTheNextCalculation() {
+        window->LoadTextFile(WriteFile(QStringLiteral("swedish.txt"),
+                                       "\xC3\xA4pple zebra apa \xC3\xA4pple zebra apa"));
+        const auto words = [this] {
+            Calculate(TAnalysisPage::Concordance);
+            QStringList listed;
+            auto* grid = Child<TResultGrid>("dbgConcordanceTop");
+            for (int k = 0; k < grid->model()->rowCount(); ++k)
+                listed << grid->model()->index(k, 0).data().toString();
+            return listed;
+        };
+        const QString apple = QString::fromUtf8("\xC3\xA4pple");
+        QCOMPARE(words(), (QStringList{"apa", apple, "zebra"}));
+        auto* language = Child<QComboBox>("cbSortLanguage");
+        language->setCurrentIndex(language->findData(QStringLiteral("sv")));
+        QCOMPARE(words(), (QStringList{"apa", "zebra", apple}));
+    }
+
     void anEmptyFileLoadsAndCalculateStaysOff() {
         window->LoadTextFile(WriteFile(QStringLiteral("empty.txt"), ""));
         QCOMPARE(Panel(2).left(9), QStringLiteral(" 0 bytes "));

@@ -9,6 +9,7 @@
 #include "FeLocale.h"
 #include "FeWordWdList.h"
 #include "IniFile.h"
+#include "Kwic.h"
 #include "OptionKeys.h"
 #include "ReplaceFile.h"
 #include "ResultTables.h"
@@ -28,7 +29,7 @@ namespace {
 
 const char* const kUsage =
     "Usage: lexorin-cli TASK [options] FILE\n"
-    "  TASK                 phrases, wordforms, concordance or summary\n"
+    "  TASK                 phrases, wordforms, concordance, summary or kwic\n"
     "  --option KEY=VALUE   sets an option by its settings key, for example\n"
     "                       rseCases_Value=3 or cbCaseSens_Checked=True (repeatable)\n"
     "  --settings FILE      reads the \"Options\" section of a settings file first\n"
@@ -44,14 +45,19 @@ const char* const kUsage =
     "                       draws a chart of the list (a dispersion chart of the\n"
     "                       row --item TEXT) into the file --chart-output FILE\n"
     "                       (.png, .svg or .pdf)\n"
-    "  --chart-log          a logarithmic frequency axis on a frequency chart\n"
     "                       With --report or --chart the list itself is written only\n"
     "                       with --output.\n"
+    "  --chart-log          a logarithmic frequency axis on a frequency chart\n"
     "  --encoding NAME      reads the text in that encoding: utf-8, utf-16 or an\n"
     "                       8-bit one (windows-1250, cp1252, latin2, koi8-r, ...);\n"
     "                       by default UTF-8 and UTF-16 are told by their bytes\n"
     "                       and any other text is read as windows-1251\n"
     "  --list-encodings     lists the encodings by name\n"
+    "  --search TERM        kwic: the words to find, \"*\" any run of word characters,\n"
+    "                       \"?\" one; several words separated by blanks find a phrase\n"
+    "  --span S             kwic: the words shown before and after a match (default 5)\n"
+    "  --sort KEY,KEY,KEY   kwic: sorts the lines by the words at L5...L1, K (the\n"
+    "                       match), R1...R5 (default: text order)\n"
     "  --quiet              writes nothing to standard error but errors\n"
     "  -h, --help           shows this text\n"
     "  --version            shows the program's version\n"
@@ -77,6 +83,11 @@ struct TCommand {
     std::string file;
     std::optional<std::string> chart, item, chartOutput;
     std::string encoding; // empty: chosen by the bytes
+    // kwic: the lines of a search term, their span and sort keys.
+    bool kwic = false;
+    std::optional<std::string> search;
+    int span = 5;
+    std::vector<int> sortKeys;
     bool chartLog = false;
     bool quiet = false;
 };
@@ -128,10 +139,11 @@ TCommand Parse(const std::vector<std::string>& args) {
     if (args.empty())
         throw TUsageError{"no task given"};
     const auto task = kTasks.find(args[0]);
-    if (task == kTasks.end())
-        throw TUsageError{"unknown task \"" + args[0] + "\""};
     TCommand command;
-    command.page = task->second;
+    command.kwic = args[0] == "kwic";
+    if (task == kTasks.end() && !command.kwic)
+        throw TUsageError{"unknown task \"" + args[0] + "\""};
+    command.page = command.kwic ? TAnalysisPage::Concordance : task->second;
     bool haveFile = false;
     for (std::size_t k = 1; k < args.size(); ++k) {
         const std::string& arg = args[k];
@@ -168,6 +180,28 @@ TCommand Parse(const std::vector<std::string>& args) {
                     throw TUsageError{unknown.what()};
                 }
             }
+        } else if (arg == "--search") {
+            command.search = value();
+        } else if (arg == "--span") {
+            const std::string& span = value();
+            if (!ParseInt(span, command.span) || command.span < 0 || command.span > 99)
+                throw TUsageError{"--span wants a number of words from 0 to 99, not \"" + span +
+                                  "\""};
+        } else if (arg == "--sort") {
+            command.sortKeys.clear();
+            for (std::string_view rest = value(); !rest.empty();) {
+                const std::size_t comma = rest.find(',');
+                const std::string_view key = rest.substr(0, comma);
+                const std::optional<int> place = ParseSortKey(key);
+                if (!place)
+                    throw TUsageError{"unknown sort key \"" + std::string(key) +
+                                      "\" (L5 ... L1, K, R1 ... R5)"};
+                command.sortKeys.push_back(*place);
+                rest =
+                    comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+            }
+            if (command.sortKeys.empty() || command.sortKeys.size() > 3)
+                throw TUsageError{"--sort takes one to three keys"};
         } else if (arg == "--quiet") {
             command.quiet = true;
         } else if (arg == "--layout") {
@@ -199,6 +233,16 @@ TCommand Parse(const std::vector<std::string>& args) {
         throw TUsageError{"no file given"};
     if (command.page == TAnalysisPage::Summary && command.output && IsWorkbookName(*command.output))
         throw TUsageError{"the summary is written as text, not as a workbook"};
+    if (!command.kwic && (command.search || !command.sortKeys.empty()))
+        throw TUsageError{"--search and --sort are for kwic"};
+    if (command.kwic) {
+        if (!command.search || ParseSearchTerm(*command.search).empty())
+            throw TUsageError{"kwic needs a search term: --search TERM"};
+        if (command.report || command.chart)
+            throw TUsageError{"kwic lines have no report or chart"};
+        if (command.output && IsWorkbookName(*command.output))
+            throw TUsageError{"kwic lines are written as CSV, not as a workbook"};
+    }
     CheckChart(command);
     return command;
 }
@@ -360,6 +404,55 @@ int WriteChart(const TCommand& command, TAnalysisState& state, std::ostream& err
     return 0;
 }
 
+// The KWIC lines of the search term as CSV, to `out` or the output file.
+int WriteKwic(const TCommand& command, const TAnalysisState& state, TCliHost& host,
+              std::ostream& out) {
+    const std::string text = PrepareText(state.viewText);
+    const std::vector<TToken> tokens = Tokens(text);
+    // A term with a character the text does not hold matches nothing.
+    std::string term;
+    std::vector<TKwicLine> lines;
+    if (Utf8ToText(*command.search, term) && TextToUtf8(term) == *command.search) {
+        lines =
+            KwicLines(text, tokens, ParseSearchTerm(term), command.span, state.options.cbCaseSens);
+        SortKwicLines(lines, text, tokens, command.sortKeys);
+    }
+    host.Finish(false);
+    host.Note("Total results:" + std::to_string(lines.size()));
+    const TCsvFormat format = TCsvFormat::From(state.options);
+    const auto write = [&](std::ostream& to) {
+        errno = 0;
+        if (format.titles)
+            to << format.Line({format.Text("position"), format.Text("left"), format.Text("match"),
+                               format.Text("right")});
+        for (const TKwicLine& line : lines)
+            to << format.Line({std::to_string(line.position), format.Text(line.left),
+                               format.Text(line.match), format.Text(line.right)});
+        to << std::flush;
+        CheckWritten(to);
+    };
+    if (!command.output) {
+        try {
+            write(out);
+        } catch (const EWriteFailed& error) {
+            throw TCannotWrite{"to standard output", error.what()};
+        }
+        return 0;
+    }
+    try {
+        ReplaceFile(*command.output, [&](const std::string& temporary) {
+            std::ofstream file(temporary, std::ios::binary);
+            file << kUtf8ByteOrderMark;
+            write(file);
+            file.close();
+            CheckWritten(file);
+        });
+    } catch (const std::runtime_error& error) {
+        throw TCannotWrite{"file \"" + *command.output + "\"", error.what()};
+    }
+    return 0;
+}
+
 // The options of the settings file, then of the command line; the values
 // that cannot be read are said on `err`.
 TAnalysisOptions ReadOptions(const TCommand& command, std::ostream& err) {
@@ -418,6 +511,9 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
         ReadFile(*command.ignored); // a list asked for must be readable
         state.ignoredListPath = *command.ignored;
     }
+
+    if (command.kwic)
+        return WriteKwic(command, state, host, out);
 
     StoreWordPositions = true;
     TCalculation calculation(state, host);

@@ -493,5 +493,36 @@ TEST(Cli, ATextOfTooManyCharactersIsRefusedAndTheSortFollowsTheLanguage) {
     EXPECT_EQ(words("sv"), "\"Apa\",2\r\n\"Zebra\",2\r\n\"\xC3\x84pple\",2\r\n");
 }
 
+TEST(Cli, KwicLinesOfATermSortedByTheirWords) {
+    const std::string text = WriteTempFile(
+        "kwic.txt",
+        "The keeper lit the lamp.\r\nThe lamp burned and the keeper slept by the lamp.");
+    const Result r = Cli({"kwic", "--search", "the lamp", "--span", "2", "--sort", "R1,L1",
+                          "--option", "cbShowTitles_Checked=True", text});
+    EXPECT_EQ(r.status, 0) << r.err;
+    // By R1: none, "burned", "The"; contexts run over stop characters and
+    // the line break, which is a blank.
+    EXPECT_EQ(r.out, "\"position\",\"left\",\"match\",\"right\"\r\n"
+                     "66,\"slept by \",\"the lamp\",\"\"\r\n"
+                     "26,\"the lamp. \",\"The lamp\",\" burned and\"\r\n"
+                     "16,\"keeper lit \",\"the lamp\",\". The lamp\"\r\n");
+    EXPECT_NE(r.err.find("Total results:3"), std::string::npos);
+    const Result wild = Cli({"kwic", "--search", "k??p*", "--span", "0", text});
+    EXPECT_EQ(wild.out, "5,\"\",\"keeper\",\"\"\r\n50,\"\",\"keeper\",\"\"\r\n");
+    for (const char* none : {"lamps", "\xC3\xA4pple"})
+        EXPECT_EQ(Cli({"kwic", "--search", none, text}).out, "") << none;
+    const std::vector<std::vector<std::string>> refused = {
+        {"kwic", text},
+        {"kwic", "--search", "  ", text},
+        {"kwic", "--search", "x", "--sort", "L6", text},
+        {"kwic", "--search", "x", "--sort", "L1,K,R1,R2", text},
+        {"kwic", "--search", "x", "--span", "-1", text},
+        {"kwic", "--search", "x", "--output", ::testing::TempDir() + "k.xlsx", text},
+        {"concordance", "--search", "x", text},
+    };
+    for (const auto& args : refused)
+        EXPECT_EQ(Cli(args).status, 2) << args[args.size() - 2];
+}
+
 } // namespace
 } // namespace lexorin

@@ -47,7 +47,7 @@ bool LoadIgnoredWordSet(const std::string& path, TIgnoredWordSet& set) {
     for (const std::string& line : lines) {
         const std::string_view word = TrimControls(line);
         std::string inText;
-        if (Utf8ToText(word, inText) && TextToUtf8(inText) == word)
+        if (Utf8WhollyInText(word, inText))
             set.Add(inText);
     }
     return true;

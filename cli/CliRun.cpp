@@ -19,6 +19,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <new>
 #include <optional>
@@ -390,8 +391,8 @@ struct TCp1251Afterwards {
 int WriteChart(const TCommand& command, TAnalysisState& state, std::ostream& err,
                const TCliChartWriter& chartWriter) {
     std::string item;
-    if (command.item && (!Utf8ToText(*command.item, item) || TextToUtf8(item) != *command.item ||
-                         !MoveToChartItem(state, command.page, item))) {
+    if (command.item &&
+        (!Utf8WhollyInText(*command.item, item) || !MoveToChartItem(state, command.page, item))) {
         err << "The list has no row \"" << *command.item << "\"\n";
         return 1;
     }
@@ -404,6 +405,36 @@ int WriteChart(const TCommand& command, TAnalysisState& state, std::ostream& err
     return 0;
 }
 
+// Has `write` write the result to standard output (`out`), or to the output
+// file, replaced in one step, after `mark` (a byte-order mark or nothing);
+// a write that fails ends the run with TCannotWrite.
+void WriteOut(const TCommand& command, std::ostream& out, std::string_view mark,
+              const std::function<void(std::ostream&)>& write) {
+    if (!command.output) {
+        try {
+            errno = 0;
+            write(out);
+            out << std::flush;
+            CheckWritten(out);
+        } catch (const EWriteFailed& error) {
+            throw TCannotWrite{"to standard output", error.what()};
+        }
+        return;
+    }
+    try {
+        ReplaceFile(*command.output, [&](const std::string& temporary) {
+            errno = 0;
+            std::ofstream file(temporary, std::ios::binary);
+            file << mark;
+            write(file);
+            file.close();
+            CheckWritten(file);
+        });
+    } catch (const std::runtime_error& error) {
+        throw TCannotWrite{"file \"" + *command.output + "\"", error.what()};
+    }
+}
+
 // The KWIC lines of the search term as CSV, to `out` or the output file.
 int WriteKwic(const TCommand& command, const TAnalysisState& state, TCliHost& host,
               std::ostream& out) {
@@ -412,7 +443,7 @@ int WriteKwic(const TCommand& command, const TAnalysisState& state, TCliHost& ho
     // A term with a character the text does not hold matches nothing.
     std::string term;
     std::vector<TKwicLine> lines;
-    if (Utf8ToText(*command.search, term) && TextToUtf8(term) == *command.search) {
+    if (Utf8WhollyInText(*command.search, term)) {
         lines =
             KwicLines(text, tokens, ParseSearchTerm(term), command.span, state.options.cbCaseSens);
         SortKwicLines(lines, text, tokens, command.sortKeys);
@@ -420,36 +451,16 @@ int WriteKwic(const TCommand& command, const TAnalysisState& state, TCliHost& ho
     host.Finish(false);
     host.Note("Total results:" + std::to_string(lines.size()));
     const TCsvFormat format = TCsvFormat::From(state.options);
-    const auto write = [&](std::ostream& to) {
-        errno = 0;
+    WriteOut(command, out, kUtf8ByteOrderMark, [&](std::ostream& to) {
         if (format.titles)
             to << format.Line({format.Text("position"), format.Text("left"), format.Text("match"),
                                format.Text("right")});
-        for (const TKwicLine& line : lines)
+        for (const TKwicLine& line : lines) {
             to << format.Line({std::to_string(line.position), format.Text(line.left),
                                format.Text(line.match), format.Text(line.right)});
-        to << std::flush;
-        CheckWritten(to);
-    };
-    if (!command.output) {
-        try {
-            write(out);
-        } catch (const EWriteFailed& error) {
-            throw TCannotWrite{"to standard output", error.what()};
+            CheckWritten(to);
         }
-        return 0;
-    }
-    try {
-        ReplaceFile(*command.output, [&](const std::string& temporary) {
-            std::ofstream file(temporary, std::ios::binary);
-            file << kUtf8ByteOrderMark;
-            write(file);
-            file.close();
-            CheckWritten(file);
-        });
-    } catch (const std::runtime_error& error) {
-        throw TCannotWrite{"file \"" + *command.output + "\"", error.what()};
-    }
+    });
     return 0;
 }
 
@@ -532,33 +543,19 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
     }
     if ((command.chart || command.report) && !command.output)
         return 0;
-    if (!command.output) {
-        try {
-            errno = 0;
-            if (command.page == TAnalysisPage::Summary)
-                WriteSummary(state, encoding, out);
-            else
-                ExportCsv(state, command.page, command.layout, TCsvFormat::From(state.options),
-                          out);
-            out << std::flush;
-            CheckWritten(out);
-        } catch (const EWriteFailed& error) {
-            throw TCannotWrite{"to standard output", error.what()};
-        }
+    if (command.page == TAnalysisPage::Summary) {
+        WriteOut(command, out, {}, [&](std::ostream& to) { WriteSummary(state, encoding, to); });
         return 0;
     }
-    try {
-        if (command.page != TAnalysisPage::Summary) {
-            WriteExportFile(state, command.page, command.layout, state.options, *command.output);
-            return 0;
-        }
-        ReplaceFile(*command.output, [&](const std::string& temporary) {
-            errno = 0;
-            std::ofstream file(temporary, std::ios::binary);
-            WriteSummary(state, encoding, file);
-            file.close();
-            CheckWritten(file);
+    if (!command.output) {
+        WriteOut(command, out, {}, [&](std::ostream& to) {
+            ExportCsv(state, command.page, command.layout, TCsvFormat::From(state.options), to);
         });
+        return 0;
+    }
+    // A list to a file: CSV or a workbook by its name.
+    try {
+        WriteExportFile(state, command.page, command.layout, state.options, *command.output);
     } catch (const std::runtime_error& error) {
         throw TCannotWrite{"file \"" + *command.output + "\"", error.what()};
     }

@@ -392,6 +392,14 @@ bool Utf8ToText(std::string_view utf8, std::string& text) {
     return true;
 }
 
+bool Utf8WhollyInText(std::string_view utf8, std::string& text) {
+    std::string inText;
+    if (!Utf8ToText(utf8, inText) || TextToUtf8(inText) != utf8)
+        return false;
+    text = std::move(inText);
+    return true;
+}
+
 std::string Utf8CharsInText(std::string_view utf8) {
     const icu::UnicodeString decoded = icu::UnicodeString::fromUTF8(
         icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));

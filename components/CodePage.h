@@ -53,16 +53,16 @@ private:
     std::vector<std::pair<char32_t, unsigned char>> bytes_; // by character
 };
 
-// A Unicode text that needs more characters than a page holds.
-class ETooManyCharacters : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 // An encoding that is unknown, or bytes that are not in it.
 class EEncoding : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// A Unicode text that needs more characters than a page holds.
+class ETooManyCharacters : public EEncoding {
+public:
+    using EEncoding::EEncoding;
 };
 
 // The engine's tables for a page of these characters (kNoChar: none):
@@ -117,6 +117,9 @@ std::string TextToUtf8(std::string_view text);
 char UnicodeToText(char32_t c);
 // False, and `text` untouched, when `utf8` is not well-formed UTF-8.
 bool Utf8ToText(std::string_view utf8, std::string& text);
+// The same, also false when a character of `utf8` is not in the page, so
+// that what was typed can match nothing in the text.
+bool Utf8WhollyInText(std::string_view utf8, std::string& text);
 // The characters of a UTF-8 text that the text's page holds, as its bytes;
 // the others are left out, so that a character the text does not hold
 // matches nothing in it.

@@ -69,9 +69,7 @@ std::optional<TLoadedText> TfmLexorin::ReadText(const std::string& bytes,
     try {
         const TWaitCursor wait;
         return LoadTextInEncoding(bytes, encoding, optionsPage_->Options().cbSortLanguage);
-    } catch (const EEncoding& refused) {
-        UserDialogs().Warn(this, QString::fromStdString(refused.what()));
-    } catch (const ETooManyCharacters& refused) {
+    } catch (const EEncoding& refused) { // too many characters too
         UserDialogs().Warn(this, QString::fromStdString(refused.what()));
     }
     return std::nullopt;

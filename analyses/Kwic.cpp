@@ -12,6 +12,8 @@ bool SameChar(char a, char b, bool caseSensitive) {
     return caseSensitive ? a == b : LowerChar(a) == LowerChar(b);
 }
 
+} // namespace
+
 std::string_view TokenText(std::string_view text, const std::vector<TToken>& tokens,
                            std::int64_t index) {
     if (index < 0 || index >= static_cast<std::int64_t>(tokens.size()))
@@ -20,8 +22,6 @@ std::string_view TokenText(std::string_view text, const std::vector<TToken>& tok
     return text.substr(static_cast<std::size_t>(token.start),
                        static_cast<std::size_t>(token.length));
 }
-
-} // namespace
 
 std::vector<TToken> Tokens(std::string_view text) {
     std::vector<TToken> tokens;
@@ -95,21 +95,30 @@ std::optional<int> ParseSortKey(std::string_view key) {
     return std::nullopt;
 }
 
+std::vector<std::int32_t> FindMatches(std::string_view text, const std::vector<TToken>& tokens,
+                                      const std::vector<std::string>& term, bool caseSensitive) {
+    std::vector<std::int32_t> matches;
+    const std::size_t n = term.size();
+    if (n == 0 || tokens.size() < n)
+        return matches;
+    for (std::size_t first = 0; first + n <= tokens.size(); ++first) {
+        bool matching = true;
+        for (std::size_t k = 0; k < n && matching; ++k)
+            matching = MatchesPattern(TokenText(text, tokens, static_cast<std::int64_t>(first + k)),
+                                      term[k], caseSensitive);
+        if (matching)
+            matches.push_back(static_cast<std::int32_t>(first));
+    }
+    return matches;
+}
+
 std::vector<TKwicLine> KwicLines(std::string_view text, const std::vector<TToken>& tokens,
                                  const std::vector<std::string>& term, int span,
                                  bool caseSensitive) {
     std::vector<TKwicLine> lines;
-    const std::size_t n = term.size();
-    if (n == 0 || tokens.size() < n)
-        return lines;
-    for (std::size_t first = 0; first + n <= tokens.size(); ++first) {
-        bool matches = true;
-        for (std::size_t k = 0; k < n && matches; ++k)
-            matches = MatchesPattern(TokenText(text, tokens, static_cast<std::int64_t>(first + k)),
-                                     term[k], caseSensitive);
-        if (!matches)
-            continue;
-        const std::size_t last = first + n - 1;
+    for (const std::int32_t match : FindMatches(text, tokens, term, caseSensitive)) {
+        const auto first = static_cast<std::size_t>(match);
+        const std::size_t last = first + term.size() - 1;
         const auto start = static_cast<std::size_t>(tokens[first].start);
         const auto end = static_cast<std::size_t>(tokens[last].start + tokens[last].length);
         const std::size_t before =

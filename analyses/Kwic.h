@@ -32,6 +32,15 @@ bool MatchesPattern(std::string_view word, std::string_view pattern, bool caseSe
 // its word from the match: -5 ... -1, 0, 1 ... 5; nothing for another text.
 std::optional<int> ParseSortKey(std::string_view key);
 
+// The first token of every match of the term, in text order: a run of as
+// many tokens as the term has words, each matching its pattern.
+std::vector<std::int32_t> FindMatches(std::string_view text, const std::vector<TToken>& tokens,
+                                      const std::vector<std::string>& term, bool caseSensitive);
+
+// The text of a token by its index; empty outside the text.
+std::string_view TokenText(std::string_view text, const std::vector<TToken>& tokens,
+                           std::int64_t index);
+
 struct TKwicLine {
     std::int32_t position = 0; // of the match, from 1
     std::string left, match, right;

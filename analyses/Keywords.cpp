@@ -1,0 +1,172 @@
+#include "Keywords.h"
+
+#include "AssociationMeasures.h"
+#include "Cp1251.h"
+#include "FeLocale.h"
+#include "FeUtils.h"
+#include "IgnoredWords.h"
+#include "Kwic.h"
+#include "TextDecoding.h"
+#include "Utf8.h"
+#include "WholeFile.h"
+
+#include <cmath>
+
+namespace lexorin {
+namespace {
+
+// Tokenises by another page's classes for as long as it lives.
+class TBorrowedCharTables {
+public:
+    explicit TBorrowedCharTables(const TCharTables& tables) : saved_(CharTables()) {
+        SetCharTables(tables);
+    }
+    ~TBorrowedCharTables() { SetCharTables(saved_); }
+    TBorrowedCharTables(const TBorrowedCharTables&) = delete;
+    TBorrowedCharTables& operator=(const TBorrowedCharTables&) = delete;
+
+private:
+    TCharTables saved_;
+};
+
+std::string PageToUtf8(const TCodePage& page, std::string_view bytes) {
+    std::string utf8;
+    for (char c : bytes)
+        utf8 += page.Utf8(static_cast<unsigned char>(c));
+    return utf8;
+}
+
+// Whether a word is a type of its side: `word` in the active page, `utf8`
+// the same in UTF-8.
+bool Counted(std::string_view word, const std::string& utf8, const TWordFilter& filter) {
+    return !(filter.excludeNumbers && IsNumberText(word)) &&
+           !(filter.ignored != nullptr && filter.ignored->count(Utf8Lower(utf8)) > 0);
+}
+
+// The fields of a line of comma-separated values with these marks.
+std::vector<std::string> SplitCsvLine(std::string_view line, std::string_view separator,
+                                      std::string_view quote) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t at = 0; at < line.size();) {
+        const std::string_view rest = line.substr(at);
+        if (!quote.empty() && rest.starts_with(quote)) {
+            if (quoted && rest.substr(quote.size()).starts_with(quote)) {
+                fields.back() += quote;
+                at += 2 * quote.size();
+                continue;
+            }
+            quoted = !quoted;
+            at += quote.size();
+        } else if (!quoted && rest.starts_with(separator)) {
+            fields.emplace_back();
+            at += separator.size();
+        } else {
+            fields.back() += line[at++];
+        }
+    }
+    return fields;
+}
+
+void CountWordList(const std::string& path, std::string_view bytes, const TCsvFormat& csv,
+                   const TWordFilter& filter, TWordCounts& counts) {
+    if (bytes.starts_with(kUtf8ByteOrderMark))
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    int number = 0;
+    for (const std::string_view line : SplitLines(bytes)) {
+        ++number;
+        if (TrimControls(line).empty())
+            continue;
+        const std::vector<std::string> fields = SplitCsvLine(line, csv.separator, csv.quote);
+        int frequency = 0;
+        if (fields.size() < 2 || !ParseInt(TrimControls(fields[1]), frequency) || frequency < 0) {
+            if (number == 1)
+                continue; // the title line
+            throw EReference(path + ": line " + std::to_string(number) +
+                             " is not a word and its frequency");
+        }
+        std::string word(TrimControls(fields[0]));
+        if (!filter.caseSensitive)
+            word = Utf8Lower(word);
+        counts.tokens += frequency;
+        if (frequency > 0 && Counted(word, word, filter))
+            counts.frequencies[word] += frequency;
+    }
+}
+
+} // namespace
+
+void CountWords(std::string_view text, const TCodePage& page, const TWordFilter& filter,
+                TWordCounts& counts) {
+    const TBorrowedCharTables tables(page.Tables());
+    std::unordered_map<std::string, std::int64_t> inPage;
+    std::string key;
+    for (const TToken& token : Tokens(text)) {
+        key.assign(text.substr(static_cast<std::size_t>(token.start),
+                               static_cast<std::size_t>(token.length)));
+        if (!filter.caseSensitive)
+            for (char& c : key)
+                c = static_cast<char>(LowerChar(c));
+        ++inPage[key];
+    }
+    for (const auto& [word, frequency] : inPage) {
+        counts.tokens += frequency;
+        std::string utf8 = PageToUtf8(page, word);
+        if (Counted(word, utf8, filter))
+            counts.frequencies[std::move(utf8)] += frequency;
+    }
+}
+
+void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TWordFilter& filter,
+                        TWordCounts& counts) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes))
+        throw EReference("Cannot open the reference " + path);
+    const bool wordList =
+        path.size() >= 4 && SameTextIgnoreCase(path.substr(path.size() - 4), ".csv");
+    if (wordList)
+        return CountWordList(path, bytes, csv, filter, counts);
+    try {
+        const TDecodedText decoded = DecodeText(bytes);
+        CountWords(decoded.text, *decoded.page, filter, counts);
+    } catch (const EEncoding& error) {
+        throw EReference(path + ": " + error.what());
+    }
+}
+
+std::unordered_set<std::string> IgnoredWordsUtf8(const std::string& listPath) {
+    std::unordered_set<std::string> words;
+    std::vector<std::string> lines;
+    if (ReadListLines(listPath, lines))
+        for (const std::string& line : lines)
+            if (const std::string_view word = TrimControls(line); !word.empty())
+                words.insert(Utf8Lower(word));
+    return words;
+}
+
+std::vector<TKeyword> FindKeywords(const TWordCounts& text, const TWordCounts& reference) {
+    std::vector<TKeyword> keywords;
+    const auto n1 = static_cast<double>(text.tokens);
+    const auto n2 = static_cast<double>(reference.tokens);
+    const auto add = [&](const std::string& word, std::int64_t a, std::int64_t b) {
+        const auto fa = static_cast<double>(a);
+        const auto fb = static_cast<double>(b);
+        keywords.push_back({word, a, b, n1 > 0 ? fa / n1 * 1e6 : 0, n2 > 0 ? fb / n2 * 1e6 : 0,
+                            KeywordLogLikelihood(fa, fb, n1, n2), LogRatio(fa, fb, n1, n2)});
+    };
+    for (const auto& [word, a] : text.frequencies) {
+        const auto found = reference.frequencies.find(word);
+        add(word, a, found != reference.frequencies.end() ? found->second : 0);
+    }
+    for (const auto& [word, b] : reference.frequencies)
+        if (text.frequencies.count(word) == 0)
+            add(word, 0, b);
+    return keywords;
+}
+
+bool KeepKeyword(const TKeyword& keyword, double threshold, std::int64_t minFrequency) {
+    return std::fabs(keyword.logLikelihood) >= threshold &&
+           keyword.text + keyword.reference >= minFrequency;
+}
+
+} // namespace lexorin

@@ -1,0 +1,74 @@
+// Keywords: the words whose frequency in the text stands out against a
+// reference, by log-likelihood and log ratio.
+#pragma once
+
+#include "CodePage.h"
+#include "CsvExport.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace lexorin {
+
+// Which words a side counts as types.
+struct TWordFilter {
+    bool caseSensitive = false;
+    bool excludeNumbers = true;
+    // Words left out, UTF-8 and lower case; null for none.
+    const std::unordered_set<std::string>* ignored = nullptr;
+};
+
+// A side of the comparison: each word type (UTF-8, lower case unless case
+// decides) with its frequency, and the tokens counted, numbers and ignored
+// words among them.
+struct TWordCounts {
+    std::unordered_map<std::string, std::int64_t> frequencies;
+    std::int64_t tokens = 0;
+};
+
+// A reference that cannot be read: the message names the file and why.
+class EReference : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Adds the words of a text in the bytes of `page` to `counts`, tokenised by
+// that page's classes.
+void CountWords(std::string_view text, const TCodePage& page, const TWordFilter& filter,
+                TWordCounts& counts);
+
+// Adds a reference file to `counts`. A name ending in ".csv" is a word list
+// as the concordance exports it (word, frequency; a title line is skipped),
+// read with the marks of `csv`; its tokens are the sum of its frequencies.
+// Any other file is a text, in the encoding its bytes show.
+void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TWordFilter& filter,
+                        TWordCounts& counts);
+
+// The lower-cased UTF-8 words of a list file; empty when it cannot be read.
+std::unordered_set<std::string> IgnoredWordsUtf8(const std::string& listPath);
+
+struct TKeyword {
+    std::string word;           // UTF-8
+    std::int64_t text = 0;      // a
+    std::int64_t reference = 0; // b
+    double textPerMillion = 0, referencePerMillion = 0;
+    double logLikelihood = 0, logRatio = 0;
+};
+
+// Every word type of either side with its figures, in no particular order.
+std::vector<TKeyword> FindKeywords(const TWordCounts& text, const TWordCounts& reference);
+
+// The thresholds offered for the log-likelihood (p < 0.05, 0.01, 0.001,
+// 0.0001).
+inline constexpr double kKeywordThresholds[] = {3.84, 6.63, 10.83, 15.13};
+
+// Whether a keyword is listed: |LL| at least `threshold`, a + b at least
+// `minFrequency`.
+bool KeepKeyword(const TKeyword& keyword, double threshold, std::int64_t minFrequency);
+
+} // namespace lexorin

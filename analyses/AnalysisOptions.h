@@ -38,6 +38,27 @@ struct TAnalysisOptions {
     bool rbExact = false;
     int rseWordCases = 2;
     bool cbPrefOnly = true;
+    // KWIC lines: the term (not kept), the words on each side and the sort
+    // keys, such as "R1,R2,R3" (none: text order).
+    std::string edKwicSearch;
+    // Only the lines with this word in the collocates' span (not kept;
+    // empty: every line).
+    std::string edKwicNear;
+    int rseKwicSpan = 5;
+    std::string edKwicSort;
+    // Collocates: the term (not kept), the span, whether it ends at the
+    // phrase stop characters, the least O and the least f_c.
+    std::string edCollocSearch;
+    int rseCollocLeft = 5;
+    int rseCollocRight = 5;
+    bool cbCollocStopAtBreaks = false;
+    int rseCollocMinObserved = 2;
+    int rseCollocMinFrequency = 1;
+    // Keywords: the reference files, separated by "|"; the threshold (0:
+    // none, 1 ... 4: kKeywordThresholds) and the least a + b.
+    std::string edKeywordReference;
+    int cbKeywordThreshold = 1;
+    int rseKeywordMinFreq = 2;
     // CSV export
     std::string edSeparator = ",";
     std::string edQuote = "\"";

@@ -16,7 +16,17 @@
 
 namespace lexorin {
 
-enum class TAnalysisPage { Phrases, Wordforms, Concordance, Summary, Options };
+// The task pages, and the KWIC lines, which have a tab of their own.
+enum class TAnalysisPage {
+    Phrases,
+    Wordforms,
+    Concordance,
+    Summary,
+    Collocates,
+    Keywords,
+    Options,
+    Kwic
+};
 
 struct TAnalysisState {
     // Moving to another concordance word rebuilds its contexts.
@@ -48,11 +58,27 @@ struct TAnalysisState {
     TMemTable mteWordForms = MakeWordformTable();
     TMemTable mteConcordance = MakeConcordanceTable();
     TMemTable mteConcordanceDetail = MakeConcordanceDetailTable();
+    TMemTable mteKwic = MakeKwicTable();
+    TMemTable mteCollocates = MakeCollocateTable();
+    TMemTable mteKeywords = MakeKeywordTable();
+    // The figures of the collocates' search: f_n, W and N.
+    struct {
+        std::int32_t matches = 0;
+        std::int64_t window = 0;
+        std::int32_t tokens = 0;
+    } collocateCounts;
+    // The tokens of the text and of the reference the keywords came from.
+    std::int64_t keywordTextTokens = 0, keywordReferenceTokens = 0;
     // The fields of the summary page; empty until a summary is shown.
     std::vector<TSummaryField> summaryFields;
 
     TAnalysisOptions options;
 };
+
+// The table of a page's list (the concordance's words); none for the
+// summary and the options.
+const TMemTable* ListTable(const TAnalysisState& state, TAnalysisPage page);
+TMemTable* ListTable(TAnalysisState& state, TAnalysisPage page);
 
 // The analysed form of a view text.
 std::string PrepareText(std::string_view viewText);

@@ -25,6 +25,15 @@ void TCalculation::Calculate(TAnalysisPage page) {
         case TAnalysisPage::Summary:
             CalcSummary(*this);
             break;
+        case TAnalysisPage::Collocates:
+            CalcCollocates(*this);
+            break;
+        case TAnalysisPage::Keywords:
+            CalcKeywords(*this);
+            break;
+        case TAnalysisPage::Kwic:
+            CalcKwic(*this);
+            break;
         case TAnalysisPage::Options:
             break;
         }
@@ -56,6 +65,8 @@ void TCalculation::UpdateButtons(TAnalysisPage page) {
         host_.UpdateGridButtons(state_.mteConcordanceDetail);
         break;
     default:
+        if (const TMemTable* table = ListTable(state_, page))
+            host_.UpdateGridButtons(*table);
         break;
     }
 }
@@ -68,9 +79,10 @@ bool TCalculation::ClearResults(bool phrases, bool wordforms, bool askFirst, boo
     const auto hasRows = [](const TMemTable& table) {
         return table.Active() && table.RowCount() > 0;
     };
-    const bool resultsExist = hasRows(state_.mteRes) ||
-                              (state_.mteRes.Active() && state_.mteRes.Filtered()) ||
-                              hasRows(state_.mteWordForms) || hasRows(state_.mteConcordance);
+    const bool resultsExist =
+        hasRows(state_.mteRes) || (state_.mteRes.Active() && state_.mteRes.Filtered()) ||
+        hasRows(state_.mteWordForms) || hasRows(state_.mteConcordance) || hasRows(state_.mteKwic) ||
+        hasRows(state_.mteCollocates) || hasRows(state_.mteKeywords);
     if (askFirst && resultsExist &&
         !host_.Confirm("Current calculation results will be cleared. Do you wish to continue ? "))
         return false;
@@ -87,7 +99,8 @@ bool TCalculation::ClearResults(bool phrases, bool wordforms, bool askFirst, boo
         host_.UpdateGridButtons(state_.mteWordForms);
     }
     if (concordance) {
-        for (TMemTable* table : {&state_.mteConcordance, &state_.mteConcordanceDetail}) {
+        for (TMemTable* table : {&state_.mteConcordance, &state_.mteConcordanceDetail,
+                                 &state_.mteKwic, &state_.mteCollocates, &state_.mteKeywords}) {
             if (table->Active())
                 table->Empty();
             host_.UpdateGridButtons(*table);
@@ -97,22 +110,11 @@ bool TCalculation::ClearResults(bool phrases, bool wordforms, bool askFirst, boo
 }
 
 std::string TCalculation::TotalResultsText(TAnalysisPage page) const {
-    const TMemTable* table = nullptr;
-    switch (page) {
-    case TAnalysisPage::Phrases:
-        table = &state_.mteRes;
-        break;
-    case TAnalysisPage::Wordforms:
-        table = &state_.mteWordForms;
-        break;
-    case TAnalysisPage::Concordance:
-        table = &state_.mteConcordance;
-        break;
-    case TAnalysisPage::Summary:
+    if (page == TAnalysisPage::Summary)
         return "Summary";
-    case TAnalysisPage::Options:
+    const TMemTable* table = ListTable(state_, page);
+    if (table == nullptr)
         return "Options";
-    }
     if (!table->Active())
         return "Ready";
     return "Total results:" + std::to_string(table->RecordCount());
@@ -201,6 +203,21 @@ void TCalculation::RunTreeAnalysis(TTree which, TMemTable& table,
         return;
     }
     FillTable(table, fill, emptyMessage);
+}
+
+void TCalculation::BeginSteps(int steps) {
+    host_.ShowProgress(steps);
+    host_.SetCancelEnabled(true);
+}
+
+bool TCalculation::StepDone(int done) {
+    host_.SetProgress(done);
+    host_.ProcessMessages();
+    if (!state_.cancelRequested)
+        return true;
+    host_.HideProgress();
+    host_.SetCancelEnabled(false);
+    return false;
 }
 
 void TCalculation::ReportAdded(std::string_view label, int added) {

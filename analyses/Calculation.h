@@ -30,6 +30,8 @@ public:
     void RequestCancel();
     // Empties the chosen results and frees their trees; with askFirst, asks
     // before clearing any result there is, and changes nothing on No.
+    // `concordance` stands for every list of words: the concordance, the
+    // KWIC lines, the collocates and the keywords.
     bool ClearResults(bool phrases, bool wordforms, bool askFirst, bool concordance);
     // "Total results:%d", "Summary", "Options", or "Ready" for a page whose
     // table was never opened.
@@ -57,6 +59,12 @@ public:
     enum class TTree { Phrases, Wordforms };
     void RunTreeAnalysis(TTree which, TMemTable& table, const std::function<bool()>& buildTree,
                          const std::function<void()>& fill, std::string_view emptyMessage);
+    // A run of `steps` steps without a tree: the progress bar shown and
+    // Cancel possible. StepDone shows a step done and lets a Cancel in;
+    // false (the bar hidden) once a cancel was requested. FillTable hides
+    // the bar.
+    void BeginSteps(int steps);
+    bool StepDone(int done);
     // "<format> %d" every 100 added rows (0 included).
     void ReportAdded(std::string_view label, int added);
     // Appends a row to the table for each of `rows`, its fields set by
@@ -82,10 +90,15 @@ private:
     int progressPosition_ = 0;
 };
 
-// The runs of the four pages.
+// The runs of the pages.
 void CalcPhrases(TCalculation& calculation);
 void CalcWordforms(TCalculation& calculation);
 void CalcConcordance(TCalculation& calculation);
 void CalcSummary(TCalculation& calculation);
+void CalcKwic(TCalculation& calculation);
+void CalcCollocates(TCalculation& calculation);
+// A reference that cannot be read or holds no words ends the keywords' run
+// with EReference, their list as it was.
+void CalcKeywords(TCalculation& calculation);
 
 } // namespace lexorin

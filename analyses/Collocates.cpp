@@ -4,6 +4,7 @@
 #include "FeLocale.h"
 
 #include <cmath>
+#include <optional>
 #include <unordered_map>
 
 namespace lexorin {
@@ -46,17 +47,42 @@ private:
     std::vector<std::int32_t> types_;
 };
 
-// Whether the gap before each token (after the one before it) holds a stop
-// character.
-std::vector<bool> StopsBefore(std::string_view text, const std::vector<TToken>& tokens,
-                              const TCharSet& stops) {
-    std::vector<bool> before(tokens.size(), false);
-    for (std::size_t k = 1; k < tokens.size(); ++k) {
+// Calls visit(match, token, leftSide) for every token in the span of every
+// match, match by match, left side from the match outwards, then the right.
+template <typename Visit>
+void ForEachSpanToken(std::string_view text, const std::vector<TToken>& tokens,
+                      const std::vector<std::int32_t>& matches, std::size_t length,
+                      const TCollocateSpan& span, Visit visit) {
+    // Whether the gap before each token (after the one before it) holds a
+    // stop character.
+    std::vector<bool> stopBefore(span.stops != nullptr ? tokens.size() : 0, false);
+    for (std::size_t k = 1; k < stopBefore.size(); ++k) {
         const auto end = static_cast<std::size_t>(tokens[k - 1].start + tokens[k - 1].length);
-        for (auto at = end; at < static_cast<std::size_t>(tokens[k].start) && !before[k]; ++at)
-            before[k] = stops.Contains(text[at]);
+        for (auto at = end; at < static_cast<std::size_t>(tokens[k].start) && !stopBefore[k]; ++at)
+            stopBefore[k] = span.stops->Contains(text[at]);
     }
-    return before;
+    const auto stops = [&](std::size_t token) { return !stopBefore.empty() && stopBefore[token]; };
+    const auto left = static_cast<std::size_t>(span.left);
+    const auto right = static_cast<std::size_t>(span.right);
+    for (const std::int32_t match : matches) {
+        const auto first = static_cast<std::size_t>(match);
+        const std::size_t last = first + length - 1;
+        for (std::size_t k = first, taken = 0; k > 0 && taken < left && !stops(k); ++taken)
+            visit(match, --k, true);
+        for (std::size_t k = last + 1, taken = 0; k < tokens.size() && taken < right && !stops(k);
+             ++k, ++taken)
+            visit(match, k, false);
+    }
+}
+
+// Which tokens belong to one of the matches.
+std::vector<bool> MatchTokens(std::size_t tokens, const std::vector<std::int32_t>& matches,
+                              std::size_t length) {
+    std::vector<bool> inMatch(tokens, false);
+    for (const std::int32_t first : matches)
+        for (std::size_t k = 0; k < length; ++k)
+            inMatch[static_cast<std::size_t>(first) + k] = true;
+    return inMatch;
 }
 
 void Measure(TCollocate& word, const TCollocates& all) {
@@ -83,44 +109,91 @@ TCollocates FindCollocates(std::string_view text, const std::vector<TToken>& tok
     result.window = std::int64_t{result.matches} * (span.left + span.right);
     if (matches.empty())
         return result;
-    const std::size_t length = term.size();
-    std::vector<bool> inMatch(tokens.size(), false);
-    for (const std::int32_t first : matches)
-        for (std::size_t k = 0; k < length; ++k)
-            inMatch[static_cast<std::size_t>(first) + k] = true;
-    const std::vector<bool> stopBefore =
-        span.stops != nullptr ? StopsBefore(text, tokens, *span.stops) : std::vector<bool>();
-    const auto stopsBefore = [&](std::size_t token) {
-        return !stopBefore.empty() && stopBefore[token];
-    };
-
+    const std::vector<bool> inMatch = MatchTokens(tokens.size(), matches, term.size());
     const TTokenTypes types(text, tokens, caseSensitive);
     std::unordered_map<std::int32_t, std::size_t> rowOf; // type -> place in result.words
-    const auto count = [&](std::size_t token, bool leftSide) {
-        if (inMatch[token])
-            return;
-        const std::int32_t type = types.Of(token);
-        auto [row, added] = rowOf.emplace(type, result.words.size());
-        if (added)
-            result.words.push_back({types.Word(type), 0, 0, 0, types.Frequency(type)});
-        TCollocate& word = result.words[row->second];
-        ++word.observed;
-        ++(leftSide ? word.left : word.right);
-    };
-    for (const std::int32_t match : matches) {
-        const auto first = static_cast<std::size_t>(match);
-        const std::size_t last = first + length - 1;
-        for (std::size_t k = first, taken = 0;
-             k > 0 && taken < static_cast<std::size_t>(span.left) && !stopsBefore(k); ++taken)
-            count(--k, true);
-        for (std::size_t k = last + 1, taken = 0;
-             k < tokens.size() && taken < static_cast<std::size_t>(span.right) && !stopsBefore(k);
-             ++k, ++taken)
-            count(k, false);
-    }
+    ForEachSpanToken(
+        text, tokens, matches, term.size(), span,
+        [&](std::int32_t, std::size_t token, bool leftSide) {
+            if (inMatch[token])
+                return;
+            const std::int32_t type = types.Of(token);
+            const auto [row, added] = rowOf.emplace(type, result.words.size());
+            if (added)
+                result.words.push_back({types.Word(type), 0, 0, 0, types.Frequency(type)});
+            TCollocate& word = result.words[row->second];
+            ++word.observed;
+            ++(leftSide ? word.left : word.right);
+        });
     for (TCollocate& word : result.words)
         Measure(word, result);
     return result;
+}
+
+std::vector<std::int32_t> MatchesNear(std::string_view text, const std::vector<TToken>& tokens,
+                                      const std::vector<std::string>& term, std::string_view word,
+                                      const TCollocateSpan& span, bool caseSensitive) {
+    const std::vector<std::int32_t> matches = FindMatches(text, tokens, term, caseSensitive);
+    const std::vector<bool> inMatch = MatchTokens(tokens.size(), matches, term.size());
+    std::vector<std::int32_t> near;
+    ForEachSpanToken(
+        text, tokens, matches, term.size(), span, [&](std::int32_t match, std::size_t token, bool) {
+            const std::string_view candidate =
+                TokenText(text, tokens, static_cast<std::int64_t>(token));
+            const bool same =
+                caseSensitive ? candidate == word : CompareTextIgnoreCase(candidate, word) == 0;
+            if (same && !inMatch[token] && (near.empty() || near.back() != match))
+                near.push_back(match);
+        });
+    return near;
+}
+
+void CalcCollocates(TCalculation& calculation) {
+    TAnalysisState& state = calculation.State();
+    const TAnalysisOptions& options = state.options;
+    const std::optional<std::vector<std::string>> term =
+        SearchTermOf(calculation, options.edCollocSearch);
+    if (!term || !calculation.PrepareRun())
+        return;
+    calculation.BeginSteps(2);
+    const std::string& text = state.analysedText;
+    const std::vector<TToken> tokens = Tokens(text);
+    if (!calculation.StepDone(1))
+        return;
+    const TCharSet stops = MakeCharSet(options.edBreakChars);
+    const TCollocates found = FindCollocates(text, tokens, *term,
+                                             {options.rseCollocLeft, options.rseCollocRight,
+                                              options.cbCollocStopAtBreaks ? &stops : nullptr},
+                                             options.cbCaseSens);
+    if (!calculation.StepDone(2))
+        return;
+    state.collocateCounts = {found.matches, found.window, found.tokens};
+    TMemTable& table = state.mteCollocates;
+    calculation.ResetTable(table);
+    calculation.FillTable(
+        table,
+        [&] {
+            int added = 0;
+            for (const TCollocate& word : found.words) {
+                if (word.observed < options.rseCollocMinObserved ||
+                    word.frequency < options.rseCollocMinFrequency)
+                    continue;
+                table.Append();
+                table.SetText("word", word.word);
+                table.SetInteger("observed", word.observed);
+                table.SetInteger("left", word.left);
+                table.SetInteger("right", word.right);
+                table.SetInteger("frequency", word.frequency);
+                table.SetDouble("expected", word.expected);
+                table.SetDouble("mi", word.mi);
+                table.SetDouble("tscore", word.tScore);
+                table.SetDouble("logdice", word.logDice);
+                table.SetDouble("ll", word.logLikelihood);
+                table.Post();
+                calculation.ReportAdded("Collocates added", ++added);
+            }
+        },
+        found.matches == 0 ? kNoMatch : "No collocates.");
 }
 
 } // namespace lexorin

@@ -43,4 +43,10 @@ TCollocates FindCollocates(std::string_view text, const std::vector<TToken>& tok
                            const std::vector<std::string>& term, const TCollocateSpan& span,
                            bool caseSensitive);
 
+// The matches of a term that have a token of `word`'s type (compared as the
+// collocates compare) within their span, as FindMatches gives them.
+std::vector<std::int32_t> MatchesNear(std::string_view text, const std::vector<TToken>& tokens,
+                                      const std::vector<std::string>& term, std::string_view word,
+                                      const TCollocateSpan& span, bool caseSensitive);
+
 } // namespace lexorin

@@ -56,13 +56,17 @@ std::string CsvOptionsProblem(const TAnalysisOptions& options) {
 }
 
 std::string TCsvFormat::Text(std::string_view text) const {
+    return Utf8Text(TextToUtf8(text));
+}
+
+std::string TCsvFormat::Utf8Text(std::string_view text) const {
     // Spreadsheets run a cell that starts with = + - or @ as a formula, and
     // some skip a tab or a carriage return in front of one: such a text gets
     // an apostrophe in front, as part of the text.
     const bool formula = protectFormulas && !text.empty() &&
                          std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
     std::string utf8 = formula ? "'" : "";
-    utf8 += TextToUtf8(text);
+    utf8 += text;
     if (quote.empty())
         return utf8;
     std::string field = quote;
@@ -97,6 +101,8 @@ std::string TCsvFormat::Field(const TExportCell& cell) const {
     switch (cell.kind) {
     case TExportCell::TKind::Text:
         return Text(cell.text);
+    case TExportCell::TKind::Utf8:
+        return Utf8Text(cell.text);
     case TExportCell::TKind::Integer:
         return std::to_string(static_cast<long long>(cell.number));
     default: {

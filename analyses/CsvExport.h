@@ -29,6 +29,8 @@ struct TCsvFormat {
 
     // A text of the text's page as a field.
     std::string Text(std::string_view text) const;
+    // A text in UTF-8 as a field.
+    std::string Utf8Text(std::string_view text) const;
     // The shortest form that reads back as the same double.
     std::string Number(double value) const;
     std::string Field(const TExportCell& cell) const;

@@ -23,6 +23,14 @@ std::vector<std::string> ExportTitles(TAnalysisPage page, TConcordanceLayout lay
         if (layout == TConcordanceLayout::Professional)
             return {"position", "before", "word", "after"};
         return {"word", "frequency"};
+    case TAnalysisPage::Kwic:
+        return {"position", "left", "match", "right"};
+    case TAnalysisPage::Collocates:
+        return {"collocate", "O", "OL", "OR", "f_c", "E", "MI", "T-score", "logDice", "LL"};
+    case TAnalysisPage::Keywords:
+        return {
+            "keyword", "frequency", "reference frequency", "per million", "reference per million",
+            "LL",      "log ratio"};
     default:
         return {};
     }
@@ -43,7 +51,9 @@ void ReadCell(const TMemTable& table, int row, int column, TExportCell& cell) {
     switch (table.Fields()[static_cast<std::size_t>(column)].type) {
     case TFieldType::Memo:
     case TFieldType::String:
-        cell.kind = TExportCell::TKind::Text;
+        cell.kind = table.Fields()[static_cast<std::size_t>(column)].utf8
+                        ? TExportCell::TKind::Utf8
+                        : TExportCell::TKind::Text;
         cell.text.assign(table.TextView(row, column));
         cell.number = 0;
         return;
@@ -127,7 +137,7 @@ int ForEachOccurrence(TAnalysisState& state, bool capitalize,
 int ForEachExportRow(TAnalysisState& state, TAnalysisPage page, TConcordanceLayout layout,
                      bool capitalize, const std::function<void(const TExportRow&)>& row) {
     // A list that was never filled (its text was empty) has no rows.
-    if (const TMemTable* list = ChartTable(state, page); list == nullptr || !list->Active())
+    if (const TMemTable* list = ListTable(state, page); list == nullptr || !list->Active())
         return 0;
     switch (page) {
     case TAnalysisPage::Phrases:
@@ -141,6 +151,17 @@ int ForEachExportRow(TAnalysisState& state, TAnalysisPage page, TConcordanceLayo
                               [&](const TExportRow& cells) {
                                   row({Text(Word(cells[0].text, capitalize)), cells[1]});
                               });
+    case TAnalysisPage::Kwic:
+        return ForEachListRow(state.mteKwic, {"pos", "left", "match", "right"}, row);
+    case TAnalysisPage::Collocates:
+        return ForEachListRow(state.mteCollocates,
+                              {"word", "observed", "left", "right", "frequency", "expected", "mi",
+                               "tscore", "logdice", "ll"},
+                              row);
+    case TAnalysisPage::Keywords:
+        return ForEachListRow(
+            state.mteKeywords,
+            {"word", "text", "reference", "textpm", "referencepm", "ll", "logratio"}, row);
     default:
         return 0;
     }

@@ -14,9 +14,9 @@ namespace lexorin {
 enum class TConcordanceLayout { Basic, Professional };
 
 struct TExportCell {
-    enum class TKind { Text, Integer, Real };
+    enum class TKind { Text, Utf8, Integer, Real };
     TKind kind = TKind::Text;
-    std::string text;  // Text: in the text's page
+    std::string text;  // Text: in the text's page; Utf8: in UTF-8
     double number = 0; // Integer and Real
 };
 using TExportRow = std::vector<TExportCell>;

@@ -169,4 +169,77 @@ bool KeepKeyword(const TKeyword& keyword, double threshold, std::int64_t minFreq
            keyword.text + keyword.reference >= minFrequency;
 }
 
+std::vector<std::string> ReferencePaths(std::string_view option) {
+    std::vector<std::string> paths;
+    while (!option.empty()) {
+        const std::size_t bar = std::min(option.find('|'), option.size());
+        if (const std::string_view path = TrimControls(option.substr(0, bar)); !path.empty())
+            paths.emplace_back(path);
+        option.remove_prefix(std::min(bar + 1, option.size()));
+    }
+    return paths;
+}
+
+void CalcKeywords(TCalculation& calculation) {
+    TAnalysisState& state = calculation.State();
+    const TAnalysisOptions& options = state.options;
+    const std::vector<std::string> paths = ReferencePaths(options.edKeywordReference);
+    if (paths.empty()) {
+        calculation.Host().Inform(kNoReference);
+        return;
+    }
+    if (!calculation.PrepareRun())
+        return;
+    const std::unordered_set<std::string> ignored = options.cbConcordanceUseIgnored
+                                                        ? IgnoredWordsUtf8(state.ignoredListPath)
+                                                        : std::unordered_set<std::string>();
+    const TWordFilter filter{options.cbCaseSens, options.cbConcExcludeNumbers, &ignored};
+    calculation.BeginSteps(static_cast<int>(paths.size()) + 1);
+    TWordCounts text, reference;
+    CountWords(state.analysedText, TextPage(), filter, text);
+    if (!calculation.StepDone(1))
+        return;
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        try {
+            CountReferenceFile(paths[k], TCsvFormat::From(options), filter, reference);
+        } catch (...) {
+            calculation.Host().HideProgress();
+            throw;
+        }
+        if (!calculation.StepDone(static_cast<int>(k) + 2))
+            return;
+    }
+    if (reference.tokens == 0) {
+        calculation.Host().HideProgress();
+        throw EReference(std::string(kEmptyReference));
+    }
+    state.keywordTextTokens = text.tokens;
+    state.keywordReferenceTokens = reference.tokens;
+    const std::vector<TKeyword> keywords = FindKeywords(text, reference);
+    const double threshold =
+        options.cbKeywordThreshold > 0 ? kKeywordThresholds[options.cbKeywordThreshold - 1] : 0.0;
+    TMemTable& table = state.mteKeywords;
+    calculation.ResetTable(table);
+    calculation.FillTable(
+        table,
+        [&] {
+            int added = 0;
+            for (const TKeyword& keyword : keywords) {
+                if (!KeepKeyword(keyword, threshold, options.rseKeywordMinFreq))
+                    continue;
+                table.Append();
+                table.SetText("word", keyword.word);
+                table.SetInteger("text", static_cast<std::int32_t>(keyword.text));
+                table.SetInteger("reference", static_cast<std::int32_t>(keyword.reference));
+                table.SetDouble("textpm", keyword.textPerMillion);
+                table.SetDouble("referencepm", keyword.referencePerMillion);
+                table.SetDouble("ll", keyword.logLikelihood);
+                table.SetDouble("logratio", keyword.logRatio);
+                table.Post();
+                calculation.ReportAdded("Keywords added", ++added);
+            }
+        },
+        "No keywords.");
+}
+
 } // namespace lexorin

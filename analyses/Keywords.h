@@ -2,6 +2,7 @@
 // reference, by log-likelihood and log ratio.
 #pragma once
 
+#include "Calculation.h"
 #include "CodePage.h"
 #include "CsvExport.h"
 
@@ -48,6 +49,15 @@ void CountWords(std::string_view text, const TCodePage& page, const TWordFilter&
 // Any other file is a text, in the encoding its bytes show.
 void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TWordFilter& filter,
                         TWordCounts& counts);
+
+// The reference files of the option, separated by "|".
+std::vector<std::string> ReferencePaths(std::string_view option);
+
+// What the keywords say without a reference, and the refusal of one without
+// words.
+inline constexpr std::string_view kNoReference =
+    "Choose the reference: one or more texts, or a word list exported from the concordance.";
+inline constexpr std::string_view kEmptyReference = "The reference holds no words.";
 
 // The lower-cased UTF-8 words of a list file; empty when it cannot be read.
 std::unordered_set<std::string> IgnoredWordsUtf8(const std::string& listPath);

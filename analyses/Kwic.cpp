@@ -1,5 +1,7 @@
 #include "Kwic.h"
 
+#include "CodePage.h"
+#include "Collocates.h"
 #include "FeLocale.h"
 #include "FeUtils.h"
 
@@ -115,10 +117,17 @@ std::vector<std::int32_t> FindMatches(std::string_view text, const std::vector<T
 std::vector<TKwicLine> KwicLines(std::string_view text, const std::vector<TToken>& tokens,
                                  const std::vector<std::string>& term, int span,
                                  bool caseSensitive) {
+    return KwicLinesAt(tokens, FindMatches(text, tokens, term, caseSensitive), term.size(), span);
+}
+
+std::vector<TKwicLine> KwicLinesAt(const std::vector<TToken>& tokens,
+                                   const std::vector<std::int32_t>& matches, std::size_t length,
+                                   int span) {
     std::vector<TKwicLine> lines;
-    for (const std::int32_t match : FindMatches(text, tokens, term, caseSensitive)) {
+    lines.reserve(matches.size());
+    for (const std::int32_t match : matches) {
         const auto first = static_cast<std::size_t>(match);
-        const std::size_t last = first + term.size() - 1;
+        const std::size_t last = first + length - 1;
         const auto start = static_cast<std::size_t>(tokens[first].start);
         const auto end = static_cast<std::size_t>(tokens[last].start + tokens[last].length);
         const std::size_t before =
@@ -130,11 +139,9 @@ std::vector<TKwicLine> KwicLines(std::string_view text, const std::vector<TToken
         const auto rightEnd =
             after > last ? static_cast<std::size_t>(tokens[after].start + tokens[after].length)
                          : end;
-        lines.push_back({static_cast<std::int32_t>(start + 1),
-                         std::string(text.substr(leftStart, start - leftStart)),
-                         std::string(text.substr(start, end - start)),
-                         std::string(text.substr(end, rightEnd - end)),
-                         static_cast<std::int32_t>(first), static_cast<std::int32_t>(last)});
+        const auto at = [](std::size_t place) { return static_cast<std::int32_t>(place); };
+        lines.push_back(
+            {at(start + 1), at(leftStart), at(start), at(end), at(rightEnd), at(first), at(last)});
     }
     return lines;
 }
@@ -143,7 +150,7 @@ void SortKwicLines(std::vector<TKwicLine>& lines, std::string_view text,
                    const std::vector<TToken>& tokens, const std::vector<int>& keys) {
     const auto word = [&](const TKwicLine& line, int key) -> std::string_view {
         if (key == 0)
-            return line.match;
+            return line.Match(text);
         return TokenText(text, tokens, std::int64_t{key < 0 ? line.first : line.last} + key);
     };
     std::stable_sort(lines.begin(), lines.end(), [&](const TKwicLine& a, const TKwicLine& b) {
@@ -152,6 +159,77 @@ void SortKwicLines(std::vector<TKwicLine>& lines, std::string_view text,
                 return c < 0;
         return false;
     });
+}
+
+std::optional<std::vector<int>> ParseSortKeys(std::string_view keys) {
+    std::vector<int> places;
+    while (!keys.empty()) {
+        const std::size_t comma = std::min(keys.find(','), keys.size());
+        const std::optional<int> place = ParseSortKey(TrimControls(keys.substr(0, comma)));
+        if (!place)
+            return std::nullopt;
+        places.push_back(*place);
+        keys.remove_prefix(std::min(comma + 1, keys.size()));
+    }
+    return places;
+}
+
+std::optional<std::vector<std::string>> SearchTermOf(TCalculation& calculation,
+                                                     std::string_view utf8) {
+    std::string inText;
+    const bool whole = Utf8WhollyInText(utf8, inText);
+    std::vector<std::string> term = ParseSearchTerm(whole ? inText : std::string(utf8));
+    if (term.empty()) {
+        calculation.Host().Inform(kNoSearchTerm);
+        return std::nullopt;
+    }
+    if (!whole)
+        term.clear();
+    return term;
+}
+
+void CalcKwic(TCalculation& calculation) {
+    TAnalysisState& state = calculation.State();
+    const TAnalysisOptions& options = state.options;
+    const std::optional<std::vector<std::string>> term =
+        SearchTermOf(calculation, options.edKwicSearch);
+    if (!term || !calculation.PrepareRun())
+        return;
+    const std::vector<int> keys = ParseSortKeys(options.edKwicSort).value_or(std::vector<int>());
+    const std::string& text = state.analysedText;
+    const std::vector<TToken> tokens = Tokens(text);
+    std::vector<std::int32_t> matches;
+    std::string near;
+    if (TrimControls(options.edKwicNear).empty()) {
+        matches = FindMatches(text, tokens, *term, options.cbCaseSens);
+    } else if (Utf8WhollyInText(TrimControls(options.edKwicNear), near)) {
+        const TCharSet stops = MakeCharSet(options.edBreakChars);
+        matches = MatchesNear(text, tokens, *term, near,
+                              {options.rseCollocLeft, options.rseCollocRight,
+                               options.cbCollocStopAtBreaks ? &stops : nullptr},
+                              options.cbCaseSens);
+    }
+    std::vector<TKwicLine> lines = KwicLinesAt(tokens, matches, term->size(), options.rseKwicSpan);
+    SortKwicLines(lines, text, tokens, keys);
+    TMemTable& table = state.mteKwic;
+    calculation.ResetTable(table);
+    table.SetSpanText(std::make_shared<const std::string>(text));
+    calculation.FillTable(
+        table,
+        [&] {
+            calculation.AddRows(
+                table, lines, "Lines added", [](TMemTable& to, const TKwicLine& line) {
+                    const auto span = [&](const char* field, std::int32_t from, std::int32_t till) {
+                        to.SetSpan(field, static_cast<std::size_t>(from),
+                                   static_cast<std::size_t>(till - from));
+                    };
+                    to.SetInteger("pos", line.position);
+                    span("left", line.leftStart, line.start);
+                    span("match", line.start, line.end);
+                    span("right", line.end, line.rightEnd);
+                });
+        },
+        kNoMatch);
 }
 
 } // namespace lexorin

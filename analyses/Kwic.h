@@ -2,6 +2,8 @@
 // text, with the words around it, sorted by the words at chosen places.
 #pragma once
 
+#include "Calculation.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,10 +43,21 @@ std::vector<std::int32_t> FindMatches(std::string_view text, const std::vector<T
 std::string_view TokenText(std::string_view text, const std::vector<TToken>& tokens,
                            std::int64_t index);
 
+// A line as places in the text: the left context from `leftStart` to
+// `start`, the match to `end`, the right context to `rightEnd`.
 struct TKwicLine {
     std::int32_t position = 0; // of the match, from 1
-    std::string left, match, right;
+    std::int32_t leftStart = 0, start = 0, end = 0, rightEnd = 0;
     std::int32_t first = 0, last = 0; // the match's first and last tokens
+
+    std::string_view Left(std::string_view text) const { return Piece(text, leftStart, start); }
+    std::string_view Match(std::string_view text) const { return Piece(text, start, end); }
+    std::string_view Right(std::string_view text) const { return Piece(text, end, rightEnd); }
+
+private:
+    static std::string_view Piece(std::string_view text, std::int32_t from, std::int32_t to) {
+        return text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    }
 };
 
 // Every match of the term in text order: the match as the text writes it,
@@ -53,10 +66,28 @@ struct TKwicLine {
 std::vector<TKwicLine> KwicLines(std::string_view text, const std::vector<TToken>& tokens,
                                  const std::vector<std::string>& term, int span,
                                  bool caseSensitive);
+// The same for chosen matches (FindMatches') of a term of `length` words.
+std::vector<TKwicLine> KwicLinesAt(const std::vector<TToken>& tokens,
+                                   const std::vector<std::int32_t>& matches, std::size_t length,
+                                   int span);
 
 // Sorts the lines by the words at the places of `keys` (ParseSortKey's),
 // compared by the collation without case; ties keep their text order.
 void SortKwicLines(std::vector<TKwicLine>& lines, std::string_view text,
                    const std::vector<TToken>& tokens, const std::vector<int>& keys);
+
+// What a search says when its term holds no word, and when nothing matches.
+inline constexpr std::string_view kNoSearchTerm = "Type a word or phrase to search for.";
+inline constexpr std::string_view kNoMatch = "No match of the term.";
+
+// The places of sort keys separated by commas ("R1,R2,R3"); nothing when one
+// of them is no key.
+std::optional<std::vector<int>> ParseSortKeys(std::string_view keys);
+
+// The search term of an option (UTF-8) as ParseSearchTerm's words in the
+// text's page; no words when it holds a character the page lacks, so that
+// it matches nothing; nothing, after a message, when it holds no word.
+std::optional<std::vector<std::string>> SearchTermOf(TCalculation& calculation,
+                                                     std::string_view utf8);
 
 } // namespace lexorin

@@ -49,11 +49,24 @@ const TOptionKey kKeys[] = {
     {"cbConcCapitalize_Checked", &O::cbConcCapitalize},
     {"cbProtectFormulas_Checked", &O::cbProtectFormulas},
     {"cbSortLanguage_Text", nullptr, nullptr, nullptr, 0, 0, &O::cbSortLanguage},
+    {"rseKwicSpan_Value", nullptr, nullptr, &O::rseKwicSpan, 0, 99},
+    {"edKwicSort_Text", nullptr, nullptr, nullptr, 0, 0, &O::edKwicSort},
+    {"rseCollocLeft_Value", nullptr, nullptr, &O::rseCollocLeft, 0, 99},
+    {"rseCollocRight_Value", nullptr, nullptr, &O::rseCollocRight, 0, 99},
+    {"cbCollocStopAtBreaks_Checked", &O::cbCollocStopAtBreaks},
+    {"rseCollocMinObserved_Value", nullptr, nullptr, &O::rseCollocMinObserved, 1, 9999},
+    {"rseCollocMinFrequency_Value", nullptr, nullptr, &O::rseCollocMinFrequency, 1, 9999},
+    {"edKeywordReference_Text", nullptr, nullptr, nullptr, 0, 0, &O::edKeywordReference},
+    {"cbKeywordThreshold_ItemIndex", nullptr, nullptr, &O::cbKeywordThreshold, 0, 4},
+    {"rseKeywordMinFreq_Value", nullptr, nullptr, &O::rseKeywordMinFreq, 1, 9999},
 };
 // Options the settings file does not keep; the command line sets them.
 const TOptionKey kUnstoredKeys[] = {
     {"cbConcExcludeNumbers_Checked", &O::cbConcExcludeNumbers},
     {"edContextBreakChars_Text", nullptr, nullptr, nullptr, 0, 0, &O::edContextBreakChars},
+    {"edKwicSearch_Text", nullptr, nullptr, nullptr, 0, 0, &O::edKwicSearch},
+    {"edKwicNear_Text", nullptr, nullptr, nullptr, 0, 0, &O::edKwicNear},
+    {"edCollocSearch_Text", nullptr, nullptr, nullptr, 0, 0, &O::edCollocSearch},
 };
 
 bool ReadNumber(std::string_view value, double& number) {

@@ -1,6 +1,7 @@
 #include "ResultTables.h"
 
 #include "AnalysisHost.h"
+#include "Utf8.h"
 
 namespace lexorin {
 
@@ -38,6 +39,40 @@ TMemTable MakeConcordanceDetailTable() {
                                               {"display", TFieldType::String, 512}});
 }
 
+TMemTable MakeKwicTable() {
+    return TMemTable("mteKwic", {{"pos", TFieldType::Integer},
+                                 {"left", TFieldType::Memo},
+                                 {"match", TFieldType::Memo},
+                                 {"right", TFieldType::Memo}});
+}
+
+TMemTable MakeCollocateTable() {
+    return TMemTable("mteCollocates", {{"word", TFieldType::String, 255},
+                                       {"observed", TFieldType::Integer},
+                                       {"left", TFieldType::Integer},
+                                       {"right", TFieldType::Integer},
+                                       {"frequency", TFieldType::Integer},
+                                       {"expected", TFieldType::Double},
+                                       {"mi", TFieldType::Double},
+                                       {"tscore", TFieldType::Double},
+                                       {"logdice", TFieldType::Double},
+                                       {"ll", TFieldType::Double}});
+}
+
+TMemTable MakeKeywordTable() {
+    // Words of either side, so in UTF-8: a reference may hold characters the
+    // text's page lacks. 255 characters of up to four bytes.
+    TMemTable table("mteKeywords", {{"word", TFieldType::String, 4 * 255, true},
+                                    {"text", TFieldType::Integer},
+                                    {"reference", TFieldType::Integer},
+                                    {"textpm", TFieldType::Double},
+                                    {"referencepm", TFieldType::Double},
+                                    {"ll", TFieldType::Double},
+                                    {"logratio", TFieldType::Double}});
+    table.SetTextOrder(CompareUtf8);
+    return table;
+}
+
 TSortMarkers InitialSortMarkers(const TMemTable& table) {
     using M = TSortMarker;
     if (table.Name() == "mteRes")
@@ -52,6 +87,25 @@ TSortMarkers InitialSortMarkers(const TMemTable& table) {
                              {"dispersion"}});
     if (table.Name() == "mteConcordance")
         return TSortMarkers({{"word", M::Ascending, 1}, {"count"}});
+    if (table.Name() == "mteCollocates")
+        return TSortMarkers({{"word", M::Ascending, 2},
+                             {"observed"},
+                             {"left"},
+                             {"right"},
+                             {"frequency"},
+                             {"expected"},
+                             {"mi"},
+                             {"tscore"},
+                             {"logdice"},
+                             {"ll", M::Descending, 1}});
+    if (table.Name() == "mteKeywords")
+        return TSortMarkers({{"word", M::Ascending, 2},
+                             {"text"},
+                             {"reference"},
+                             {"textpm"},
+                             {"referencepm"},
+                             {"ll", M::Descending, 1},
+                             {"logratio"}});
     return TSortMarkers({});
 }
 

@@ -13,6 +13,9 @@ TMemTable MakePhraseTable();            // mteRes
 TMemTable MakeWordformTable();          // mteWordForms
 TMemTable MakeConcordanceTable();       // mteConcordance
 TMemTable MakeConcordanceDetailTable(); // mteConcordanceDetail
+TMemTable MakeKwicTable();              // mteKwic
+TMemTable MakeCollocateTable();         // mteCollocates
+TMemTable MakeKeywordTable();           // mteKeywords
 
 // The sort markers a table's list starts with; none for a list that is not
 // sorted by title.

@@ -1,6 +1,7 @@
 #include "XlsxExport.h"
 
 #include "CodePage.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <charconv>
@@ -28,8 +29,8 @@ void Check(lxw_error error) {
         throw std::runtime_error(lxw_strerror(error));
 }
 
-std::string CellText(const std::string& text) {
-    std::string utf8 = TextToUtf8(text);
+std::string CellText(const TExportCell& cell) {
+    std::string utf8 = cell.kind == TExportCell::TKind::Utf8 ? cell.text : TextToUtf8(cell.text);
     if (utf8.size() > kMaxCellBytes) {
         std::size_t end = kMaxCellBytes;
         while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
@@ -43,6 +44,8 @@ std::string CellText(const std::string& text) {
 std::size_t ShownLength(const TExportCell& cell) {
     if (cell.kind == TExportCell::TKind::Text)
         return std::min(cell.text.size(), kMaxCellBytes);
+    if (cell.kind == TExportCell::TKind::Utf8)
+        return std::min(Utf8Length(cell.text), kMaxCellBytes);
     char buffer[64];
     return static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, cell.number).ptr -
                                     buffer);
@@ -69,9 +72,8 @@ public:
         for (std::size_t k = 0; k < row.size(); ++k) {
             const TExportCell& cell = row[k];
             const auto column = static_cast<lxw_col_t>(k);
-            if (cell.kind == TExportCell::TKind::Text)
-                Check(worksheet_write_string(sheet_, row_, column, CellText(cell.text).c_str(),
-                                             format));
+            if (cell.kind == TExportCell::TKind::Text || cell.kind == TExportCell::TKind::Utf8)
+                Check(worksheet_write_string(sheet_, row_, column, CellText(cell).c_str(), format));
             else
                 Check(worksheet_write_number(sheet_, row_, column, cell.number, format));
             widths_[k] = std::max(widths_[k], ShownLength(cell));
@@ -100,6 +102,12 @@ const char* SheetName(TAnalysisPage page) {
         return "Phrase frequency";
     case TAnalysisPage::Wordforms:
         return "Wordforms";
+    case TAnalysisPage::Kwic:
+        return "KWIC";
+    case TAnalysisPage::Collocates:
+        return "Collocates";
+    case TAnalysisPage::Keywords:
+        return "Keywords";
     default:
         return "Concordance";
     }

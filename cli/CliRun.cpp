@@ -30,7 +30,8 @@ namespace {
 
 const char* const kUsage =
     "Usage: lexorin-cli TASK [options] FILE\n"
-    "  TASK                 phrases, wordforms, concordance, summary or kwic\n"
+    "  TASK                 phrases, wordforms, concordance, summary, kwic,\n"
+    "                       collocates or keywords\n"
     "  --option KEY=VALUE   sets an option by its settings key, for example\n"
     "                       rseCases_Value=3 or cbCaseSens_Checked=True (repeatable)\n"
     "  --settings FILE      reads the \"Options\" section of a settings file first\n"
@@ -54,11 +55,21 @@ const char* const kUsage =
     "                       by default UTF-8 and UTF-16 are told by their bytes\n"
     "                       and any other text is read as windows-1251\n"
     "  --list-encodings     lists the encodings by name\n"
-    "  --search TERM        kwic: the words to find, \"*\" any run of word characters,\n"
-    "                       \"?\" one; several words separated by blanks find a phrase\n"
+    "  --search TERM        kwic, collocates: the words to find, \"*\" any run of word\n"
+    "                       characters, \"?\" one; several words separated by blanks\n"
+    "                       find a phrase\n"
     "  --span S             kwic: the words shown before and after a match (default 5)\n"
     "  --sort KEY,KEY,KEY   kwic: sorts the lines by the words at L5...L1, K (the\n"
     "                       match), R1...R5 (default: text order)\n"
+    "  --near WORD          kwic: only the lines with WORD in the collocates' span\n"
+    "  --span L,R           collocates: the words before and after a match that are\n"
+    "                       counted (default 5,5)\n"
+    "  --min-freq N         collocates: the least O (default 2); keywords: the least\n"
+    "                       frequency in both texts together (default 2)\n"
+    "  --reference REF      keywords: a text, or a word list the concordance exported\n"
+    "                       as CSV, to compare with (repeatable: one reference of all)\n"
+    "  --threshold LL       keywords: the least log-likelihood either way: 0, 3.84,\n"
+    "                       6.63, 10.83 or 15.13 (default 3.84)\n"
     "  --quiet              writes nothing to standard error but errors\n"
     "  -h, --help           shows this text\n"
     "  --version            shows the program's version\n"
@@ -84,11 +95,8 @@ struct TCommand {
     std::string file;
     std::optional<std::string> chart, item, chartOutput;
     std::string encoding; // empty: chosen by the bytes
-    // kwic: the lines of a search term, their span and sort keys.
-    bool kwic = false;
-    std::optional<std::string> search;
-    int span = 5;
-    std::vector<int> sortKeys;
+    // kwic, collocates and keywords: the options set by their own arguments.
+    bool search = false, references = false;
     bool chartLog = false;
     bool quiet = false;
 };
@@ -124,7 +132,10 @@ TCommand Parse(const std::vector<std::string>& args) {
         {"phrases", TAnalysisPage::Phrases},
         {"wordforms", TAnalysisPage::Wordforms},
         {"concordance", TAnalysisPage::Concordance},
-        {"summary", TAnalysisPage::Summary}};
+        {"summary", TAnalysisPage::Summary},
+        {"kwic", TAnalysisPage::Kwic},
+        {"collocates", TAnalysisPage::Collocates},
+        {"keywords", TAnalysisPage::Keywords}};
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h")
             throw TAskedFor{kUsage};
@@ -141,10 +152,20 @@ TCommand Parse(const std::vector<std::string>& args) {
         throw TUsageError{"no task given"};
     const auto task = kTasks.find(args[0]);
     TCommand command;
-    command.kwic = args[0] == "kwic";
-    if (task == kTasks.end() && !command.kwic)
+    if (task == kTasks.end())
         throw TUsageError{"unknown task \"" + args[0] + "\""};
-    command.page = command.kwic ? TAnalysisPage::Concordance : task->second;
+    command.page = task->second;
+    const bool kwic = command.page == TAnalysisPage::Kwic;
+    const bool collocates = command.page == TAnalysisPage::Collocates;
+    const bool keywords = command.page == TAnalysisPage::Keywords;
+    const auto only = [&](const std::string& arg, bool allowed, const char* tasks) {
+        if (!allowed)
+            throw TUsageError{arg + " is for " + tasks};
+    };
+    const auto option = [&](const char* key, std::string value) {
+        command.options.emplace_back(key, std::move(value));
+    };
+    std::string references;
     bool haveFile = false;
     for (std::size_t k = 1; k < args.size(); ++k) {
         const std::string& arg = args[k];
@@ -182,27 +203,66 @@ TCommand Parse(const std::vector<std::string>& args) {
                 }
             }
         } else if (arg == "--search") {
-            command.search = value();
+            only(arg, kwic || collocates, "kwic and collocates");
+            const std::string& term = value();
+            if (ParseSearchTerm(term).empty())
+                throw TUsageError{"--search needs a word or phrase"};
+            option(kwic ? "edKwicSearch_Text" : "edCollocSearch_Text", term);
+            command.search = true;
         } else if (arg == "--span") {
+            only(arg, kwic || collocates, "kwic and collocates");
             const std::string& span = value();
-            if (!ParseInt(span, command.span) || command.span < 0 || command.span > 99)
-                throw TUsageError{"--span wants a number of words from 0 to 99, not \"" + span +
-                                  "\""};
-        } else if (arg == "--sort") {
-            command.sortKeys.clear();
-            for (std::string_view rest = value(); !rest.empty();) {
-                const std::size_t comma = rest.find(',');
-                const std::string_view key = rest.substr(0, comma);
-                const std::optional<int> place = ParseSortKey(key);
-                if (!place)
-                    throw TUsageError{"unknown sort key \"" + std::string(key) +
-                                      "\" (L5 ... L1, K, R1 ... R5)"};
-                command.sortKeys.push_back(*place);
-                rest =
-                    comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+            const std::size_t comma = span.find(',');
+            int left = 0, right = 0;
+            if (kwic ? !ParseInt(span, left) || left < 0 || left > 99
+                     : comma == std::string::npos || !ParseInt(span.substr(0, comma), left) ||
+                           !ParseInt(span.substr(comma + 1), right) || left < 0 || left > 99 ||
+                           right < 0 || right > 99)
+                throw TUsageError{std::string(kwic ? "--span wants a number of words"
+                                                   : "--span wants L,R, numbers of words") +
+                                  " from 0 to 99, not \"" + span + "\""};
+            if (kwic) {
+                option("rseKwicSpan_Value", span);
+            } else {
+                option("rseCollocLeft_Value", std::to_string(left));
+                option("rseCollocRight_Value", std::to_string(right));
             }
-            if (command.sortKeys.empty() || command.sortKeys.size() > 3)
+        } else if (arg == "--sort") {
+            only(arg, kwic, "kwic");
+            const std::string& keys = value();
+            const std::optional<std::vector<int>> places = ParseSortKeys(keys);
+            if (!places)
+                throw TUsageError{"unknown sort key in \"" + keys + "\" (L5 ... L1, K, R1 ... R5)"};
+            if (places->empty() || places->size() > 3)
                 throw TUsageError{"--sort takes one to three keys"};
+            option("edKwicSort_Text", keys);
+        } else if (arg == "--near") {
+            only(arg, kwic, "kwic");
+            option("edKwicNear_Text", value());
+        } else if (arg == "--min-freq") {
+            only(arg, collocates || keywords, "collocates and keywords");
+            const std::string& least = value();
+            int number = 0;
+            if (!ParseInt(least, number) || number < 1 || number > 9999)
+                throw TUsageError{"--min-freq wants a number from 1 to 9999, not \"" + least +
+                                  "\""};
+            option(collocates ? "rseCollocMinObserved_Value" : "rseKeywordMinFreq_Value", least);
+        } else if (arg == "--reference") {
+            only(arg, keywords, "keywords");
+            const std::string& reference = value();
+            if (reference.empty() || reference.find('|') != std::string::npos)
+                throw TUsageError{"--reference needs a file name without \"|\""};
+            references += (references.empty() ? "" : "|") + reference;
+            command.references = true;
+        } else if (arg == "--threshold") {
+            only(arg, keywords, "keywords");
+            const std::string& threshold = value();
+            const char* const offered[] = {"0", "3.84", "6.63", "10.83", "15.13"};
+            const auto found = std::find(std::begin(offered), std::end(offered), threshold);
+            if (found == std::end(offered))
+                throw TUsageError{"--threshold is one of 0, 3.84, 6.63, 10.83, 15.13, not \"" +
+                                  threshold + "\""};
+            option("cbKeywordThreshold_ItemIndex", std::to_string(found - std::begin(offered)));
         } else if (arg == "--quiet") {
             command.quiet = true;
         } else if (arg == "--layout") {
@@ -234,16 +294,14 @@ TCommand Parse(const std::vector<std::string>& args) {
         throw TUsageError{"no file given"};
     if (command.page == TAnalysisPage::Summary && command.output && IsWorkbookName(*command.output))
         throw TUsageError{"the summary is written as text, not as a workbook"};
-    if (!command.kwic && (command.search || !command.sortKeys.empty()))
-        throw TUsageError{"--search and --sort are for kwic"};
-    if (command.kwic) {
-        if (!command.search || ParseSearchTerm(*command.search).empty())
-            throw TUsageError{"kwic needs a search term: --search TERM"};
-        if (command.report || command.chart)
-            throw TUsageError{"kwic lines have no report or chart"};
-        if (command.output && IsWorkbookName(*command.output))
-            throw TUsageError{"kwic lines are written as CSV, not as a workbook"};
-    }
+    if ((kwic || collocates) && !command.search)
+        throw TUsageError{args[0] + " needs a search term: --search TERM"};
+    if (keywords && !command.references)
+        throw TUsageError{"keywords needs a reference: --reference REF"};
+    if (command.references)
+        option("edKeywordReference_Text", references);
+    if ((kwic || collocates || keywords) && command.chart)
+        throw TUsageError{args[0] + " has no charts"};
     CheckChart(command);
     return command;
 }
@@ -435,35 +493,6 @@ void WriteOut(const TCommand& command, std::ostream& out, std::string_view mark,
     }
 }
 
-// The KWIC lines of the search term as CSV, to `out` or the output file.
-int WriteKwic(const TCommand& command, const TAnalysisState& state, TCliHost& host,
-              std::ostream& out) {
-    const std::string text = PrepareText(state.viewText);
-    const std::vector<TToken> tokens = Tokens(text);
-    // A term with a character the text does not hold matches nothing.
-    std::string term;
-    std::vector<TKwicLine> lines;
-    if (Utf8WhollyInText(*command.search, term)) {
-        lines =
-            KwicLines(text, tokens, ParseSearchTerm(term), command.span, state.options.cbCaseSens);
-        SortKwicLines(lines, text, tokens, command.sortKeys);
-    }
-    host.Finish(false);
-    host.Note("Total results:" + std::to_string(lines.size()));
-    const TCsvFormat format = TCsvFormat::From(state.options);
-    WriteOut(command, out, kUtf8ByteOrderMark, [&](std::ostream& to) {
-        if (format.titles)
-            to << format.Line({format.Text("position"), format.Text("left"), format.Text("match"),
-                               format.Text("right")});
-        for (const TKwicLine& line : lines) {
-            to << format.Line({std::to_string(line.position), format.Text(line.left),
-                               format.Text(line.match), format.Text(line.right)});
-            CheckWritten(to);
-        }
-    });
-    return 0;
-}
-
 // The options of the settings file, then of the command line; the values
 // that cannot be read are said on `err`.
 TAnalysisOptions ReadOptions(const TCommand& command, std::ostream& err) {
@@ -522,9 +551,6 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
         ReadFile(*command.ignored); // a list asked for must be readable
         state.ignoredListPath = *command.ignored;
     }
-
-    if (command.kwic)
-        return WriteKwic(command, state, host, out);
 
     StoreWordPositions = true;
     TCalculation calculation(state, host);

@@ -27,6 +27,9 @@ struct TFieldDef {
     std::string name;
     TFieldType type;
     int size = 0; // String: the most characters a value keeps
+    // Texts in UTF-8 rather than in the bytes of the text's page: words that
+    // come from another text.
+    bool utf8 = false;
 };
 
 class TMemTable {

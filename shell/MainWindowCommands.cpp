@@ -4,6 +4,7 @@
 #include "CodePage.h"
 #include "FindDialog.h"
 #include "IgnoredWordsPage.h"
+#include "Keywords.h"
 #include "MainWindow.h"
 #include "OptionsPage.h"
 #include "ProgramFiles.h"
@@ -103,7 +104,12 @@ void TfmLexorin::aSearchExecute() {
         // when the run fails.
         const auto idle = qScopeGuard([this] { UpdateActions(); });
         const TWaitCursor wait(page == TAnalysisPage::Summary ? Qt::WaitCursor : Qt::BusyCursor);
-        calculation_.Calculate(page);
+        try {
+            calculation_.Calculate(page);
+        } catch (const EReference& error) {
+            UserDialogs().Warn(this, QString::fromUtf8(error.what()));
+            return;
+        }
     }
     if (page == TAnalysisPage::Summary && !state_.summaryFields.empty())
         summaryPage_->Show(state_.summaryFields);

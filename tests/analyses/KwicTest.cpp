@@ -77,20 +77,20 @@ TEST(Kwic, LinesAndOrderAgainstABruteForceReading) {
             const auto start = static_cast<std::size_t>(tokens[first].start);
             const auto end = static_cast<std::size_t>(tokens[last].start + tokens[last].length);
             EXPECT_EQ(line.position, static_cast<std::int32_t>(start + 1));
-            EXPECT_EQ(line.match, text.substr(start, end - start));
+            EXPECT_EQ(line.Match(text), text.substr(start, end - start));
             const std::size_t from =
                 first >= static_cast<std::size_t>(span)
                     ? static_cast<std::size_t>(tokens[first - static_cast<std::size_t>(span)].start)
                     : (first > 0 ? static_cast<std::size_t>(tokens[0].start) : start);
-            EXPECT_EQ(line.left, text.substr(from, start - from)) << text;
+            EXPECT_EQ(line.Left(text), text.substr(from, start - from)) << text;
             std::size_t to = end;
             if (last + 1 < tokens.size()) {
                 const TToken& farthest =
                     tokens[std::min(tokens.size() - 1, last + static_cast<std::size_t>(span))];
                 to = span > 0 ? static_cast<std::size_t>(farthest.start + farthest.length) : end;
             }
-            EXPECT_EQ(line.right, text.substr(end, to - end)) << text;
-            EXPECT_EQ(line.left.find_first_of("\r\n"), std::string::npos);
+            EXPECT_EQ(line.Right(text), text.substr(end, to - end)) << text;
+            EXPECT_EQ(line.Left(text).find_first_of("\r\n"), std::string::npos);
         }
         EXPECT_EQ(at, lines.size());
 
@@ -102,7 +102,7 @@ TEST(Kwic, LinesAndOrderAgainstABruteForceReading) {
         SortKwicLines(sorted, text, tokens, keys);
         const auto keyWord = [&](const TKwicLine& line, int key) {
             if (key == 0)
-                return line.match;
+                return std::string(line.Match(text));
             const std::int64_t index = std::int64_t{key < 0 ? line.first : line.last} + key;
             if (index < 0 || index >= static_cast<std::int64_t>(tokens.size()))
                 return std::string();

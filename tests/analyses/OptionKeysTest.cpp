@@ -46,7 +46,17 @@ TEST(StoredOptions, AreWrittenInTheFilesOrderAndFormat) {
                            "rxseSize_Value=8\r\n"
                            "cbConcCapitalize_Checked=True\r\n"
                            "cbProtectFormulas_Checked=True\r\n"
-                           "cbSortLanguage_Text=\r\n");
+                           "cbSortLanguage_Text=\r\n"
+                           "rseKwicSpan_Value=5\r\n"
+                           "edKwicSort_Text=\r\n"
+                           "rseCollocLeft_Value=5\r\n"
+                           "rseCollocRight_Value=5\r\n"
+                           "cbCollocStopAtBreaks_Checked=False\r\n"
+                           "rseCollocMinObserved_Value=2\r\n"
+                           "rseCollocMinFrequency_Value=1\r\n"
+                           "edKeywordReference_Text=\r\n"
+                           "cbKeywordThreshold_ItemIndex=1\r\n"
+                           "rseKeywordMinFreq_Value=2\r\n");
 
     TAnalysisOptions back;
     back.edSeparator.assign(1, ',');

@@ -27,6 +27,17 @@ Result Cli(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
+// The lines of an output, without their CR LF.
+std::vector<std::string> Lines(const std::string& out) {
+    std::vector<std::string> lines;
+    for (std::size_t from = 0; from < out.size();) {
+        const std::size_t end = std::min(out.find("\r\n", from), out.size());
+        lines.push_back(out.substr(from, end - from));
+        from = end + 2;
+    }
+    return lines;
+}
+
 TEST(Cli, PhrasesAsCsvInListOrder) {
     const std::string text = WriteTempFile("p.txt", "The cat sat. The cat sat. the dog\r\n");
     const Result r = Cli({"phrases", text});
@@ -517,11 +528,91 @@ TEST(Cli, KwicLinesOfATermSortedByTheirWords) {
         {"kwic", "--search", "x", "--sort", "L6", text},
         {"kwic", "--search", "x", "--sort", "L1,K,R1,R2", text},
         {"kwic", "--search", "x", "--span", "-1", text},
-        {"kwic", "--search", "x", "--output", ::testing::TempDir() + "k.xlsx", text},
+        {"kwic", "--search", "x", "--chart", "frequencies", text},
         {"concordance", "--search", "x", text},
+        {"collocates", text},
+        {"collocates", "--search", "x", "--span", "5", text},
+        {"collocates", "--search", "x", "--sort", "R1", text},
+        {"keywords", text},
+        {"keywords", "--reference", "a|b", text},
+        {"keywords", "--reference", text, "--threshold", "4", text},
+        {"phrases", "--min-freq", "2", text},
     };
     for (const auto& args : refused)
         EXPECT_EQ(Cli(args).status, 2) << args[args.size() - 2];
+}
+
+TEST(Cli, KwicNearAWordAndAsAWorkbook) {
+    const std::string text =
+        WriteTempFile("kwic-near.txt", "A red lamp. A lamp lit. The red old lamp.");
+    // "red" within two words before the match, the collocates' span.
+    const Result near = Cli({"kwic", "--search", "lamp", "--near", "RED", "--span", "1", "--option",
+                             "rseCollocLeft_Value=2", "--option", "rseCollocRight_Value=0", text});
+    EXPECT_EQ(near.out, "7,\"red \",\"lamp\",\". A\"\r\n37,\"old \",\"lamp\",\"\"\r\n");
+    const std::string book = ::testing::TempDir() + "kwic.xlsx";
+    EXPECT_EQ(Cli({"kwic", "--search", "lamp", "--output", book, text}).status, 0);
+    const std::string sheet = test::ZipPart(book, "xl/worksheets/sheet1.xml");
+    EXPECT_NE(sheet.find("<t>match</t>"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("<t xml:space=\"preserve\">A red </t>"), std::string::npos) << sheet;
+}
+
+TEST(Cli, CollocatesSortedByLogLikelihood) {
+    // "sea" stands beside "the" four times in eight tokens around it.
+    const std::string text = WriteTempFile(
+        "colloc.txt", "the sea. the sea and the sea, a ship; the sea! the ship the sea");
+    const Result r = Cli({"collocates", "--search", "the", "--span", "0,1", "--min-freq", "1",
+                          "--option", "cbShowTitles_Checked=True", text});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 3u) << r.out;
+    EXPECT_EQ(lines[0], "\"collocate\",\"O\",\"OL\",\"OR\",\"f_c\",\"E\",\"MI\",\"T-score\","
+                        "\"logDice\",\"LL\"");
+    // W = 6 × 1 and N = 15: E = 2 for "sea", 0.8 for "ship".
+    EXPECT_TRUE(lines[1].starts_with("\"sea\",5,0,5,5,2,")) << lines[1];
+    EXPECT_TRUE(lines[2].starts_with("\"ship\",1,0,1,2,0.8,")) << lines[2];
+    EXPECT_EQ(Cli({"collocates", "--search", "whale", text}).out, "");
+}
+
+TEST(Cli, KeywordsAgainstTextsAndAWordList) {
+    const std::string text =
+        WriteTempFile("kw-text.txt", "whale whale whale whale whale ship ship sea the the 1851");
+    const std::string reference =
+        WriteTempFile("kw-ref.txt", "sea sea sea sea sea the the ship \xC3\xBC"
+                                    "ber \xC3\xBC"
+                                    "ber \xC3\xBC"
+                                    "ber");
+    const Result r = Cli({"keywords", "--reference", reference, "--threshold", "0", text});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 5u) << r.out;
+    // Positive keywords first, the reference's own words last; no number.
+    EXPECT_TRUE(lines[0].starts_with("\"whale\",5,0,")) << lines[0];
+    EXPECT_TRUE(lines[3].starts_with("\"sea\",1,5,")) << lines[3];
+    EXPECT_TRUE(lines[4].starts_with("\"\xC3\xBC"
+                                     "ber\",0,3,0,"))
+        << lines[4];
+
+    // The same reference as the concordance's word list, and in two parts.
+    const std::string list = ::testing::TempDir() + "kw-ref.csv";
+    EXPECT_EQ(Cli({"concordance", "--output", list, reference}).status, 0);
+    EXPECT_EQ(Cli({"keywords", "--reference", list, "--threshold", "0", text}).out, r.out);
+    const std::string half = WriteTempFile("kw-half.txt", "sea sea sea sea sea the the");
+    const std::string rest = WriteTempFile("kw-rest.txt", "ship \xC3\xBC"
+                                                          "ber \xC3\xBC"
+                                                          "ber \xC3\xBC"
+                                                          "ber");
+    EXPECT_EQ(
+        Cli({"keywords", "--reference", half, "--reference", rest, "--threshold", "0", text}).out,
+        r.out);
+
+    const Result missing =
+        Cli({"keywords", "--reference", ::testing::TempDir() + "no-such.txt", text});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Cannot open the reference"), std::string::npos) << missing.err;
+    const Result empty =
+        Cli({"keywords", "--reference", WriteTempFile("kw-empty.txt", " ,. "), text});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_NE(empty.err.find("The reference holds no words."), std::string::npos) << empty.err;
 }
 
 } // namespace

@@ -61,14 +61,12 @@ struct TAnalysisState {
     TMemTable mteKwic = MakeKwicTable();
     TMemTable mteCollocates = MakeCollocateTable();
     TMemTable mteKeywords = MakeKeywordTable();
-    // The figures of the collocates' search: f_n, W and N.
-    struct {
-        std::int32_t matches = 0;
-        std::int64_t window = 0;
-        std::int32_t tokens = 0;
-    } collocateCounts;
-    // The tokens of the text and of the reference the keywords came from.
-    std::int64_t keywordTextTokens = 0, keywordReferenceTokens = 0;
+    // What the last run of each of these lists searched and counted, in
+    // UTF-8, for the page and the report: 'Search "the", 5 left, 5 right:
+    // f_n = 64, W = 640, N = 1200'. Empty when the list is.
+    std::string kwicDetails, collocateDetails, keywordDetails;
+    // The term the collocates on show were found for (UTF-8).
+    std::string collocateTerm;
     // The fields of the summary page; empty until a summary is shown.
     std::vector<TSummaryField> summaryFields;
 

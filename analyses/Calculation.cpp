@@ -99,6 +99,10 @@ bool TCalculation::ClearResults(bool phrases, bool wordforms, bool askFirst, boo
         host_.UpdateGridButtons(state_.mteWordForms);
     }
     if (concordance) {
+        for (std::string* details :
+             {&state_.kwicDetails, &state_.collocateDetails, &state_.keywordDetails})
+            details->clear();
+        state_.collocateTerm.clear();
         for (TMemTable* table : {&state_.mteConcordance, &state_.mteConcordanceDetail,
                                  &state_.mteKwic, &state_.mteCollocates, &state_.mteKeywords}) {
             if (table->Active())

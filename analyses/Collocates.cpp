@@ -167,7 +167,12 @@ void CalcCollocates(TCalculation& calculation) {
                                              options.cbCaseSens);
     if (!calculation.StepDone(2))
         return;
-    state.collocateCounts = {found.matches, found.window, found.tokens};
+    state.collocateTerm = TrimmedTerm(options.edCollocSearch);
+    state.collocateDetails =
+        "Search \"" + state.collocateTerm + "\", " + std::to_string(options.rseCollocLeft) +
+        " left, " + std::to_string(options.rseCollocRight) +
+        " right: f_n = " + std::to_string(found.matches) + ", W = " + std::to_string(found.window) +
+        ", N = " + std::to_string(found.tokens);
     TMemTable& table = state.mteCollocates;
     calculation.ResetTable(table);
     calculation.FillTable(

@@ -26,11 +26,10 @@ std::vector<std::string> ExportTitles(TAnalysisPage page, TConcordanceLayout lay
     case TAnalysisPage::Kwic:
         return {"position", "left", "match", "right"};
     case TAnalysisPage::Collocates:
-        return {"collocate", "O", "OL", "OR", "f_c", "E", "MI", "T-score", "logDice", "LL"};
+        return {"collocate", "O", "E", "LL", "MI", "T-score", "logDice", "f_c", "OL", "OR"};
     case TAnalysisPage::Keywords:
-        return {
-            "keyword", "frequency", "reference frequency", "per million", "reference per million",
-            "LL",      "log ratio"};
+        return {"keyword",   "frequency",   "ref. frequency",  "LL",
+                "log ratio", "per million", "ref. per million"};
     default:
         return {};
     }
@@ -155,13 +154,13 @@ int ForEachExportRow(TAnalysisState& state, TAnalysisPage page, TConcordanceLayo
         return ForEachListRow(state.mteKwic, {"pos", "left", "match", "right"}, row);
     case TAnalysisPage::Collocates:
         return ForEachListRow(state.mteCollocates,
-                              {"word", "observed", "left", "right", "frequency", "expected", "mi",
-                               "tscore", "logdice", "ll"},
+                              {"word", "observed", "expected", "ll", "mi", "tscore", "logdice",
+                               "frequency", "left", "right"},
                               row);
     case TAnalysisPage::Keywords:
         return ForEachListRow(
             state.mteKeywords,
-            {"word", "text", "reference", "textpm", "referencepm", "ll", "logratio"}, row);
+            {"word", "text", "reference", "ll", "logratio", "textpm", "referencepm"}, row);
     default:
         return 0;
     }

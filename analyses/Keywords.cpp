@@ -213,8 +213,12 @@ void CalcKeywords(TCalculation& calculation) {
         calculation.Host().HideProgress();
         throw EReference(std::string(kEmptyReference));
     }
-    state.keywordTextTokens = text.tokens;
-    state.keywordReferenceTokens = reference.tokens;
+    std::string names;
+    for (const std::string& path : paths)
+        names += (names.empty() ? "" : ", ") + path.substr(path.find_last_of('/') + 1);
+    state.keywordDetails = "Text N1 = " + std::to_string(text.tokens) +
+                           ", reference N2 = " + std::to_string(reference.tokens) + " (" + names +
+                           ")";
     const std::vector<TKeyword> keywords = FindKeywords(text, reference);
     const double threshold =
         options.cbKeywordThreshold > 0 ? kKeywordThresholds[options.cbKeywordThreshold - 1] : 0.0;

@@ -174,6 +174,13 @@ std::optional<std::vector<int>> ParseSortKeys(std::string_view keys) {
     return places;
 }
 
+std::string TrimmedTerm(std::string_view utf8) {
+    std::string words;
+    for (const std::string& word : ParseSearchTerm(utf8))
+        words += (words.empty() ? "" : " ") + word;
+    return words;
+}
+
 std::optional<std::vector<std::string>> SearchTermOf(TCalculation& calculation,
                                                      std::string_view utf8) {
     std::string inText;
@@ -211,6 +218,9 @@ void CalcKwic(TCalculation& calculation) {
     }
     std::vector<TKwicLine> lines = KwicLinesAt(tokens, matches, term->size(), options.rseKwicSpan);
     SortKwicLines(lines, text, tokens, keys);
+    state.kwicDetails = "Search \"" + TrimmedTerm(options.edKwicSearch) + "\"";
+    if (!TrimControls(options.edKwicNear).empty())
+        state.kwicDetails += " near \"" + std::string(TrimControls(options.edKwicNear)) + "\"";
     TMemTable& table = state.mteKwic;
     calculation.ResetTable(table);
     table.SetSpanText(std::make_shared<const std::string>(text));

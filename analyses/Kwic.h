@@ -80,6 +80,9 @@ void SortKwicLines(std::vector<TKwicLine>& lines, std::string_view text,
 inline constexpr std::string_view kNoSearchTerm = "Type a word or phrase to search for.";
 inline constexpr std::string_view kNoMatch = "No match of the term.";
 
+// The words of a typed term (UTF-8) with one blank between them.
+std::string TrimmedTerm(std::string_view utf8);
+
 // The places of sort keys separated by commas ("R1,R2,R3"); nothing when one
 // of them is no key.
 std::optional<std::vector<int>> ParseSortKeys(std::string_view keys);

@@ -90,22 +90,22 @@ TSortMarkers InitialSortMarkers(const TMemTable& table) {
     if (table.Name() == "mteCollocates")
         return TSortMarkers({{"word", M::Ascending, 2},
                              {"observed"},
-                             {"left"},
-                             {"right"},
-                             {"frequency"},
                              {"expected"},
+                             {"ll", M::Descending, 1},
                              {"mi"},
                              {"tscore"},
                              {"logdice"},
-                             {"ll", M::Descending, 1}});
+                             {"frequency"},
+                             {"left"},
+                             {"right"}});
     if (table.Name() == "mteKeywords")
         return TSortMarkers({{"word", M::Ascending, 2},
                              {"text"},
                              {"reference"},
-                             {"textpm"},
-                             {"referencepm"},
                              {"ll", M::Descending, 1},
-                             {"logratio"}});
+                             {"logratio"},
+                             {"textpm"},
+                             {"referencepm"}});
     return TSortMarkers({});
 }
 

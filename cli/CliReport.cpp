@@ -22,10 +22,9 @@ std::string WriteReportPdf(TAnalysisState& state, TAnalysisPage page, const std:
     std::optional<QApplication> application;
     if (QCoreApplication::instance() == nullptr)
         application.emplace(argc, argv);
-    const int kind = page == TAnalysisPage::Phrases ? 1 : page == TAnalysisPage::Wordforms ? 2 : 3;
     try {
         const std::unique_ptr<TfrRep> frame(
-            CreateReportFrame(kind, state, QString::fromLocal8Bit(input), nullptr));
+            CreateReportFrame(page, state, QString::fromLocal8Bit(input), nullptr));
         frame->BuildReport();
         frame->PreviewFrame->FinishLayout();
         frame->PreviewFrame->Report()->WritePdf(QString::fromLocal8Bit(pdf));

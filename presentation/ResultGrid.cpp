@@ -292,9 +292,14 @@ void TResultGrid::PaintCell(QPainter* painter, const QStyleOptionViewItem& optio
     const bool current = index.row() == currentIndex().row();
     const bool wrap = autoRowHeight_ && index.column() == 0;
     const QRect textRect = TextRect(option.rect, index.column(), current);
+    const TResultColumn& column = model_->Columns()[static_cast<std::size_t>(index.column())];
+    QFont font = option.font;
+    font.setBold(column.emphasis);
     const QString shown =
         wrap ? option.text
-             : option.fontMetrics.elidedText(option.text, Qt::ElideRight, textRect.width());
+             : QFontMetrics(font).elidedText(option.text,
+                                             column.alignRight ? Qt::ElideLeft : Qt::ElideRight,
+                                             textRect.width());
     const QPalette::ColorGroup group =
         !option.state.testFlag(QStyle::State_Enabled) ? QPalette::Disabled
         : option.state.testFlag(QStyle::State_Active) ? QPalette::Normal
@@ -302,8 +307,11 @@ void TResultGrid::PaintCell(QPainter* painter, const QStyleOptionViewItem& optio
     painter->setPen(option.palette.color(group, option.state.testFlag(QStyle::State_Selected)
                                                     ? QPalette::HighlightedText
                                                     : QPalette::Text));
-    painter->setFont(option.font);
-    const Qt::Alignment across = model_->IsNumber(index.column()) ? Qt::AlignRight : Qt::AlignLeft;
+    painter->setFont(font);
+    if (column.emphasis && !option.state.testFlag(QStyle::State_Selected))
+        painter->setPen(ContextWordColor);
+    const Qt::Alignment across =
+        model_->IsNumber(index.column()) || column.alignRight ? Qt::AlignRight : Qt::AlignLeft;
     painter->drawText(
         textRect, across | Qt::AlignTop | (wrap ? Qt::TextWordWrap : Qt::TextSingleLine), shown);
     if (index.column() == contextColumn_) {
@@ -435,9 +443,10 @@ int TResultGrid::MinimumWidth(int column) const {
     if (!model_->IsNumber(column))
         return spec.minWidth;
     // A number column shows its whole title and, beside it, the title's sort
-    // arrow and index.
+    // arrow and index when it can sort.
     const QFontMetrics titles = horizontalHeader()->fontMetrics();
-    const int markerRoom = titles.horizontalAdvance(QStringLiteral("99")) + titles.height() + 8;
+    const int markerRoom =
+        spec.sortable ? titles.horizontalAdvance(QStringLiteral("99")) + titles.height() + 8 : 12;
     return std::max(spec.minWidth, titles.horizontalAdvance(spec.title) + markerRoom);
 }
 

@@ -20,6 +20,9 @@ std::string NumberText(double value, TNumberFormat format) {
                                     general ? std::chars_format::general : std::chars_format::fixed,
                                     general ? 15 : 3)
                           .ptr;
+    // Rounded to nothing, a negative number shows no sign.
+    if (format == TNumberFormat::ThreeDecimals && std::string_view(buffer, end) == "-0.000")
+        return "0.000";
     std::string text(buffer, static_cast<std::size_t>(end - buffer));
     if (format == TNumberFormat::UpToThreeDecimals) {
         while (!text.empty() && text.back() == '0')
@@ -102,6 +105,8 @@ QVariant TResultListModel::data(const QModelIndex& index, int role) const {
             return CellText(table_.TextView(row, field));
         return FromTextBytes(table_.Text(row, field));
     case TFieldType::String:
+        if (table_.Fields()[static_cast<std::size_t>(field)].utf8)
+            return QString::fromUtf8(table_.TextView(row, field));
         return FromTextBytes(table_.Text(row, field));
     case TFieldType::Double:
         return FormatNumber(table_.Double(row, field),

@@ -15,6 +15,7 @@ namespace lexorin {
 enum class TNumberFormat {
     General,           // up to 15 significant digits
     UpToThreeDecimals, // "#.###": no forced digits, so 0 shows nothing
+    ThreeDecimals,     // "0.000": statistics, aligned on the point
 };
 
 struct TResultColumn {
@@ -26,6 +27,10 @@ struct TResultColumn {
     TNumberFormat format = TNumberFormat::General;
     QString hint{};            // the title's tooltip; empty for none
     bool wholeTextTip = false; // a cell's tooltip is its whole text
+    // A text drawn against the right edge and cut at its left, so that its
+    // end stays in sight (a left context).
+    bool alignRight = false;
+    bool emphasis = false; // a text drawn bold in the context-word colour
 };
 
 class TResultListModel : public QAbstractTableModel {

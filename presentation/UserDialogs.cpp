@@ -28,6 +28,11 @@ public:
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), directory,
                                             filters.join(QStringLiteral(";;")));
     }
+    QStringList OpenFileNames(QWidget* parent, const QString& directory,
+                              const QStringList& filters) override {
+        return QFileDialog::getOpenFileNames(parent, QStringLiteral("Open"), directory,
+                                             filters.join(QStringLiteral(";;")));
+    }
     bool OpenDocument(const QUrl& document) override { return QDesktopServices::openUrl(document); }
     QString SaveFileName(QWidget* parent, const QString& directory, const QStringList& filters,
                          const QString& defaultSuffix) override {

@@ -20,6 +20,9 @@ public:
     // The chosen file, or an empty string when the user cancels.
     virtual QString OpenFileName(QWidget* parent, const QString& directory,
                                  const QStringList& filters) = 0;
+    // One or more existing files, or none when the user cancels.
+    virtual QStringList OpenFileNames(QWidget* parent, const QString& directory,
+                                      const QStringList& filters) = 0;
     // Shows a document with the desktop's program for it; false when none
     // could be started.
     virtual bool OpenDocument(const QUrl& document) = 0;

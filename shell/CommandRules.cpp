@@ -8,14 +8,18 @@ TCommandStates EvaluateCommands(const TCommandInputs& in, const TAnalysisState& 
     TCommandStates s;
     const bool idle = !in.busy;
     s.aSearch = in.page != TAnalysisPage::Options && idle && in.viewHasText;
+    // The runs that build a tree or read references in steps can stop.
     s.aCancel =
-        in.busy && (in.page == TAnalysisPage::Phrases || in.page == TAnalysisPage::Wordforms);
+        in.busy && (in.page == TAnalysisPage::Phrases || in.page == TAnalysisPage::Wordforms ||
+                    in.page == TAnalysisPage::Collocates || in.page == TAnalysisPage::Keywords);
     s.aPasteText = in.editPasteEnabled && idle;
     s.aPasteFile = idle;
     s.aReload = idle && in.fileLoaded;
     s.aFind = idle && in.viewHasText && in.viewHasFocus;
-    const TMemTable* table = ChartTable(state, in.page);
+    const TMemTable* table = ListTable(state, in.page);
     s.results = idle && table != nullptr && table->Active() && table->RecordCount() > 0;
+    s.charts = s.results && ChartTable(state, in.page) != nullptr;
+    s.aKwic = idle && in.viewHasText;
     s.tbWordWrap = idle && in.viewHasText;
     s.aClearSelection = idle && in.highlightActive;
     s.edConcLocator = state.mteConcordance.Active();

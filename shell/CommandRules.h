@@ -23,10 +23,12 @@ struct TCommandStates {
     bool aSearch = false;
     bool aCancel = false;
     bool aPasteText = false;
-    bool aPasteFile = false; // also aPhrases, aWords, aOpts, aAbout
+    bool aPasteFile = false; // also aPhrases, aWords, aOpts, aAbout, aCollocates, aKeywords
     bool aReload = false;
     bool aFind = false;
-    bool results = false; // aExport, aLFChart, aDispersionChart, aMultiLFChart, aPrint
+    bool results = false; // aExport, aPrint
+    bool charts = false;  // aLFChart, aDispersionChart, aMultiLFChart
+    bool aKwic = false;
     bool tbWordWrap = false;
     bool aClearSelection = false;
     bool edConcLocator = false;

@@ -135,6 +135,15 @@ TMainActions CreateMainActions(QMainWindow* window) {
     a.aNextOcc = m.Make("aNextOcc", "Next occurrence", "Next occurrence", "F3", "go-down");
     a.aPrevOcc =
         m.Make("aPrevOcc", "Previous occurrence", "Previous occurrence", "Shift+F3", "go-up");
+    a.aKwic = m.Make("aKwic", "&KWIC lines...",
+                     "Key-word-in-context lines of a word or phrase, sorted by their neighbours",
+                     "Ctrl+K", "format-justify-center");
+    a.aCollocates = m.Make("aCollocates", "Co&llocates",
+                           "Words that stand near a word or phrase more often than chance",
+                           "Ctrl+Shift+L", "view-list-details");
+    a.aKeywords =
+        m.Make("aKeywords", "&Keywords", "Words that set the text apart from a reference text",
+               "Ctrl+Shift+K", "view-sort-descending");
     a.miConcordance = m.Make("miConcordance", "Concor&dance",
                              "Concordance : list of all unique words  with contexts", "Ctrl+D",
                              "format-list-unordered");
@@ -162,6 +171,9 @@ TMainActions CreateMainActions(QMainWindow* window) {
     calculate->addAction(a.miConcordance);
     Item(calculate, "Wordparts1", a.aWords);
     calculate->addAction(a.Summary);
+    calculate->addAction(a.aCollocates);
+    calculate->addAction(a.aKeywords);
+    Item(a.miTools, "miKwic", a.aKwic);
     Item(a.miTools, "miFind", a.aFind);
     Item(a.miTools, "Export1", a.aExport);
     Item(a.miTools, "Print1", a.aPrint);
@@ -178,6 +190,7 @@ TMainActions CreateMainActions(QMainWindow* window) {
     Item(a.pmGrid, "Copy2", a.EditCopy);
     Item(a.pmGrid, "Dispersionchart2", a.aDispersionChart);
     Item(a.pmGrid, "Addtoignored1", a.aAddToIgnored);
+    Item(a.pmGrid, "Kwiclines1", a.aKwic);
     a.pmChart = Popup(window, "pmChart", {a.aLFChart, a.aDispersionChart, a.aMultiLFChart});
 
     QToolBar* tools = window->addToolBar(QStringLiteral("Tools"));

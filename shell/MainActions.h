@@ -39,6 +39,9 @@ struct TMainActions {
     QAction* aPrint;
     QAction* aNextOcc;
     QAction* aPrevOcc;
+    QAction* aKwic;
+    QAction* aCollocates;
+    QAction* aKeywords;
     // Menu commands outside the action list.
     QAction* miConcordance;
     QAction* Summary;

@@ -12,6 +12,7 @@
 #include "SummaryPage.h"
 #include "UserDialogs.h"
 #include "WelcomePanel.h"
+#include "WordListPages.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -161,16 +162,16 @@ QWidget* TfmLexorin::CreateLeftPane() {
 
     pcOp_ = new QTabWidget(pnSearch_);
     pcOp_->setObjectName(QStringLiteral("pcOp"));
-    // Every task tab in sight: the pane is at least as wide as the tabs.
-    pcOp_->setUsesScrollButtons(false);
+    pcOp_->setUsesScrollButtons(true);
     pcOp_->tabBar()->setElideMode(Qt::ElideNone);
     // Tabs with less padding than the style's, so that the five fit a pane
     // that leaves the text room at the window's first size.
     pcOp_->tabBar()->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 3px 5px; margin-right: 1px; border: 1px solid palette(mid);"
+        "QTabBar::tab { padding: 3px 3px; margin-right: 1px; border: 1px solid palette(mid);"
         " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
         " background: palette(button); }"
         "QTabBar::tab:selected { background: palette(window); }"
+        "QTabBar::scroller { width: 28px; }"
         "QTabBar::tab:!selected { margin-top: 2px; }"));
     const auto page = [this](QWidget* content, const char* name, const char* caption) {
         content->setObjectName(QString::fromLatin1(name));
@@ -182,8 +183,18 @@ QWidget* TfmLexorin::CreateLeftPane() {
     summaryPage_ = new TSummaryPage;
     page(summaryPage_, "tsSummary", "Summary     ");
     page(CreateOptionsPage(), "tsOpts", "Options       ");
+    CreateWordListPages();
+    page(collocatesPage_, "tsCollocates", "Collocates");
+    page(keywordsPage_, "tsKeywords", "Keywords");
     column->addWidget(pcOp_, 1);
-    pnSearch_->setMinimumWidth(std::max(320, pcOp_->tabBar()->sizeHint().width() + 8));
+    // The pane is as wide as the first five tabs and the strip's scroll
+    // buttons; the tabs after them come into sight as the pane widens or
+    // as they are chosen.
+    int fiveTabs = 0;
+    for (int k = 0; k < 5; ++k)
+        fiveTabs += pcOp_->tabBar()->tabRect(k).width();
+    constexpr int kScrollButtons = 28; // as the style sheet has them
+    pnSearch_->setMinimumWidth(std::max(320, fiveTabs + kScrollButtons));
 
     auto* pnBot = new QWidget(pnSearch_);
     pnBot->setObjectName(QStringLiteral("pnBot"));
@@ -233,7 +244,14 @@ QWidget* TfmLexorin::CreateConcordancePage() {
     auto* content = new QWidget;
     QVBoxLayout* column = Column(content);
     edConcLocator_ = Locator(content, "edConcLocator");
-    column->addWidget(edConcLocator_);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(edConcLocator_, 1);
+    sbConcKwic_ = new QToolButton(content);
+    sbConcKwic_->setObjectName(QStringLiteral("sbConcKwic"));
+    sbConcKwic_->setText(QStringLiteral("KWIC"));
+    sbConcKwic_->setToolTip(QStringLiteral("The current word's key-word-in-context lines"));
+    bar->addWidget(sbConcKwic_);
+    column->addLayout(bar);
     auto* split = new QSplitter(Qt::Vertical, content);
     rxsConcordance_ = split;
     connect(split, &QSplitter::splitterMoved, this,
@@ -297,9 +315,10 @@ QWidget* TfmLexorin::CreateRightPane() {
 
 namespace {
 // The task tabs in their order on the page control.
-constexpr TAnalysisPage kTabPages[] = {TAnalysisPage::Phrases, TAnalysisPage::Concordance,
+constexpr TAnalysisPage kTabPages[] = {TAnalysisPage::Phrases,   TAnalysisPage::Concordance,
                                        TAnalysisPage::Wordforms, TAnalysisPage::Summary,
-                                       TAnalysisPage::Options};
+                                       TAnalysisPage::Options,   TAnalysisPage::Collocates,
+                                       TAnalysisPage::Keywords};
 } // namespace
 
 int TfmLexorin::TabIndexOf(TAnalysisPage page) {
@@ -309,7 +328,8 @@ int TfmLexorin::TabIndexOf(TAnalysisPage page) {
 
 TAnalysisPage TfmLexorin::ActivePage() const {
     const int index = pcOp_->currentIndex();
-    return index >= 0 && index < 5 ? kTabPages[index] : TAnalysisPage::Options;
+    return index >= 0 && index < static_cast<int>(std::size(kTabPages)) ? kTabPages[index]
+                                                                        : TAnalysisPage::Options;
 }
 
 void TfmLexorin::ShowPage(TAnalysisPage page) {
@@ -344,12 +364,17 @@ void TfmLexorin::UpdateActions() {
     a.aCancel->setEnabled(s.aCancel && cancelEnabled_);
     a.EditPaste->setEnabled(in.editPasteEnabled);
     a.aPasteText->setEnabled(s.aPasteText);
-    for (QAction* action : {a.aPasteFile, a.aPhrases, a.aWords, a.aOpts, a.aAbout})
+    for (QAction* action :
+         {a.aPasteFile, a.aPhrases, a.aWords, a.aOpts, a.aAbout, a.aCollocates, a.aKeywords})
         action->setEnabled(s.aPasteFile);
+    a.aKwic->setEnabled(s.aKwic);
+    sbConcKwic_->setEnabled(s.aKwic && state_.mteConcordance.RecNo() >= 0);
     a.aReload->setEnabled(s.aReload);
     a.aFind->setEnabled(s.aFind);
-    for (QAction* action : {a.aExport, a.aLFChart, a.aDispersionChart, a.aMultiLFChart, a.aPrint})
+    for (QAction* action : {a.aExport, a.aPrint})
         action->setEnabled(s.results);
+    for (QAction* action : {a.aLFChart, a.aDispersionChart, a.aMultiLFChart})
+        action->setEnabled(s.charts);
     a.tbWordWrap->setEnabled(s.tbWordWrap);
     a.aClearSelection->setEnabled(s.aClearSelection);
     edConcLocator_->setEnabled(s.edConcLocator);

@@ -34,7 +34,10 @@ class TDiagramFrame;
 class TFindDialog;
 class THintWindow;
 class TIgnoredWordsPage;
+class TCollocatesPage;
 class TIniFile;
+class TKeywordsPage;
+class TKwicFrame;
 class TOptionsPage;
 class TResultGrid;
 class TResultListModel;
@@ -119,6 +122,10 @@ private:
     void aHelpExecute();
     void EditCopyExecute();
     void aExportExecute();
+    // The Calculate command on a page (the KWIC lines too).
+    void RunCalculation(TAnalysisPage page);
+    // Writes a page's list to a file the user chooses.
+    void ExportList(TAnalysisPage page);
     void ShowPage(TAnalysisPage page);
     void pcOpChange();
 
@@ -156,6 +163,8 @@ private:
 
     // Reports.
     void aPrintExecute();
+    // A report of a page's list in a new result tab.
+    void PrintList(TAnalysisPage page);
     void CloseReportTab(QWidget* frame);
     void SaveReportPdf(TfrRep* frame);
 
@@ -179,6 +188,24 @@ private:
 
     // Ignored words.
     void aAddToIgnoredExecute();
+
+    // KWIC lines, collocates and keywords.
+    void CreateWordListPages();
+    // Their search boxes, reference choice, span and sort keys are options
+    // like the Options page's own.
+    void RegisterWordListOptions();
+    void ConnectWordLists();
+    void aKwicExecute();
+    void ShowKwicTab();
+    // The KWIC tab with these lines shown.
+    void OpenKwic(const QString& term, const QString& near);
+    void ShowKwicLines();
+    void KwicLineDoubleClick();
+    void CollocateDoubleClick();
+    void KeywordDoubleClick();
+    void ChooseKeywordReference();
+    // What the lists on show were searched for, above them.
+    void ShowWordListDetails();
 
     // Lists.
     void ApplyPhraseFilter(bool on);
@@ -238,6 +265,13 @@ private:
     TResultGrid* dbgWordforms_ = nullptr;
     TResultGrid* dbgConcordanceTop_ = nullptr;
     TResultGrid* dbgConcordanceDetail_ = nullptr;
+    TResultGrid* dbgKwic_ = nullptr;
+    TResultGrid* dbgCollocates_ = nullptr;
+    TResultGrid* dbgKeywords_ = nullptr;
+    TKwicFrame* kwicFrame_ = nullptr;
+    TCollocatesPage* collocatesPage_ = nullptr;
+    TKeywordsPage* keywordsPage_ = nullptr;
+    QToolButton* sbConcKwic_ = nullptr;
     bool rewritingLocator_ = false;
 
     bool fileLoaded_ = false;

@@ -84,13 +84,18 @@ void TfmLexorin::ConnectCommands() {
             [this](int page) { pcOp_->setCurrentIndex(page); });
     connect(fdFind_, &TFindDialog::FindNext, this, &TfmLexorin::FindInText);
     ConnectLists();
+    RegisterWordListOptions();
+    ConnectWordLists();
     ConnectCharts();
 }
 
 void TfmLexorin::aSearchExecute() {
+    RunCalculation(ActivePage());
+}
+
+void TfmLexorin::RunCalculation(TAnalysisPage page) {
     if (state_.busy)
         return;
-    const TAnalysisPage page = ActivePage();
     state_.options = optionsPage_->Options();
     // A sort language chosen since the text was loaded: the text's page
     // sorts by it from now on, and the trees are built again under it.
@@ -104,6 +109,9 @@ void TfmLexorin::aSearchExecute() {
         // when the run fails.
         const auto idle = qScopeGuard([this] { UpdateActions(); });
         const TWaitCursor wait(page == TAnalysisPage::Summary ? Qt::WaitCursor : Qt::BusyCursor);
+        // What a list on show was searched for stays beside it, also when
+        // the run fails.
+        const auto details = qScopeGuard([this] { ShowWordListDetails(); });
         try {
             calculation_.Calculate(page);
         } catch (const EReference& error) {

@@ -16,6 +16,10 @@
 namespace lexorin {
 
 void TfmLexorin::aExportExecute() {
+    ExportList(ActivePage());
+}
+
+void TfmLexorin::ExportList(TAnalysisPage page) {
     // The first export starts where a text was last chosen with Load from
     // file in this run, or beside the program; that folder then stays for
     // the rest of the run.
@@ -35,7 +39,6 @@ void TfmLexorin::aExportExecute() {
         UserDialogs().Warn(this, problem);
         return;
     }
-    const TAnalysisPage page = ActivePage();
     TConcordanceLayout layout = TConcordanceLayout::Basic;
     if (page == TAnalysisPage::Concordance) {
         const int chosen = ExecuteConcordanceExportSetup(this);

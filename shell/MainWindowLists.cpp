@@ -24,6 +24,11 @@ namespace {
 const QString kSortHint =
     QStringLiteral("Click to sort by this column; \nkeep CTRL pressed to sort by multiple columns");
 
+// What a column shows, then how to sort by it.
+QString Hint(const char* meaning) {
+    return QString::fromUtf8(meaning) + QStringLiteral("\n") + kSortHint;
+}
+
 struct TListLayout {
     std::vector<TResultColumn> columns;
     TGridOptions options;
@@ -60,6 +65,51 @@ TListLayout ListLayout(const std::string& table) {
                           Column("length", "length", 50, 50, true, g, kSortHint),
                           Column("dispersion", "dispersion", 65, 0, true)};
         layout.options.blockSelection = true;
+    } else if (table == "mteKwic") {
+        layout.columns = {Column("pos", "position", 54, 0, false),
+                          Column("left", "left", 200, 60, false, g, {}, true),
+                          Column("match", "match", 90, 40, false, g, {}, true),
+                          Column("right", "right", 200, 60, false, g, {}, true)};
+        layout.columns[1].alignRight = true;
+        layout.columns[2].emphasis = true;
+        layout.options.stretchColumns = true;
+    } else if (table == "mteCollocates") {
+        const F d = F::ThreeDecimals;
+        layout.columns = {
+            Column("word", "collocate", 120, 80, true, g,
+                   Hint("A word within the spans of the term's matches")),
+            Column("observed", "O", 40, 0, true, g,
+                   Hint("O: how often it stands in the spans, once for each match whose span "
+                        "holds it")),
+            Column("expected", "E", 50, 0, true, d,
+                   Hint("E = W \u00D7 f_c / N: how often chance would put it in the spans")),
+            Column("ll", "LL", 70, 0, true, d,
+                   Hint("LL: the log-likelihood of O against E, negative when O < E")),
+            Column("mi", "MI", 50, 0, true, d, Hint("MI = log2(O / E)")),
+            Column("tscore", "T-score", 60, 0, true, d, Hint("T-score = (O \u2212 E) / \u221AO")),
+            Column("logdice", "logDice", 60, 0, true, d,
+                   Hint("logDice = 14 + log2(2 O / (f_n + f_c))")),
+            Column("frequency", "f_c", 40, 0, true, g, Hint("f_c: its frequency in the text")),
+            Column("left", "OL", 40, 0, true, g, Hint("OL: how often in the spans on the left")),
+            Column("right", "OR", 40, 0, true, g, Hint("OR: how often in the spans on the right"))};
+    } else if (table == "mteKeywords") {
+        const F d = F::ThreeDecimals;
+        layout.columns = {
+            Column("word", "keyword", 120, 80, true, g,
+                   Hint("A word of the text or the reference")),
+            Column("text", "frequency", 60, 0, true, g, Hint("a: its frequency in the text")),
+            Column("reference", "ref. frequency", 60, 0, true, g,
+                   Hint("b: its frequency in the reference")),
+            Column("ll", "LL", 70, 0, true, d,
+                   Hint("LL: the log-likelihood, negative when the word is rarer in the text "
+                        "than in the reference")),
+            Column("logratio", "log ratio", 60, 0, true, d,
+                   Hint("log2 of the ratio of its relative frequencies, 0.5 standing in for a "
+                        "zero frequency")),
+            Column("textpm", "per million", 70, 0, true, d,
+                   Hint("a per million tokens of the text")),
+            Column("referencepm", "ref. per million", 70, 0, true, d,
+                   Hint("b per million tokens of the reference"))};
     } else if (table == "mteConcordance") {
         layout.columns = {Column("word", "word", 300, 0, true, g, {}, true),
                           Column("count", "frequency", 65, 0, true)};
@@ -99,6 +149,12 @@ TResultGrid* TfmLexorin::GridOf(const TMemTable& table) const {
         return dbgWordforms_;
     if (&table == &state_.mteConcordance)
         return dbgConcordanceTop_;
+    if (&table == &state_.mteKwic)
+        return dbgKwic_;
+    if (&table == &state_.mteCollocates)
+        return dbgCollocates_;
+    if (&table == &state_.mteKeywords)
+        return dbgKeywords_;
     return dbgConcordanceDetail_;
 }
 
@@ -117,6 +173,14 @@ void TfmLexorin::ConnectLists() {
         connect(grid, &TResultGrid::TitleClicked, this,
                 [this] { calculation_.ShowTotalResults(ActivePage()); });
     }
+    connect(dbgKwic_, &TResultGrid::DoubleClickAction, this, &TfmLexorin::KwicLineDoubleClick);
+    connect(dbgCollocates_, &TResultGrid::DoubleClickAction, this,
+            &TfmLexorin::CollocateDoubleClick);
+    connect(dbgKeywords_, &TResultGrid::DoubleClickAction, this, &TfmLexorin::KeywordDoubleClick);
+    for (TResultGrid* grid : {dbgCollocates_, dbgKeywords_})
+        connect(grid, &TResultGrid::TitleClicked, this,
+                [this] { calculation_.ShowTotalResults(ActivePage()); });
+    connect(sbConcKwic_, &QToolButton::clicked, actions_.aKwic, &QAction::trigger);
     for (TResultGrid* grid : {dbgRes_, dbgWordforms_, dbgConcordanceTop_}) {
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(grid, &QWidget::customContextMenuRequested, this,

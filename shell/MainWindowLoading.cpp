@@ -52,6 +52,7 @@ bool TfmLexorin::BeginLoad() {
         return false;
     // The cleared lists' count, and no filter left over from the last text.
     edPhraseFilter_->clear();
+    ShowWordListDetails();
     calculation_.ShowTotalResults(ActivePage());
     tabs_->RemoveChartTabs();
     tabs_->RemoveReportTabs();

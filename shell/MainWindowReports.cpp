@@ -16,26 +16,15 @@
 namespace lexorin {
 
 void TfmLexorin::aPrintExecute() {
-    int kind = 0;
-    TResultGrid* grid = nullptr;
-    switch (ActivePage()) {
-    case TAnalysisPage::Phrases:
-        kind = 1;
-        grid = dbgRes_;
-        break;
-    case TAnalysisPage::Wordforms:
-        kind = 2;
-        grid = dbgWordforms_;
-        break;
-    case TAnalysisPage::Concordance:
-        kind = 3;
-        grid = dbgConcordanceTop_;
-        break;
-    default:
+    PrintList(ActivePage());
+}
+
+void TfmLexorin::PrintList(TAnalysisPage page) {
+    const TMemTable* table = ListTable(state_, page);
+    TfrRep* frame = CreateReportFrame(page, state_, sourceName_, this);
+    if (table == nullptr || frame == nullptr)
         return;
-    }
-    TfrRep* frame = CreateReportFrame(kind, state_, sourceName_, this);
-    frame->SetGrid(grid);
+    frame->SetGrid(GridOf(*table));
     tabs_->AddTab(TTabKind::Report, frame);
     connect(frame, &TfrRep::CloseTabRequested, this, [this, frame] { CloseReportTab(frame); });
     connect(frame->PreviewFrame, &TfrRepPreview::SavePdfRequested, this,

@@ -129,6 +129,19 @@ struct TPageBuilder {
         return combo;
     }
 
+    // A drop-down whose choice is the option's number: 0 for the first.
+    void AddIndexChoice(const char* name, const QString& caption, int TOptions::*member,
+                        const QStringList& choices) {
+        auto* combo = new QComboBox(page);
+        combo->setObjectName(QString::fromLatin1(name));
+        combo->addItems(choices);
+        readers.push_back([combo, member](TOptions& o) { o.*member = combo->currentIndex(); });
+        writers.push_back([combo, member](const TOptions& o) {
+            combo->setCurrentIndex(std::clamp(o.*member, 0, combo->count() - 1));
+        });
+        form->addRow(caption, combo);
+    }
+
     QLineEdit* AddText(const char* name, const QString& caption, std::string TOptions::*member,
                        int maxLength = 0) {
         auto* edit = new QLineEdit(page);
@@ -199,6 +212,27 @@ TOptionsPage::TOptionsPage(QAction* saveOptions, QAction* restoreDefaults, QWidg
     b.AddSpin("rseWordCases", QStringLiteral("Min.frequency"), &TOptions::rseWordCases, 2, 99);
     b.AddCheck("cbPrefOnly", QStringLiteral("Prefixes only"), &TOptions::cbPrefOnly);
 
+    b.Group(QStringLiteral("Collocates"), column);
+    b.AddSpin("rseCollocLeft", QStringLiteral("Span left (words)"), &TOptions::rseCollocLeft, 0,
+              99);
+    b.AddSpin("rseCollocRight", QStringLiteral("Span right (words)"), &TOptions::rseCollocRight, 0,
+              99);
+    b.AddCheck("cbCollocStopAtBreaks", QStringLiteral("Spans end at phrase stop chars"),
+               &TOptions::cbCollocStopAtBreaks);
+    b.AddSpin("rseCollocMinObserved", QStringLiteral("Min.frequency in spans (O)"),
+              &TOptions::rseCollocMinObserved, 1, 9999);
+    b.AddSpin("rseCollocMinFrequency", QStringLiteral("Min.frequency in text (f_c)"),
+              &TOptions::rseCollocMinFrequency, 1, 9999);
+
+    b.Group(QStringLiteral("Keywords"), column);
+    b.AddIndexChoice("cbKeywordThreshold", QStringLiteral("Log-likelihood at least"),
+                     &TOptions::cbKeywordThreshold,
+                     {QStringLiteral("any"), QStringLiteral("3.84 (p < 0.05)"),
+                      QStringLiteral("6.63 (p < 0.01)"), QStringLiteral("10.83 (p < 0.001)"),
+                      QStringLiteral("15.13 (p < 0.0001)")});
+    b.AddSpin("rseKeywordMinFreq", QStringLiteral("Min.frequency (both texts)"),
+              &TOptions::rseKeywordMinFreq, 1, 9999);
+
     b.Group(QStringLiteral("CSV export"), column);
     const std::array<QLineEdit*, 3> csvFields = {
         b.AddText("edSeparator", QStringLiteral("Field separator"), &TOptions::edSeparator, 1),
@@ -239,6 +273,13 @@ TAnalysisOptions TOptionsPage::Options() const {
 void TOptionsPage::SetOptions(const TAnalysisOptions& options) {
     for (const auto& write : writers_)
         write(options);
+}
+
+void TOptionsPage::AddControl(std::function<void(TAnalysisOptions&)> read,
+                              std::function<void(const TAnalysisOptions&)> write) {
+    write(TAnalysisOptions{});
+    readers_.push_back(std::move(read));
+    writers_.push_back(std::move(write));
 }
 
 QString TOptionsPage::CsvProblem() const {

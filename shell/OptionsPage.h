@@ -26,6 +26,11 @@ public:
     // Why the CSV export cannot use the CSV options as they stand; empty
     // when it can.
     QString CsvProblem() const;
+    // An option whose control lives on another page (a search box, the
+    // KWIC tab's sort keys): read and written with the others, set to its
+    // default now.
+    void AddControl(std::function<void(TAnalysisOptions&)> read,
+                    std::function<void(const TAnalysisOptions&)> write);
 
 signals:
     // One of the "ignored words" links was clicked.

@@ -1,20 +1,25 @@
 #include "ReportFrames.h"
 
 #include "RptConcordance.h"
+#include "RptList.h"
 #include "RptPhrase.h"
 #include "RptWordforms.h"
 
 namespace lexorin {
 
-TfrRep* CreateReportFrame(int kind, TAnalysisState& state, const QString& sourceName,
+TfrRep* CreateReportFrame(TAnalysisPage page, TAnalysisState& state, const QString& sourceName,
                           QWidget* owner) {
-    switch (kind) {
-    case 1:
+    switch (page) {
+    case TAnalysisPage::Phrases:
         return new TfrRptPhrase(state, sourceName, owner);
-    case 2:
+    case TAnalysisPage::Wordforms:
         return new TfrRptWordforms(state, sourceName, owner);
-    case 3:
+    case TAnalysisPage::Concordance:
         return new TfrRptConcordance(state, sourceName, owner);
+    case TAnalysisPage::Kwic:
+    case TAnalysisPage::Collocates:
+    case TAnalysisPage::Keywords:
+        return new TfrRptList(state, sourceName, page, owner);
     default:
         return nullptr;
     }

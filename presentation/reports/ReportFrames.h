@@ -5,9 +5,9 @@
 
 namespace lexorin {
 
-// kind 1: phrases, 2: wordforms, 3: concordance; any other kind: nullptr.
-// The frame belongs to `owner`.
-TfrRep* CreateReportFrame(int kind, TAnalysisState& state, const QString& sourceName,
+// The report of a page's list; nullptr for a page without one. The frame
+// belongs to `owner`.
+TfrRep* CreateReportFrame(TAnalysisPage page, TAnalysisState& state, const QString& sourceName,
                           QWidget* owner);
 
 } // namespace lexorin

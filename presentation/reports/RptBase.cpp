@@ -48,12 +48,18 @@ QString TfrRep::FieldText(const QString& table, const QString& field) {
     case TFieldType::AutoInc:
         return QString::number(rows.CurrentInteger(name));
     case TFieldType::Double:
-        return PlainDecimal(rows.CurrentDouble(name));
+        return RealText(rows.CurrentDouble(name));
     case TFieldType::Memo:
     case TFieldType::String:
         break;
     }
+    if (rows.Fields()[static_cast<std::size_t>(rows.FieldIndex(name))].utf8)
+        return QString::fromUtf8(rows.CurrentTextView(name));
     return FromTextBytes(rows.CurrentText(name));
+}
+
+QString TfrRep::RealText(double value) const {
+    return PlainDecimal(value);
 }
 
 std::vector<QString> TfrRep::Evaluate(const TReportBand& band) {

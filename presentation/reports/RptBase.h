@@ -44,6 +44,8 @@ protected:
     // Sets `value` for a report variable of the current row; names it does
     // not know leave the value untouched.
     virtual void ReportMainGetValue(const QString& name, QString& value);
+    // How a field of real numbers prints.
+    virtual QString RealText(double value) const;
 
     TAnalysisState& state_;
 

@@ -5,6 +5,7 @@
 
 #include "AnalysisState.h"
 #include "PatternOracle.h"
+#include "RecordingHost.h"
 
 #include <cctype>
 #include <cmath>
@@ -68,6 +69,32 @@ TEST(Collocates, NoMatchAndEmptyTerm) {
         EXPECT_EQ(found.window, 0);
         EXPECT_TRUE(found.words.empty());
     }
+}
+
+TEST(Collocates, ARunShowsProgressAndACancelKeepsTheListOnShow) {
+    test::Analysis analysis("the sea and the ship and the sea");
+    analysis.state.options.edCollocSearch = " the ";
+    analysis.state.options.rseCollocMinObserved = 1;
+    analysis.Run(TAnalysisPage::Collocates);
+    const std::vector<std::string> rows =
+        test::Rows(analysis.state.mteCollocates, {"word", "observed"});
+    // The spans overlap: a token counts once for each match whose span holds it.
+    EXPECT_EQ(rows, (std::vector<std::string>{"and|6", "sea|5", "ship|3"}));
+    EXPECT_GE(analysis.host.progressShown, 1);
+    EXPECT_EQ(analysis.state.collocateDetails,
+              "Search \"the\", 5 left, 5 right: f_n = 3, W = 30, N = 8");
+    EXPECT_EQ(analysis.host.statuses.back(), "Total results:3");
+
+    analysis.state.options.edCollocSearch = "sea";
+    analysis.host.onProcessMessages = [&] { analysis.state.cancelRequested = true; };
+    analysis.Run(TAnalysisPage::Collocates);
+    EXPECT_EQ(test::Rows(analysis.state.mteCollocates, {"word", "observed"}), rows);
+    EXPECT_FALSE(analysis.state.busy);
+
+    analysis.state.options.edCollocSearch = "  ";
+    analysis.Run(TAnalysisPage::Collocates);
+    EXPECT_EQ(analysis.host.messages.back(), "Type a word or phrase to search for.");
+    EXPECT_EQ(test::Rows(analysis.state.mteCollocates, {"word", "observed"}), rows);
 }
 
 TEST(Collocates, AgainstABruteForceCount) {

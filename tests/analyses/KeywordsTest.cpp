@@ -93,6 +93,21 @@ TEST(Keywords, ThresholdAndMinimumFrequency) {
             << c.ll << " " << c.threshold;
 }
 
+TEST(Keywords, ARunCancelledWhileReadingTheReferenceKeepsTheListOnShow) {
+    test::Analysis analysis("whale whale ship sea");
+    analysis.state.options.edKeywordReference = test::WriteTempFile("kw-a.txt", "sea sea ship");
+    analysis.state.options.cbKeywordThreshold = 0;
+    analysis.state.options.rseKeywordMinFreq = 1;
+    analysis.Run(TAnalysisPage::Keywords);
+    const std::vector<std::string> rows = test::Rows(analysis.state.mteKeywords, {"word", "text"});
+    EXPECT_EQ(rows, (std::vector<std::string>{"whale|2", "ship|1", "sea|1"}));
+    EXPECT_EQ(analysis.state.keywordDetails, "Text N1 = 4, reference N2 = 3 (kw-a.txt)");
+    analysis.host.onProcessMessages = [&] { analysis.state.cancelRequested = true; };
+    analysis.Run(TAnalysisPage::Keywords);
+    EXPECT_EQ(test::Rows(analysis.state.mteKeywords, {"word", "text"}), rows);
+    EXPECT_FALSE(analysis.state.busy);
+}
+
 TEST(Keywords, ReferencesInOtherEncodingsAndAsAWordList) {
     // A UTF-8 reference whose words Windows-1251 cannot hold.
     const std::string utf8 = test::WriteTempFile("ref-utf8.txt", "Größe und GRÖSSE, größe 7");

@@ -42,6 +42,41 @@ TEST(CliReport, ThePhraseListAsAPdfInItsInitialOrder) {
     EXPECT_LT(first, printed.indexOf(QStringLiteral("\nThe\n"))) << printed.toStdString();
 }
 
+TEST(CliReport, TheSearchedListsWithWhatWasSearched) {
+    const std::string text = test::WriteTempFile(
+        "w.txt", "The keeper lit the lamp. The lamp burned and the keeper slept.");
+    const std::string reference = test::WriteTempFile("w-ref.txt", "The sea and the ship.");
+    const std::string pdf = ::testing::TempDir() + "w.pdf";
+    const struct {
+        std::vector<std::string> args;
+        const char *heading, *details, *row;
+    } cases[] = {
+        {{"kwic", "--search", "lamp", "--report", pdf, text},
+         "KWIC lines :",
+         "Search \"lamp\"",
+         "The keeper lit the"},
+        {{"collocates", "--search", "the", "--min-freq", "1", "--report", pdf, text},
+         "Collocates :",
+         "Search \"the\", 5 left, 5 right: f_n = 4, W = 40, N = 12",
+         "keeper"},
+        {{"keywords", "--reference", reference, "--threshold", "0", "--min-freq", "1", "--report",
+          pdf, text},
+         "Keywords :",
+         "Text N1 = 12, reference N2 = 5 (w-ref.txt)",
+         "sea"},
+    };
+    for (const auto& c : cases) {
+        const Result r = Cli(c.args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        if (!test::CanReadPdf())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        const QString printed = test::PdfText(QString::fromStdString(pdf));
+        EXPECT_TRUE(printed.contains(QString::fromUtf8(c.heading))) << c.heading;
+        EXPECT_TRUE(printed.contains(QString::fromUtf8(c.details))) << printed.toStdString();
+        EXPECT_TRUE(printed.contains(QString::fromUtf8(c.row))) << c.row;
+    }
+}
+
 TEST(CliReport, ErrorsAndUsage) {
     const std::string text = test::WriteTempFile("u.txt", "a b a b");
     const Result unwritable = Cli({"phrases", "--report", "/no/such/folder/r.pdf", text});

@@ -60,8 +60,8 @@ TEST(ReportPreview, OneZoomButtonIsDown) {
 TEST(ReportPreview, ALongReportIsLaidOutASliceAtATimeWithProgress) {
     TAnalysisState state;
     AddPhrases(state, 10000);
-    std::unique_ptr<TfrRep> frame(
-        CreateReportFrame(1, state, QStringLiteral("/texts/long.txt"), nullptr));
+    std::unique_ptr<TfrRep> frame(CreateReportFrame(TAnalysisPage::Phrases, state,
+                                                    QStringLiteral("/texts/long.txt"), nullptr));
     frame->resize(900, 700);
     frame->show();
     frame->BuildReport();

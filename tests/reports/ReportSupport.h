@@ -42,11 +42,11 @@ inline void AddPhrases(TAnalysisState& state, int count, int cases = 2, double d
         AddPhrase(state, "phrase " + std::to_string(k), cases, 2, dispersion);
 }
 
-// Builds a report of `kind` and lays out all of its pages.
+// Builds the report of a page's list and lays out all of its pages.
 inline std::unique_ptr<TfrRep>
-BuildReport(int kind, TAnalysisState& state,
+BuildReport(TAnalysisPage page, TAnalysisState& state,
             const QString& source = QStringLiteral("/texts/tale.txt")) {
-    std::unique_ptr<TfrRep> frame(CreateReportFrame(kind, state, source, nullptr));
+    std::unique_ptr<TfrRep> frame(CreateReportFrame(page, state, source, nullptr));
     frame->BuildReport();
     frame->PreviewFrame->FinishLayout();
     return frame;
@@ -55,7 +55,7 @@ BuildReport(int kind, TAnalysisState& state,
 // A phrase report of `rows` rows, shown.
 inline std::unique_ptr<TfrRep> ShownPhraseReport(TAnalysisState& state, int rows) {
     AddPhrases(state, rows);
-    auto frame = BuildReport(1, state);
+    auto frame = BuildReport(TAnalysisPage::Phrases, state);
     frame->resize(900, 700);
     frame->show();
     return frame;

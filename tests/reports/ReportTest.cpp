@@ -42,7 +42,7 @@ TEST(PhraseReport, RowsFillingTwoPagesNumberBothPagesInTheirHeaders) {
     TAnalysisState state;
     for (int k = 0; k < 60; ++k)
         AddPhrase(state, Numbered("phrase ", k), 100 - k, 2, 0.5);
-    const auto frame = BuildReport(1, state);
+    const auto frame = BuildReport(TAnalysisPage::Phrases, state);
     const TReportDocument& document = Document(*frame);
     ASSERT_EQ(document.PageCount(), 2);
     const QStringList first = document.PageTexts(0), second = document.PageTexts(1);
@@ -71,7 +71,7 @@ TEST(PhraseReport, AWrappedPhraseMovesToTheNextPageWhole) {
     for (int k = 0; k < 30; ++k)
         longPhrase += Numbered("word", k) + " ";
     AddPhrase(state, longPhrase, 2, 30, 1);
-    const auto frame = BuildReport(1, state);
+    const auto frame = BuildReport(TAnalysisPage::Phrases, state);
     const TReportDocument& document = Document(*frame);
     ASSERT_EQ(document.PageCount(), 2);
     const auto holds = [](const QStringList& texts, const char* word) {
@@ -95,7 +95,7 @@ TEST(PhraseReport, TheFilterAndTheOrderOfTheListDecide) {
         return table.Text(row, table.FieldIndex("text")).find("lamp") != std::string::npos;
     });
     state.mteRes.SetFiltered(true);
-    const QStringList texts = AllTexts(Document(*BuildReport(1, state)));
+    const QStringList texts = AllTexts(Document(*BuildReport(TAnalysisPage::Phrases, state)));
     EXPECT_EQ(texts.filter(QRegularExpression("lamp|night|dawn")),
               (QStringList{"the lamp", "lamp keeper"}));
 }
@@ -107,8 +107,8 @@ TEST(WordformReport, TheFullWordsOfEachWordformAndTheFileName) {
     analysis.state.options.rseChars = 4;
     analysis.calculation.Calculate(TAnalysisPage::Wordforms);
     ASSERT_EQ(analysis.state.mteWordForms.RecordCount(), 1);
-    const auto frame =
-        BuildReport(2, analysis.state, QStringLiteral("Text pasted from clipboard "));
+    const auto frame = BuildReport(TAnalysisPage::Wordforms, analysis.state,
+                                   QStringLiteral("Text pasted from clipboard "));
     EXPECT_EQ(Document(*frame).PageTexts(0),
               (QStringList{"Wordform frequency list :", "Text pasted from clipboard ", "Page 1/1",
                            "root", "wordforms", "frequency", "length(chars)", "dispersion", "walk",
@@ -134,7 +134,7 @@ TEST(WordformReport, ALongWordformSplitsAcrossTheBreak) {
     for (int k = 0; k < 24; ++k)
         parts += Numbered("part", k) + " ";
     add(parts);
-    const auto frame = BuildReport(2, state);
+    const auto frame = BuildReport(TAnalysisPage::Wordforms, state);
     const TReportDocument& document = Document(*frame);
     ASSERT_EQ(document.PageCount(), 2);
     const QStringList first = document.PageTexts(0).filter("part");
@@ -158,7 +158,7 @@ TEST(ConcordanceReport, ContextsOnceEachAndTheCurrentWordKept) {
     const int contexts = analysis.state.mteConcordanceDetail.RecordCount();
     int rebuilt = 0;
     words.OnAfterScroll([&] { ++rebuilt; });
-    const auto frame = BuildReport(3, analysis.state);
+    const auto frame = BuildReport(TAnalysisPage::Concordance, analysis.state);
     EXPECT_EQ(rebuilt, 0);
     EXPECT_EQ(words.RecNo(), 2);
     EXPECT_EQ(words.CurrentText("word"), current);
@@ -183,7 +183,7 @@ TEST(ConcordanceReport, AHeadingIsKeptWithItsFirstContext) {
                 text += Numbered("word", k) + context + ". ";
         TReportAnalysis analysis(text);
         analysis.calculation.Calculate(TAnalysisPage::Concordance);
-        const auto frame = BuildReport(3, analysis.state);
+        const auto frame = BuildReport(TAnalysisPage::Concordance, analysis.state);
         const TReportDocument& document = Document(*frame);
         ASSERT_GT(document.PageCount(), 1);
         for (int page = 0; page + 1 < document.PageCount(); ++page) {
@@ -241,7 +241,7 @@ TEST(ReportPdf, ThePdfHoldsItsTextAsText) {
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     TAnalysisState state;
     AddPhrases(state, 60, 7, 0.25);
-    const auto frame = BuildReport(1, state);
+    const auto frame = BuildReport(TAnalysisPage::Phrases, state);
     const QString pdf = QString::fromStdString(::testing::TempDir() + "report.pdf");
     Document(*frame).WritePdf(pdf);
     QProcess process;
@@ -258,7 +258,7 @@ TEST(ReportPdf, ThePdfHoldsItsTextAsText) {
 TEST(ReportPdf, AFileThatCannotBeWrittenIsAnError) {
     TAnalysisState state;
     AddPhrase(state, "lamp", 2, 1, 1);
-    const auto frame = BuildReport(1, state);
+    const auto frame = BuildReport(TAnalysisPage::Phrases, state);
     EXPECT_THROW(Document(*frame).WritePdf(QStringLiteral("/no/such/folder/report.pdf")),
                  std::runtime_error);
     try {

@@ -39,6 +39,13 @@ public:
         asked << "open: " + directory;
         return files.isEmpty() ? QString() : files.takeFirst();
     }
+    // The open dialog's files of a choice of several: the next entry of
+    // `files`, split at "|".
+    QStringList OpenFileNames(QWidget* parent, const QString& directory,
+                              const QStringList& filters) override {
+        const QString chosen = OpenFileName(parent, directory, filters);
+        return chosen.isEmpty() ? QStringList() : chosen.split(QLatin1Char('|'));
+    }
     bool OpenDocument(const QUrl& document) override {
         asked << "document: " + document.toLocalFile();
         return true;

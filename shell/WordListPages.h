@@ -1,0 +1,55 @@
+// The Collocates and Keywords task pages: what the list is drawn from (a
+// search term, or the reference files), a line saying what the list on
+// show counted, and the list.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace lexorin {
+
+class TElidedLabel;
+class TResultGrid;
+
+class TCollocatesPage : public QWidget {
+    Q_OBJECT
+public:
+    // `grid` shows the collocates; the page takes it in.
+    explicit TCollocatesPage(TResultGrid* grid, QWidget* parent = nullptr);
+
+    QLineEdit* SearchBox() const { return edCollocSearch_; }
+    void SetDetails(const QString& details);
+
+signals:
+    // Return in the search box.
+    void CalculateRequested();
+
+private:
+    QLineEdit* edCollocSearch_;
+    QLabel* lbCollocDetails_;
+};
+
+class TKeywordsPage : public QWidget {
+    Q_OBJECT
+public:
+    // `grid` shows the keywords; the page takes it in.
+    explicit TKeywordsPage(TResultGrid* grid, QWidget* parent = nullptr);
+
+    const QStringList& References() const { return references_; }
+    void SetReferences(const QStringList& paths);
+    void SetDetails(const QString& details);
+
+signals:
+    // "Choose..." was pressed.
+    void ChooseRequested();
+
+private:
+    QStringList references_;
+    TElidedLabel* lbKeywordReference_;
+    QLabel* lbKeywordDetails_;
+};
+
+} // namespace lexorin

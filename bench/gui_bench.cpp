@@ -1,21 +1,26 @@
 // Times what a user waits for in the real window, driven offscreen: the
 // text into the view, each Calculate, the phrase list shown, re-sorted and
 // scrolled, every occurrence of a word highlighted, and the view scrolled
-// afterwards.
+// afterwards; the word's KWIC lines, its collocates and the text's keywords
+// against a reference (by default the text itself, every word kept).
 //
-//   gui_bench [FILE] [WORD]     (default: the benchmark corpus, "the")
+//   gui_bench [FILE] [WORD] [REFERENCE]     (default: the benchmark corpus, "the")
 #include "BenchSupport.h"
+#include "KwicFrame.h"
 #include "LexorinApplication.h"
 #include "MainWindow.h"
 #include "ResultGrid.h"
 #include "WindowBench.h"
+#include "WordListPages.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <cstdio>
 
 using namespace lexorin;
@@ -106,6 +111,31 @@ int main(int argc, char** argv) {
     start = Now();
     window.Actions().aClearSelection->trigger();
     Report("clear all selections", SecondsSince(start));
+
+    window.UpdateActions();
+    start = Now();
+    window.Actions().aKwic->trigger();
+    Report("KWIC lines of the word, shown", SecondsSince(start));
+    auto* kwic = window.findChild<TKwicFrame*>();
+    kwic->SetSortKeys(QStringLiteral("R1,R2,R3"));
+    start = Now();
+    QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("btKwicShow")), Qt::LeftButton);
+    window.findChild<TResultGrid*>(QStringLiteral("dbgKwic"))->viewport()->repaint();
+    Report("  again, sorted by R1, R2, R3", SecondsSince(start));
+    std::printf("%-44s %8d\n", "  lines", window.State().mteKwic.RecordCount());
+
+    window.findChild<QLineEdit*>(QStringLiteral("edCollocSearch"))->setText(word);
+    Report("collocates of the word, Calculate as a whole",
+           Calculate(window, TAnalysisPage::Collocates));
+    std::printf("%-44s %8d\n", "  rows", window.State().mteCollocates.RecordCount());
+
+    const QString reference = argc > 3 ? QString::fromLocal8Bit(argv[3]) : file;
+    window.findChild<TKeywordsPage*>()->SetReferences({reference});
+    if (argc <= 3)
+        window.findChild<QComboBox*>(QStringLiteral("cbKeywordThreshold"))->setCurrentIndex(0);
+    Report("keywords, Calculate as a whole", Calculate(window, TAnalysisPage::Keywords));
+    std::printf("%-44s %8d\n", "  rows", window.State().mteKeywords.RecordCount());
+
     Report("wordforms, Calculate as a whole", Calculate(window, TAnalysisPage::Wordforms));
     std::printf("%-44s %8.0f MiB\n", "peak memory", lexorin::bench::PeakMiB());
     window.hide();

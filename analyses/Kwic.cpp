@@ -6,6 +6,7 @@
 #include "FeUtils.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace lexorin {
 namespace {
@@ -148,17 +149,59 @@ std::vector<TKwicLine> KwicLinesAt(const std::vector<TToken>& tokens,
 
 void SortKwicLines(std::vector<TKwicLine>& lines, std::string_view text,
                    const std::vector<TToken>& tokens, const std::vector<int>& keys) {
+    if (keys.empty() || lines.size() < 2)
+        return;
     const auto word = [&](const TKwicLine& line, int key) -> std::string_view {
         if (key == 0)
             return line.Match(text);
         return TokenText(text, tokens, std::int64_t{key < 0 ? line.first : line.last} + key);
     };
-    std::stable_sort(lines.begin(), lines.end(), [&](const TKwicLine& a, const TKwicLine& b) {
-        for (int key : keys)
-            if (const int c = CompareTextIgnoreCase(word(a, key), word(b, key)); c != 0)
-                return c < 0;
-        return false;
+    // Each line's words at the keys' places as the rank of their lower-case
+    // form in the collation, so that the sort compares numbers: forms that
+    // differ never compare equal, so their order is the order of the words.
+    const std::size_t width = keys.size();
+    std::vector<std::int32_t> ranks(lines.size() * width);
+    std::unordered_map<std::string, std::int32_t> forms;
+    std::vector<std::string_view> firstWord; // of each form
+    std::string lower;
+    for (std::size_t l = 0; l < lines.size(); ++l)
+        for (std::size_t k = 0; k < width; ++k) {
+            const std::string_view shown = word(lines[l], keys[k]);
+            lower.assign(shown);
+            for (char& c : lower)
+                c = static_cast<char>(LowerChar(c));
+            const auto [form, added] =
+                forms.emplace(lower, static_cast<std::int32_t>(firstWord.size()));
+            if (added)
+                firstWord.push_back(shown);
+            ranks[l * width + k] = form->second;
+        }
+    std::vector<std::int32_t> byOrder(firstWord.size());
+    for (std::size_t f = 0; f < byOrder.size(); ++f)
+        byOrder[f] = static_cast<std::int32_t>(f);
+    std::sort(byOrder.begin(), byOrder.end(), [&](std::int32_t a, std::int32_t b) {
+        return CompareTextIgnoreCase(firstWord[static_cast<std::size_t>(a)],
+                                     firstWord[static_cast<std::size_t>(b)]) < 0;
     });
+    std::vector<std::int32_t> rankOf(byOrder.size());
+    for (std::size_t r = 0; r < byOrder.size(); ++r)
+        rankOf[static_cast<std::size_t>(byOrder[r])] = static_cast<std::int32_t>(r);
+    for (std::int32_t& rank : ranks)
+        rank = rankOf[static_cast<std::size_t>(rank)];
+
+    std::vector<std::int32_t> order(lines.size());
+    for (std::size_t l = 0; l < order.size(); ++l)
+        order[l] = static_cast<std::int32_t>(l);
+    std::stable_sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
+        const std::int32_t* x = &ranks[static_cast<std::size_t>(a) * width];
+        const std::int32_t* y = &ranks[static_cast<std::size_t>(b) * width];
+        return std::lexicographical_compare(x, x + width, y, y + width);
+    });
+    std::vector<TKwicLine> sorted;
+    sorted.reserve(lines.size());
+    for (const std::int32_t l : order)
+        sorted.push_back(lines[static_cast<std::size_t>(l)]);
+    lines = std::move(sorted);
 }
 
 std::optional<std::vector<int>> ParseSortKeys(std::string_view keys) {

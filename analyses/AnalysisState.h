@@ -67,6 +67,10 @@ struct TAnalysisState {
     std::string kwicDetails, collocateDetails, keywordDetails;
     // The term the collocates on show were found for (UTF-8).
     std::string collocateTerm;
+    // The 8-bit encoding the text was read in, which keywords' references
+    // that are neither UTF-8 nor UTF-16 are read in too; empty for a
+    // Unicode text (Windows-1251 then).
+    std::string referenceEncoding;
     // The fields of the summary page; empty until a summary is shown.
     std::vector<TSummaryField> summaryFields;
 

@@ -34,6 +34,8 @@ double KeywordLogLikelihood(double a, double b, double n1, double n2) {
 }
 
 double LogRatio(double a, double b, double n1, double n2) {
+    if (n1 <= 0 || n2 <= 0)
+        return 0.0;
     return std::log2(((a > 0 ? a : 0.5) / n1) / ((b > 0 ? b : 0.5) / n2));
 }
 

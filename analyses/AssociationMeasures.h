@@ -20,7 +20,8 @@ double LogLikelihood2x2(double o11, double o12, double o21, double o22, bool bel
 // and E2 = n2 (a + b) / (n1 + n2); negative when a / n1 < b / n2.
 double KeywordLogLikelihood(double a, double b, double n1, double n2);
 
-// log2((a / n1) / (b / n2)), a zero frequency counting as 0.5.
+// log2((a / n1) / (b / n2)), a zero frequency counting as 0.5; 0 when a
+// side has no tokens.
 double LogRatio(double a, double b, double n1, double n2);
 
 } // namespace lexorin

@@ -20,8 +20,7 @@ public:
             key.assign(text.substr(static_cast<std::size_t>(token.start),
                                    static_cast<std::size_t>(token.length)));
             if (!caseSensitive)
-                for (char& c : key)
-                    c = static_cast<char>(LowerChar(c));
+                ToLowerCase(key);
             auto found = ids_.find(key);
             if (found == ids_.end()) {
                 found = ids_.emplace(key, static_cast<std::int32_t>(words_.size())).first;

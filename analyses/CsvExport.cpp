@@ -126,6 +126,29 @@ std::string TCsvFormat::Line(const std::vector<std::string>& fields) const {
     return line + "\r\n";
 }
 
+std::vector<std::string> TCsvFormat::Fields(std::string_view line) const {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t at = 0; at < line.size();) {
+        const std::string_view rest = line.substr(at);
+        if (!quote.empty() && rest.starts_with(quote)) {
+            if (quoted && rest.substr(quote.size()).starts_with(quote)) {
+                fields.back() += quote;
+                at += 2 * quote.size();
+                continue;
+            }
+            quoted = !quoted;
+            at += quote.size();
+        } else if (!quoted && rest.starts_with(separator)) {
+            fields.emplace_back();
+            at += separator.size();
+        } else {
+            fields.back() += line[at++];
+        }
+    }
+    return fields;
+}
+
 int ExportCsv(TAnalysisState& state, TAnalysisPage page, TConcordanceLayout layout,
               const TCsvFormat& format, std::ostream& out) {
     errno = 0; // a failed write gives its own reason

@@ -35,6 +35,9 @@ struct TCsvFormat {
     std::string Number(double value) const;
     std::string Field(const TExportCell& cell) const;
     std::string Line(const std::vector<std::string>& fields) const;
+    // The fields of a line (without its line break) as Line wrote them, in
+    // UTF-8: enclosing quotes taken off, doubled ones made single again.
+    std::vector<std::string> Fields(std::string_view line) const;
 };
 
 // Why the export options would give a file whose rows cannot be read back

@@ -29,43 +29,11 @@ private:
     TCharTables saved_;
 };
 
-std::string PageToUtf8(const TCodePage& page, std::string_view bytes) {
-    std::string utf8;
-    for (char c : bytes)
-        utf8 += page.Utf8(static_cast<unsigned char>(c));
-    return utf8;
-}
-
 // Whether a word is a type of its side: `word` in the active page, `utf8`
 // the same in UTF-8.
 bool Counted(std::string_view word, const std::string& utf8, const TWordFilter& filter) {
     return !(filter.excludeNumbers && IsNumberText(word)) &&
            !(filter.ignored != nullptr && filter.ignored->count(Utf8Lower(utf8)) > 0);
-}
-
-// The fields of a line of comma-separated values with these marks.
-std::vector<std::string> SplitCsvLine(std::string_view line, std::string_view separator,
-                                      std::string_view quote) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t at = 0; at < line.size();) {
-        const std::string_view rest = line.substr(at);
-        if (!quote.empty() && rest.starts_with(quote)) {
-            if (quoted && rest.substr(quote.size()).starts_with(quote)) {
-                fields.back() += quote;
-                at += 2 * quote.size();
-                continue;
-            }
-            quoted = !quoted;
-            at += quote.size();
-        } else if (!quoted && rest.starts_with(separator)) {
-            fields.emplace_back();
-            at += separator.size();
-        } else {
-            fields.back() += line[at++];
-        }
-    }
-    return fields;
 }
 
 void CountWordList(const std::string& path, std::string_view bytes, const TCsvFormat& csv,
@@ -77,7 +45,7 @@ void CountWordList(const std::string& path, std::string_view bytes, const TCsvFo
         ++number;
         if (TrimControls(line).empty())
             continue;
-        const std::vector<std::string> fields = SplitCsvLine(line, csv.separator, csv.quote);
+        const std::vector<std::string> fields = csv.Fields(line);
         int frequency = 0;
         if (fields.size() < 2 || !ParseInt(TrimControls(fields[1]), frequency) || frequency < 0) {
             if (number == 1)
@@ -88,9 +56,10 @@ void CountWordList(const std::string& path, std::string_view bytes, const TCsvFo
         std::string word(TrimControls(fields[0]));
         if (!filter.caseSensitive)
             word = Utf8Lower(word);
+        if (frequency == 0 || !Counted(word, word, filter))
+            continue;
         counts.tokens += frequency;
-        if (frequency > 0 && Counted(word, word, filter))
-            counts.frequencies[word] += frequency;
+        counts.frequencies[word] += frequency;
     }
 }
 
@@ -105,20 +74,20 @@ void CountWords(std::string_view text, const TCodePage& page, const TWordFilter&
         key.assign(text.substr(static_cast<std::size_t>(token.start),
                                static_cast<std::size_t>(token.length)));
         if (!filter.caseSensitive)
-            for (char& c : key)
-                c = static_cast<char>(LowerChar(c));
+            ToLowerCase(key);
         ++inPage[key];
     }
     for (const auto& [word, frequency] : inPage) {
+        std::string utf8 = TextToUtf8(page, word);
+        if (!Counted(word, utf8, filter))
+            continue;
         counts.tokens += frequency;
-        std::string utf8 = PageToUtf8(page, word);
-        if (Counted(word, utf8, filter))
-            counts.frequencies[std::move(utf8)] += frequency;
+        counts.frequencies[std::move(utf8)] += frequency;
     }
 }
 
 void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TWordFilter& filter,
-                        TWordCounts& counts) {
+                        std::string_view eightBitEncoding, TWordCounts& counts) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
         throw EReference("Cannot open the reference " + path);
@@ -127,7 +96,9 @@ void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TW
     if (wordList)
         return CountWordList(path, bytes, csv, filter, counts);
     try {
-        const TDecodedText decoded = DecodeText(bytes);
+        TDecodedText decoded = DecodeText(bytes);
+        if (!decoded.unicode && !eightBitEncoding.empty())
+            decoded = DecodeText(bytes, eightBitEncoding);
         CountWords(decoded.text, *decoded.page, filter, counts);
     } catch (const EEncoding& error) {
         throw EReference(path + ": " + error.what());
@@ -197,20 +168,34 @@ void CalcKeywords(TCalculation& calculation) {
     calculation.BeginSteps(static_cast<int>(paths.size()) + 1);
     TWordCounts text, reference;
     CountWords(state.analysedText, TextPage(), filter, text);
+    TMemTable& table = state.mteKeywords;
+    if (text.tokens == 0) {
+        // Nothing to compare: an empty list, as for an empty text.
+        state.keywordDetails.clear();
+        calculation.ResetTable(table);
+        calculation.FillTable(
+            table, [] {}, kNoTextWords);
+        return;
+    }
     if (!calculation.StepDone(1))
         return;
+    const auto refuse = [&] {
+        calculation.Host().HideProgress();
+        calculation.Host().SetCancelEnabled(false);
+    };
     for (std::size_t k = 0; k < paths.size(); ++k) {
         try {
-            CountReferenceFile(paths[k], TCsvFormat::From(options), filter, reference);
+            CountReferenceFile(paths[k], TCsvFormat::From(options), filter, state.referenceEncoding,
+                               reference);
         } catch (...) {
-            calculation.Host().HideProgress();
+            refuse();
             throw;
         }
         if (!calculation.StepDone(static_cast<int>(k) + 2))
             return;
     }
     if (reference.tokens == 0) {
-        calculation.Host().HideProgress();
+        refuse();
         throw EReference(std::string(kEmptyReference));
     }
     std::string names;
@@ -222,7 +207,6 @@ void CalcKeywords(TCalculation& calculation) {
     const std::vector<TKeyword> keywords = FindKeywords(text, reference);
     const double threshold =
         options.cbKeywordThreshold > 0 ? kKeywordThresholds[options.cbKeywordThreshold - 1] : 0.0;
-    TMemTable& table = state.mteKeywords;
     calculation.ResetTable(table);
     calculation.FillTable(
         table,

@@ -25,8 +25,9 @@ struct TWordFilter {
 };
 
 // A side of the comparison: each word type (UTF-8, lower case unless case
-// decides) with its frequency, and the tokens counted, numbers and ignored
-// words among them.
+// decides) with its frequency, and the tokens of those types: the numbers
+// and ignored words left out are not counted, so that a text and the word
+// list exported from it count alike.
 struct TWordCounts {
     std::unordered_map<std::string, std::int64_t> frequencies;
     std::int64_t tokens = 0;
@@ -46,9 +47,10 @@ void CountWords(std::string_view text, const TCodePage& page, const TWordFilter&
 // Adds a reference file to `counts`. A name ending in ".csv" is a word list
 // as the concordance exports it (word, frequency; a title line is skipped),
 // read with the marks of `csv`; its tokens are the sum of its frequencies.
-// Any other file is a text, in the encoding its bytes show.
+// Any other file is a text: UTF-8 or UTF-16 as its bytes show, otherwise
+// in `eightBitEncoding` (empty: Windows-1251).
 void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TWordFilter& filter,
-                        TWordCounts& counts);
+                        std::string_view eightBitEncoding, TWordCounts& counts);
 
 // The reference files of the option, separated by "|".
 std::vector<std::string> ReferencePaths(std::string_view option);
@@ -58,6 +60,7 @@ std::vector<std::string> ReferencePaths(std::string_view option);
 inline constexpr std::string_view kNoReference =
     "Choose the reference: one or more texts, or a word list exported from the concordance.";
 inline constexpr std::string_view kEmptyReference = "The reference holds no words.";
+inline constexpr std::string_view kNoTextWords = "The text holds no words to compare.";
 
 // The lower-cased UTF-8 words of a list file; empty when it cannot be read.
 std::unordered_set<std::string> IgnoredWordsUtf8(const std::string& listPath);

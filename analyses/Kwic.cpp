@@ -115,12 +115,6 @@ std::vector<std::int32_t> FindMatches(std::string_view text, const std::vector<T
     return matches;
 }
 
-std::vector<TKwicLine> KwicLines(std::string_view text, const std::vector<TToken>& tokens,
-                                 const std::vector<std::string>& term, int span,
-                                 bool caseSensitive) {
-    return KwicLinesAt(tokens, FindMatches(text, tokens, term, caseSensitive), term.size(), span);
-}
-
 std::vector<TKwicLine> KwicLinesAt(const std::vector<TToken>& tokens,
                                    const std::vector<std::int32_t>& matches, std::size_t length,
                                    int span) {
@@ -168,8 +162,7 @@ void SortKwicLines(std::vector<TKwicLine>& lines, std::string_view text,
         for (std::size_t k = 0; k < width; ++k) {
             const std::string_view shown = word(lines[l], keys[k]);
             lower.assign(shown);
-            for (char& c : lower)
-                c = static_cast<char>(LowerChar(c));
+            ToLowerCase(lower);
             const auto [form, added] =
                 forms.emplace(lower, static_cast<std::int32_t>(firstWord.size()));
             if (added)
@@ -215,6 +208,15 @@ std::optional<std::vector<int>> ParseSortKeys(std::string_view keys) {
         keys.remove_prefix(std::min(comma + 1, keys.size()));
     }
     return places;
+}
+
+std::string TermOfWords(std::string_view text) {
+    std::string term;
+    for (const TToken& token : Tokens(text))
+        term.append(term.empty() ? "" : " ")
+            .append(text.substr(static_cast<std::size_t>(token.start),
+                                static_cast<std::size_t>(token.length)));
+    return term;
 }
 
 std::string TrimmedTerm(std::string_view utf8) {

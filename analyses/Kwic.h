@@ -50,23 +50,14 @@ struct TKwicLine {
     std::int32_t leftStart = 0, start = 0, end = 0, rightEnd = 0;
     std::int32_t first = 0, last = 0; // the match's first and last tokens
 
-    std::string_view Left(std::string_view text) const { return Piece(text, leftStart, start); }
-    std::string_view Match(std::string_view text) const { return Piece(text, start, end); }
-    std::string_view Right(std::string_view text) const { return Piece(text, end, rightEnd); }
-
-private:
-    static std::string_view Piece(std::string_view text, std::int32_t from, std::int32_t to) {
-        return text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    std::string_view Match(std::string_view text) const {
+        return text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
     }
 };
 
-// Every match of the term in text order: the match as the text writes it,
-// up to `span` words before and after it with the text's own separators
-// between them.
-std::vector<TKwicLine> KwicLines(std::string_view text, const std::vector<TToken>& tokens,
-                                 const std::vector<std::string>& term, int span,
-                                 bool caseSensitive);
-// The same for chosen matches (FindMatches') of a term of `length` words.
+// The lines of the matches (FindMatches') of a term of `length` words, in
+// their order: the match as the text writes it, up to `span` words before
+// and after it with the text's own separators between them.
 std::vector<TKwicLine> KwicLinesAt(const std::vector<TToken>& tokens,
                                    const std::vector<std::int32_t>& matches, std::size_t length,
                                    int span);
@@ -79,6 +70,10 @@ void SortKwicLines(std::vector<TKwicLine>& lines, std::string_view text,
 // What a search says when its term holds no word, and when nothing matches.
 inline constexpr std::string_view kNoSearchTerm = "Type a word or phrase to search for.";
 inline constexpr std::string_view kNoMatch = "No match of the term.";
+
+// The words of a text of the page as a search term: its tokens with one
+// blank between them.
+std::string TermOfWords(std::string_view text);
 
 // The words of a typed term (UTF-8) with one blank between them.
 std::string TrimmedTerm(std::string_view utf8);

@@ -9,6 +9,7 @@
 #include "FeLocale.h"
 #include "FeWordWdList.h"
 #include "IniFile.h"
+#include "Keywords.h"
 #include "Kwic.h"
 #include "OptionKeys.h"
 #include "ReplaceFile.h"
@@ -95,8 +96,6 @@ struct TCommand {
     std::string file;
     std::optional<std::string> chart, item, chartOutput;
     std::string encoding; // empty: chosen by the bytes
-    // kwic, collocates and keywords: the options set by their own arguments.
-    bool search = false, references = false;
     bool chartLog = false;
     bool quiet = false;
 };
@@ -208,7 +207,6 @@ TCommand Parse(const std::vector<std::string>& args) {
             if (ParseSearchTerm(term).empty())
                 throw TUsageError{"--search needs a word or phrase"};
             option(kwic ? "edKwicSearch_Text" : "edCollocSearch_Text", term);
-            command.search = true;
         } else if (arg == "--span") {
             only(arg, kwic || collocates, "kwic and collocates");
             const std::string& span = value();
@@ -253,7 +251,6 @@ TCommand Parse(const std::vector<std::string>& args) {
             if (reference.empty() || reference.find('|') != std::string::npos)
                 throw TUsageError{"--reference needs a file name without \"|\""};
             references += (references.empty() ? "" : "|") + reference;
-            command.references = true;
         } else if (arg == "--threshold") {
             only(arg, keywords, "keywords");
             const std::string& threshold = value();
@@ -294,11 +291,7 @@ TCommand Parse(const std::vector<std::string>& args) {
         throw TUsageError{"no file given"};
     if (command.page == TAnalysisPage::Summary && command.output && IsWorkbookName(*command.output))
         throw TUsageError{"the summary is written as text, not as a workbook"};
-    if ((kwic || collocates) && !command.search)
-        throw TUsageError{args[0] + " needs a search term: --search TERM"};
-    if (keywords && !command.references)
-        throw TUsageError{"keywords needs a reference: --reference REF"};
-    if (command.references)
+    if (!references.empty())
         option("edKeywordReference_Text", references);
     if ((kwic || collocates || keywords) && command.chart)
         throw TUsageError{args[0] + " has no charts"};
@@ -526,6 +519,14 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
     const TCp1251Afterwards restorePage;
     TAnalysisState state;
     state.options = ReadOptions(command, err);
+    // The term or the reference may come from --settings or --option too.
+    const TAnalysisOptions& given = state.options;
+    if (command.page == TAnalysisPage::Kwic && ParseSearchTerm(given.edKwicSearch).empty())
+        throw TUsageError{"kwic needs a search term: --search TERM"};
+    if (command.page == TAnalysisPage::Collocates && ParseSearchTerm(given.edCollocSearch).empty())
+        throw TUsageError{"collocates needs a search term: --search TERM"};
+    if (command.page == TAnalysisPage::Keywords && ReferencePaths(given.edKeywordReference).empty())
+        throw TUsageError{"keywords needs a reference: --reference REF"};
     const std::string& language = state.options.cbSortLanguage;
     const auto& languages = SortLanguages();
     if (!language.empty() &&
@@ -545,6 +546,7 @@ int Run(const TCommand& command, std::ostream& out, std::ostream& err, bool errI
     if (loaded.fromUtf8)
         host.Note("Text converted from " + loaded.encoding);
     state.viewText = std::move(loaded.text);
+    state.referenceEncoding = loaded.fromUtf8 ? std::string() : loaded.encoding;
     const std::string encoding = loaded.encoding;
 
     if (command.ignored) {

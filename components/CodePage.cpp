@@ -356,7 +356,10 @@ void SetTextPage(std::shared_ptr<const TCodePage> page) {
 }
 
 std::string TextToUtf8(std::string_view text) {
-    const TCodePage& page = TextPage();
+    return TextToUtf8(TextPage(), text);
+}
+
+std::string TextToUtf8(const TCodePage& page, std::string_view text) {
     std::string utf8;
     utf8.reserve(text.size() + text.size() / 2);
     for (char byte : text) {

@@ -114,6 +114,8 @@ void SetTextPage(std::shared_ptr<const TCodePage> page);
 // Text in the text's page and Unicode: a character the page lacks becomes
 // '?'.
 std::string TextToUtf8(std::string_view text);
+// The same for bytes of another page.
+std::string TextToUtf8(const TCodePage& page, std::string_view text);
 char UnicodeToText(char32_t c);
 // False, and `text` untouched, when `utf8` is not well-formed UTF-8.
 bool Utf8ToText(std::string_view utf8, std::string& text);

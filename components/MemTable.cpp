@@ -126,9 +126,13 @@ void TMemTable::SetDouble(std::string_view field, double value) {
 
 std::string_view TMemTable::Fitted(int field, std::string_view value) const {
     const TFieldDef& def = fields_[static_cast<std::size_t>(field)];
-    if (def.type == TFieldType::String && value.size() > static_cast<std::size_t>(def.size))
-        value = value.substr(0, static_cast<std::size_t>(def.size));
-    return value;
+    if (def.type != TFieldType::String || value.size() <= static_cast<std::size_t>(def.size))
+        return value;
+    std::size_t end = static_cast<std::size_t>(def.size);
+    // UTF-8 is cut between characters, never inside one.
+    while (def.utf8 && end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80)
+        --end;
+    return value.substr(0, end);
 }
 
 void TMemTable::SetText(std::string_view field, std::string_view value) {

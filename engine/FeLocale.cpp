@@ -125,10 +125,14 @@ void SetCharTables(const TCharTables& tables) {
     locale_detail::active = tables;
 }
 
+void ToLowerCase(std::string& text) {
+    for (char& c : text)
+        c = static_cast<char>(LowerChar(c));
+}
+
 std::string LowerCaseText(std::string_view text) {
     std::string result(text);
-    for (char& c : result)
-        c = static_cast<char>(LowerChar(c));
+    ToLowerCase(result);
     return result;
 }
 

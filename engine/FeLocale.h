@@ -73,6 +73,8 @@ inline std::uint8_t UpperChar(char c) {
 
 // The text with every byte replaced by its lower-case form.
 std::string LowerCaseText(std::string_view text);
+// The same in place, for a buffer used again and again.
+void ToLowerCase(std::string& text);
 
 // Alphabetical comparison ignoring case, by the weights of the active
 // tables: negative, zero or positive. Zero exactly when both texts have the

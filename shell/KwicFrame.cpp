@@ -88,12 +88,15 @@ TKwicFrame::TKwicFrame(TResultGrid* grid, QWidget* parent) : QWidget(parent) {
     auto* show = Button(controls, "btKwicShow", QStringLiteral("Show"),
                         QStringLiteral("Find the lines and sort them"));
     flow->addWidget(show);
+    btKwicShow_ = show;
     auto* exportButton = Button(controls, "btKwicExport", QStringLiteral("Export..."),
                                 QStringLiteral("Export the lines to CSV (Excel)"));
     flow->addWidget(exportButton);
+    btKwicExport_ = exportButton;
     auto* print = Button(controls, "btKwicPrint", QStringLiteral("Print"),
                          QStringLiteral("A report of the lines"));
     flow->addWidget(print);
+    btKwicPrint_ = print;
     auto* close = Button(controls, "btKwicClose", QStringLiteral("Close tab"),
                          QStringLiteral("Close the KWIC tab"));
     flow->addWidget(close);
@@ -158,6 +161,12 @@ void TKwicFrame::SetSortKeys(const QString& keys) {
 
 void TKwicFrame::SetDetails(const QString& details) {
     lbKwicDetails_->setText(details);
+}
+
+void TKwicFrame::SetCommandsEnabled(bool search, bool lines) {
+    btKwicShow_->setEnabled(search);
+    btKwicExport_->setEnabled(lines);
+    btKwicPrint_->setEnabled(lines);
 }
 
 void TKwicFrame::FocusSearch() {

@@ -34,6 +34,8 @@ public:
     void SetDetails(const QString& details);
     // Puts the cursor in the search box.
     void FocusSearch();
+    // Show while a search can run; Export and Print while there are lines.
+    void SetCommandsEnabled(bool search, bool lines);
 
 signals:
     void ShowRequested();
@@ -47,6 +49,9 @@ private:
     QSpinBox* seKwicSpan_;
     std::array<QComboBox*, 3> cbKwicSort_{};
     QLabel* lbKwicDetails_;
+    QWidget* btKwicShow_;
+    QWidget* btKwicExport_;
+    QWidget* btKwicPrint_;
 };
 
 } // namespace lexorin

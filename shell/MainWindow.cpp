@@ -6,6 +6,7 @@
 #include "FindDialog.h"
 #include "HintWindows.h"
 #include "IgnoredWordsPage.h"
+#include "KwicFrame.h"
 #include "OptionsPage.h"
 #include "ResultGrid.h"
 #include "ResultTabs.h"
@@ -368,6 +369,9 @@ void TfmLexorin::UpdateActions() {
          {a.aPasteFile, a.aPhrases, a.aWords, a.aOpts, a.aAbout, a.aCollocates, a.aKeywords})
         action->setEnabled(s.aPasteFile);
     a.aKwic->setEnabled(s.aKwic);
+    const TMemTable& lines = state_.mteKwic;
+    kwicFrame_->SetCommandsEnabled(s.aKwic,
+                                   !state_.busy && lines.Active() && lines.RecordCount() > 0);
     sbConcKwic_->setEnabled(s.aKwic && state_.mteConcordance.RecNo() >= 0);
     a.aReload->setEnabled(s.aReload);
     a.aFind->setEnabled(s.aFind);

@@ -115,6 +115,7 @@ void TfmLexorin::RunCalculation(TAnalysisPage page) {
         try {
             calculation_.Calculate(page);
         } catch (const EReference& error) {
+            calculation_.ShowTotalResults(page);
             UserDialogs().Warn(this, QString::fromUtf8(error.what()));
             return;
         }

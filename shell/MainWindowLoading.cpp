@@ -86,6 +86,7 @@ void TfmLexorin::PutText(TLoadedText loaded, const QString& panelSource) {
         reText_->SetWordWrap(actions_.tbWordWrap->isChecked());
         reText_->SetText(loaded.text);
         state_.viewText = std::move(loaded.text);
+        state_.referenceEncoding = loaded.fromUtf8 ? std::string() : loaded.encoding;
         highlightActive_ = false;
     }
     statusPanels_[2]->setText(QStringLiteral(" %1 bytes : ").arg(reText_->TextLength()) +

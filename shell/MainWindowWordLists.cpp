@@ -1,6 +1,7 @@
 // The lists of words drawn from the text by a search: the KWIC tab, the
 // Collocates and Keywords pages, and how they lead to one another and to
 // the text.
+#include "Kwic.h"
 #include "KwicFrame.h"
 #include "MainWindow.h"
 #include "OptionsPage.h"
@@ -69,11 +70,13 @@ void TfmLexorin::ConnectWordLists() {
             [this] { ExportList(TAnalysisPage::Kwic); });
     connect(kwicFrame_, &TKwicFrame::PrintRequested, this,
             [this] { PrintList(TAnalysisPage::Kwic); });
-    connect(kwicFrame_, &TKwicFrame::CloseRequested, this, [this] {
+    const auto closeKwic = [this] {
         if (const int index = pcText_->indexOf(kwicFrame_); index > 0)
             pcText_->removeTab(index);
         kwicFrame_->hide();
-    });
+    };
+    connect(kwicFrame_, &TKwicFrame::CloseRequested, this, closeKwic);
+    tabs_->KeepTab(kwicFrame_, closeKwic);
     connect(actions_.aKwic, &QAction::triggered, this, &TfmLexorin::aKwicExecute);
     connect(actions_.aCollocates, &QAction::triggered, this,
             [this] { ShowPage(TAnalysisPage::Collocates); });
@@ -82,9 +85,19 @@ void TfmLexorin::ConnectWordLists() {
 }
 
 void TfmLexorin::aKwicExecute() {
-    // From a list, the KWIC lines of its current word; otherwise the tab
-    // waits for a term.
+    // From a list, the KWIC lines of its current row: the phrase, the
+    // words of a wordform, the word; otherwise the tab waits for a term.
     const TAnalysisPage page = ActivePage();
+    if (page == TAnalysisPage::Phrases && state_.mteRes.RecNo() >= 0) {
+        OpenKwic(FromTextBytes(TermOfWords(state_.mteRes.CurrentTextView("text"))), {});
+        return;
+    }
+    if (page == TAnalysisPage::Wordforms && state_.mteWordForms.RecNo() >= 0) {
+        const QString wordform = FromTextBytes(state_.mteWordForms.CurrentText("word"));
+        const bool prefixes = state_.wordformPrefixesOnly;
+        OpenKwic((prefixes ? QString() : QStringLiteral("*")) + wordform + QStringLiteral("*"), {});
+        return;
+    }
     if (page == TAnalysisPage::Concordance && state_.mteConcordance.RecNo() >= 0) {
         OpenKwic(FromTextBytes(state_.mteConcordance.CurrentText("word")), {});
         return;

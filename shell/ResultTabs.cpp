@@ -64,6 +64,11 @@ void TResultTabs::DestroyTab(int index) {
     delete tab;
 }
 
+void TResultTabs::KeepTab(QWidget* tab, std::function<void()> close) {
+    keptTab_ = tab;
+    closeKeptTab_ = std::move(close);
+}
+
 void TResultTabs::PostCloseTab(QWidget* tab) {
     QMetaObject::invokeMethod(
         this,
@@ -92,7 +97,11 @@ void TResultTabs::CloseMenuTab() {
         return;
     const QString question =
         QStringLiteral("Close ") + pages_->tabText(menuTab_) + QStringLiteral(" ?");
-    if (UserDialogs().Confirm(pages_->window(), question))
+    if (!UserDialogs().Confirm(pages_->window(), question))
+        return;
+    if (keptTab_ != nullptr && pages_->widget(menuTab_) == keptTab_)
+        closeKeptTab_();
+    else
         DestroyTab(menuTab_);
 }
 

@@ -5,6 +5,8 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -34,6 +36,10 @@ public:
     // frame may ask for its own tab to close from its button's click.
     void PostCloseTab(QWidget* tab);
 
+    // A tab the window keeps and shows again (the KWIC lines): the strip's
+    // "Close tab" calls `close` for it instead of destroying it.
+    void KeepTab(QWidget* tab, std::function<void()> close);
+
     // The context-menu request at a point of the tab strip: opens pmTabs
     // over a chart or report tab; false when no menu opens.
     bool ContextPopup(const QPoint& tabBarPos);
@@ -50,6 +56,8 @@ private:
     QAction* close_;
     QAction* activate_;
     int menuTab_ = -1;
+    QPointer<QWidget> keptTab_;
+    std::function<void()> closeKeptTab_;
     int chartTabCount_ = 0;
     int reportTabCount_ = 0;
 };

@@ -7,6 +7,7 @@
 #include "PatternOracle.h"
 #include "RecordingHost.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -150,26 +151,40 @@ TEST(Collocates, AgainstABruteForceCount) {
         std::map<std::string, int> frequency;
         for (const std::string& word : words)
             ++frequency[type(word)];
+        // The matches, and the tokens of their spans with their side.
+        std::vector<std::vector<std::pair<std::size_t, bool>>> spans;
         for (std::size_t first : matches) {
+            spans.emplace_back();
             for (int d = 1; d <= span.left; ++d) {
                 if (first < static_cast<std::size_t>(d) || stopBetween(first - d + 1))
                     break;
-                if (!inMatch[first - d]) {
-                    ++expected[type(words[first - d])].observed;
-                    ++expected[type(words[first - d])].left;
-                }
+                if (!inMatch[first - d])
+                    spans.back().emplace_back(first - d, true);
             }
             const std::size_t last = first + term.size() - 1;
             for (int d = 1; d <= span.right; ++d) {
                 const std::size_t k = last + static_cast<std::size_t>(d);
                 if (k >= n || stopBetween(k))
                     break;
-                if (!inMatch[k]) {
-                    ++expected[type(words[k])].observed;
-                    ++expected[type(words[k])].right;
-                }
+                if (!inMatch[k])
+                    spans.back().emplace_back(k, false);
             }
         }
+        for (const auto& tokensInSpan : spans)
+            for (const auto& [token, left] : tokensInSpan) {
+                Expected& e = expected[type(words[token])];
+                ++e.observed;
+                ++(left ? e.left : e.right);
+            }
+        // The matches with a token of a chosen word in their span.
+        const std::string near = pool[random() % 7];
+        std::vector<std::int32_t> nearMatches;
+        for (std::size_t m = 0; m < matches.size(); ++m)
+            if (std::any_of(spans[m].begin(), spans[m].end(),
+                            [&](const auto& in) { return type(words[in.first]) == type(near); }))
+                nearMatches.push_back(static_cast<std::int32_t>(matches[m]));
+        EXPECT_EQ(MatchesNear(text, Tokens(text), term, near, span, caseSensitive), nearMatches)
+            << near << " in " << view;
 
         const double fn = static_cast<double>(matches.size());
         const double w = fn * (span.left + span.right);

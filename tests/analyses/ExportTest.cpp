@@ -8,6 +8,7 @@
 #include "ZipPart.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <sstream>
 
 namespace lexorin::test {
@@ -221,6 +222,32 @@ TEST(CsvExport, OptionsThatMakeRowsThatCannotBeReadBackAreRefused) {
         EXPECT_EQ(CsvOptionsProblem(options).empty(), c.readable)
             << "[" << c.separator << "] [" << c.quote << "] [" << c.decimal
             << "]: " << CsvOptionsProblem(options);
+    }
+}
+
+TEST(CsvExport, ALineReadsBackAsItsFields) {
+    std::mt19937 random(7);
+    const struct {
+        const char *separator, *quote;
+    } marks[] = {{",", "\""}, {";", "'"}, {"\xC2\xA7", "\""}, {"\t", "|"}};
+    for (const auto& m : marks) {
+        TCsvFormat format;
+        format.separator = m.separator;
+        format.quote = m.quote;
+        format.protectFormulas = false;
+        const std::string pieces[] = {"a", " ", m.separator, m.quote, "\xC3\xA4", "="};
+        for (int round = 0; round < 200; ++round) {
+            std::vector<std::string> texts(1 + random() % 3);
+            for (std::string& text : texts)
+                for (int k = static_cast<int>(random() % 6); k > 0; --k)
+                    text += pieces[random() % 6];
+            std::vector<std::string> fields;
+            for (const std::string& text : texts)
+                fields.push_back(format.Utf8Text(text));
+            std::string line = format.Line(fields);
+            line.resize(line.size() - 2); // CR LF
+            EXPECT_EQ(format.Fields(line), texts) << line;
+        }
     }
 }
 

@@ -36,11 +36,13 @@ TEST(Keywords, AgainstTheFormulasOnRandomTexts) {
             for (int k = 0, count = 1 + static_cast<int>(random() % 40); k < count; ++k) {
                 std::string word = pool[random() % (side == 0 ? 6 : 8)];
                 sides[side] += word + (random() % 3 == 0 ? ". " : " ");
-                ++tokens[side];
                 if (word == "Moon")
                     word = "moon";
-                if (word != "12" && !(skipIgnored && word == "sky"))
+                // Numbers and ignored words are neither types nor tokens.
+                if (word != "12" && !(skipIgnored && word == "sky")) {
                     ++frequencies[side][word];
+                    ++tokens[side];
+                }
             }
         const TWordFilter filter{false, true, skipIgnored ? &ignored : nullptr};
         const TWordCounts text = CountText(sides[0], filter);
@@ -48,6 +50,8 @@ TEST(Keywords, AgainstTheFormulasOnRandomTexts) {
         EXPECT_EQ(text.tokens, tokens[0]);
         EXPECT_EQ(reference.tokens, tokens[1]);
         std::map<std::string, bool> seen;
+        if (tokens[0] == 0 || tokens[1] == 0)
+            continue;
         const double n1 = static_cast<double>(tokens[0]), n2 = static_cast<double>(tokens[1]);
         for (const TKeyword& keyword : FindKeywords(text, reference)) {
             EXPECT_FALSE(seen[keyword.word]) << keyword.word;
@@ -93,6 +97,14 @@ TEST(Keywords, ThresholdAndMinimumFrequency) {
             << c.ll << " " << c.threshold;
 }
 
+TEST(Keywords, ATextWithoutWordsGivesAnEmptyList) {
+    test::Analysis analysis("1999, 2000 - 2001!");
+    analysis.state.options.edKeywordReference = test::WriteTempFile("kw-b.txt", "sea");
+    analysis.Run(TAnalysisPage::Keywords);
+    EXPECT_EQ(analysis.state.mteKeywords.RecordCount(), 0);
+    EXPECT_EQ(analysis.host.messages, (std::vector<std::string>{std::string(kNoTextWords)}));
+}
+
 TEST(Keywords, ARunCancelledWhileReadingTheReferenceKeepsTheListOnShow) {
     test::Analysis analysis("whale whale ship sea");
     analysis.state.options.edKeywordReference = test::WriteTempFile("kw-a.txt", "sea sea ship");
@@ -112,8 +124,10 @@ TEST(Keywords, ReferencesInOtherEncodingsAndAsAWordList) {
     // A UTF-8 reference whose words Windows-1251 cannot hold.
     const std::string utf8 = test::WriteTempFile("ref-utf8.txt", "Größe und GRÖSSE, größe 7");
     TWordCounts counts;
-    CountReferenceFile(utf8, {}, {}, counts);
-    EXPECT_EQ(counts.tokens, 5);
+    const TCharTables before = CharTables();
+    CountReferenceFile(utf8, {}, {}, "", counts);
+    EXPECT_TRUE(CharTables() == before) << "the text's tables are back";
+    EXPECT_EQ(counts.tokens, 4) << "not the number";
     EXPECT_EQ(counts.frequencies, (std::unordered_map<std::string, std::int64_t>{
                                       {"größe", 2}, {"und", 1}, {"grösse", 1}}));
 
@@ -132,20 +146,43 @@ TEST(Keywords, ReferencesInOtherEncodingsAndAsAWordList) {
                   out);
         const std::string list = test::WriteTempFile("ref-list.CSV", out.str());
         TWordCounts fromList;
-        CountReferenceFile(list, format, {}, fromList);
+        CountReferenceFile(list, format, {}, "", fromList);
         EXPECT_EQ(fromList.frequencies, CountText(words).frequencies);
-        EXPECT_EQ(fromList.tokens, 9); // the list's words only: no numbers
+        EXPECT_EQ(fromList.tokens, CountText(words).tokens);
+        EXPECT_EQ(fromList.tokens, 9); // the words, not the numbers
     }
 
     const std::string bad = test::WriteTempFile("ref-bad.csv", "word,frequency\nsun,3\nmoon\n");
     try {
-        CountReferenceFile(bad, {}, {}, counts);
+        CountReferenceFile(bad, {}, {}, "", counts);
         ADD_FAILURE() << "a broken list was read";
     } catch (const EReference& error) {
         EXPECT_EQ(std::string(error.what()), bad + ": line 3 is not a word and its frequency");
     }
-    EXPECT_THROW(CountReferenceFile(::testing::TempDir() + "no-such-reference.txt", {}, {}, counts),
-                 EReference);
+    EXPECT_THROW(
+        CountReferenceFile(::testing::TempDir() + "no-such-reference.txt", {}, {}, "", counts),
+        EReference);
+    // A Greek text needs an alphabet of its own; the tables come back after
+    // a refusal too.
+    std::string greek;
+    for (char32_t c = 0x3B1; c <= 0x3C9; ++c)
+        greek += std::string{static_cast<char>(0xC0 | (c >> 6)),
+                             static_cast<char>(0x80 | (c & 0x3F)), ' '};
+    TWordCounts greekCounts;
+    CountReferenceFile(test::WriteTempFile("ref-greek.txt", greek), {}, {}, "", greekCounts);
+    EXPECT_EQ(greekCounts.tokens, 0x3C9 - 0x3B1 + 1);
+    EXPECT_TRUE(CharTables() == before);
+
+    // Bytes that are not UTF-8 in the text's 8-bit encoding: "Čas čas" in
+    // windows-1250.
+    const std::string czech = test::WriteTempFile("ref-1250.txt", "\xC8"
+                                                                  "as \xE8"
+                                                                  "as");
+    TWordCounts czechCounts;
+    CountReferenceFile(czech, {}, {}, "windows-1250", czechCounts);
+    EXPECT_EQ(czechCounts.frequencies, (std::unordered_map<std::string, std::int64_t>{{"\xC4\x8D"
+                                                                                       "as",
+                                                                                       2}}));
 }
 
 } // namespace

@@ -14,6 +14,10 @@ namespace {
 
 using test::OracleMatches;
 
+std::string Piece(const std::string& text, std::int32_t from, std::int32_t to) {
+    return text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+}
+
 TEST(Kwic, PatternsWithWildcards) {
     const struct {
         const char *word, *pattern;
@@ -56,7 +60,8 @@ TEST(Kwic, LinesAndOrderAgainstABruteForceReading) {
             term.emplace_back(patterns[random() % 7]);
         const int span = static_cast<int>(random() % 4);
         const bool caseSensitive = random() % 4 == 0;
-        const std::vector<TKwicLine> lines = KwicLines(text, tokens, term, span, caseSensitive);
+        const std::vector<TKwicLine> lines =
+            KwicLinesAt(tokens, FindMatches(text, tokens, term, caseSensitive), term.size(), span);
 
         // Every run of tokens that matches, in text order, with its contexts.
         std::size_t at = 0;
@@ -82,15 +87,17 @@ TEST(Kwic, LinesAndOrderAgainstABruteForceReading) {
                 first >= static_cast<std::size_t>(span)
                     ? static_cast<std::size_t>(tokens[first - static_cast<std::size_t>(span)].start)
                     : (first > 0 ? static_cast<std::size_t>(tokens[0].start) : start);
-            EXPECT_EQ(line.Left(text), text.substr(from, start - from)) << text;
+            EXPECT_EQ(Piece(text, line.leftStart, line.start), text.substr(from, start - from))
+                << text;
             std::size_t to = end;
             if (last + 1 < tokens.size()) {
                 const TToken& farthest =
                     tokens[std::min(tokens.size() - 1, last + static_cast<std::size_t>(span))];
                 to = span > 0 ? static_cast<std::size_t>(farthest.start + farthest.length) : end;
             }
-            EXPECT_EQ(line.Right(text), text.substr(end, to - end)) << text;
-            EXPECT_EQ(line.Left(text).find_first_of("\r\n"), std::string::npos);
+            EXPECT_EQ(Piece(text, line.end, line.rightEnd), text.substr(end, to - end)) << text;
+            EXPECT_EQ(Piece(text, line.leftStart, line.start).find_first_of("\r\n"),
+                      std::string::npos);
         }
         EXPECT_EQ(at, lines.size());
 

@@ -537,6 +537,7 @@ TEST(Cli, KwicLinesOfATermSortedByTheirWords) {
         {"keywords", "--reference", "a|b", text},
         {"keywords", "--reference", text, "--threshold", "4", text},
         {"phrases", "--min-freq", "2", text},
+        {"kwic", "--option", "edKwicSearch_Text= ", text},
     };
     for (const auto& args : refused)
         EXPECT_EQ(Cli(args).status, 2) << args[args.size() - 2];
@@ -546,6 +547,9 @@ TEST(Cli, KwicNearAWordAndAsAWorkbook) {
     const std::string text =
         WriteTempFile("kwic-near.txt", "A red lamp. A lamp lit. The red old lamp.");
     // "red" within two words before the match, the collocates' span.
+    // The term may come as an option too.
+    EXPECT_EQ(Cli({"kwic", "--option", "edKwicSearch_Text=lamp", "--span", "0", text}).out,
+              "7,\"\",\"lamp\",\"\"\r\n15,\"\",\"lamp\",\"\"\r\n37,\"\",\"lamp\",\"\"\r\n");
     const Result near = Cli({"kwic", "--search", "lamp", "--near", "RED", "--span", "1", "--option",
                              "rseCollocLeft_Value=2", "--option", "rseCollocRight_Value=0", text});
     EXPECT_EQ(near.out, "7,\"red \",\"lamp\",\". A\"\r\n37,\"old \",\"lamp\",\"\"\r\n");

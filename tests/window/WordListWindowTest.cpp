@@ -6,14 +6,17 @@
 #include "LexorinApplication.h"
 #include "MainWindow.h"
 #include "ResultGrid.h"
+#include "ResultTabs.h"
 #include "WindowFixture.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -114,6 +117,10 @@ private slots:
     void kwicLinesAreExportedAndPrinted() {
         LoadTale();
         OpenKwicTab();
+        // Nothing to export or print before there are lines.
+        window->UpdateActions();
+        QVERIFY(!Child<QToolButton>("btKwicExport")->isEnabled());
+        QVERIFY(!Child<QToolButton>("btKwicPrint")->isEnabled());
         ShowKwic(QStringLiteral("lamp"), QStringLiteral("R1"));
         const QString csv = folder.filePath(QStringLiteral("kwic.csv"));
         dialogs->saveFiles = {csv};
@@ -133,6 +140,35 @@ private slots:
         QCOMPARE(Child<QTabWidget>("pcText")->count(), tabs + 1);
         QTest::mouseClick(Child<QToolButton>("btKwicClose"), Qt::LeftButton);
         QCOMPARE(Child<QTabWidget>("pcText")->count(), tabs);
+
+        // Closed from the tab strip's menu, the tab is kept to come back.
+        OpenKwicTab();
+        auto* pages = Child<QTabWidget>("pcText");
+        const int kwic = pages->indexOf(window->findChild<TKwicFrame*>());
+        QVERIFY(window->Tabs()->ContextPopup(pages->tabBar()->tabRect(kwic).center()));
+        window->Tabs()->Menu()->close();
+        dialogs->answers = {true};
+        Child<QAction>("miCloseTab")->trigger();
+        QCOMPARE(pages->indexOf(window->findChild<TKwicFrame*>()), -1);
+        OpenKwicTab();
+        QCOMPARE(Rows("dbgKwic").size(), 3);
+    }
+
+    void kwicLinesOfTheCurrentPhraseAndWordform() {
+        LoadTale();
+        Calculate(TAnalysisPage::Phrases);
+        window->UpdateActions();
+        Action("aKwic")->trigger();
+        const QString phrase = Child<QLineEdit>("edKwicSearch")->text();
+        QVERIFY2(!phrase.isEmpty() && !Rows("dbgKwic").isEmpty(), qPrintable(phrase));
+        for (const QString& row : Rows("dbgKwic"))
+            QVERIFY2(row.section(QLatin1Char('|'), 2, 2).compare(phrase, Qt::CaseInsensitive) == 0,
+                     qPrintable(row));
+        Calculate(TAnalysisPage::Wordforms);
+        window->UpdateActions();
+        Action("aKwic")->trigger();
+        QVERIFY(Child<QLineEdit>("edKwicSearch")->text().endsWith(QLatin1Char('*')));
+        QVERIFY(!Rows("dbgKwic").isEmpty());
     }
 
     void collocatesAndTheKwicLinesOfOne() {
@@ -235,11 +271,11 @@ private slots:
         Calculate(TAnalysisPage::Keywords);
         OpenKwicTab();
         ShowKwic(QStringLiteral("lamp"));
-        QTest::qWait(20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCOMPARE(OutOfSight(Child<QWidget>("pnKwicControls")), QStringList());
         for (const auto page : {TAnalysisPage::Collocates, TAnalysisPage::Keywords}) {
             SetPage(page);
-            QTest::qWait(20);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
             // The list's own parts (its hidden corner button) aside.
             QStringList out = OutOfSight(Child<QTabWidget>("pcOp")->currentWidget());
             out.removeAll(QStringLiteral("hidden:   "));

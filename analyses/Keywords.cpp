@@ -161,6 +161,8 @@ void CalcKeywords(TCalculation& calculation) {
     }
     if (!calculation.PrepareRun())
         return;
+    // The list is read again in UTF-8: the set the run loaded holds only
+    // the words of the text's page, and a reference may hold others.
     const std::unordered_set<std::string> ignored = options.cbConcordanceUseIgnored
                                                         ? IgnoredWordsUtf8(state.ignoredListPath)
                                                         : std::unordered_set<std::string>();

@@ -8,28 +8,19 @@ namespace lexorin {
 
 namespace {
 
-template <typename TState>
-auto TableOf(TState& state, TAnalysisPage page) -> decltype(&state.mteRes) {
-    switch (page) {
-    case TAnalysisPage::Phrases:
-        return &state.mteRes;
-    case TAnalysisPage::Wordforms:
-        return &state.mteWordForms;
-    case TAnalysisPage::Concordance:
-        return &state.mteConcordance;
-    default:
-        return nullptr;
-    }
+bool Charted(TAnalysisPage page) {
+    return page == TAnalysisPage::Phrases || page == TAnalysisPage::Wordforms ||
+           page == TAnalysisPage::Concordance;
 }
 
 } // namespace
 
 const TMemTable* ChartTable(const TAnalysisState& state, TAnalysisPage page) {
-    return TableOf(state, page);
+    return Charted(page) ? ListTable(state, page) : nullptr;
 }
 
 TMemTable* ChartTable(TAnalysisState& state, TAnalysisPage page) {
-    return TableOf(state, page);
+    return Charted(page) ? ListTable(state, page) : nullptr;
 }
 
 std::vector<std::int32_t> ChartPositions(const TAnalysisState& state, TAnalysisPage page) {

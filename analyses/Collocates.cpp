@@ -174,28 +174,27 @@ void CalcCollocates(TCalculation& calculation) {
         ", N = " + std::to_string(found.tokens);
     TMemTable& table = state.mteCollocates;
     calculation.ResetTable(table);
+    std::vector<TCollocate> kept;
+    for (const TCollocate& word : found.words)
+        if (word.observed >= options.rseCollocMinObserved &&
+            word.frequency >= options.rseCollocMinFrequency)
+            kept.push_back(word);
     calculation.FillTable(
         table,
         [&] {
-            int added = 0;
-            for (const TCollocate& word : found.words) {
-                if (word.observed < options.rseCollocMinObserved ||
-                    word.frequency < options.rseCollocMinFrequency)
-                    continue;
-                table.Append();
-                table.SetText("word", word.word);
-                table.SetInteger("observed", word.observed);
-                table.SetInteger("left", word.left);
-                table.SetInteger("right", word.right);
-                table.SetInteger("frequency", word.frequency);
-                table.SetDouble("expected", word.expected);
-                table.SetDouble("mi", word.mi);
-                table.SetDouble("tscore", word.tScore);
-                table.SetDouble("logdice", word.logDice);
-                table.SetDouble("ll", word.logLikelihood);
-                table.Post();
-                calculation.ReportAdded("Collocates added", ++added);
-            }
+            calculation.AddRows(table, kept, "Collocates added",
+                                [](TMemTable& to, const TCollocate& word) {
+                                    to.SetText("word", word.word);
+                                    to.SetInteger("observed", word.observed);
+                                    to.SetInteger("left", word.left);
+                                    to.SetInteger("right", word.right);
+                                    to.SetInteger("frequency", word.frequency);
+                                    to.SetDouble("expected", word.expected);
+                                    to.SetDouble("mi", word.mi);
+                                    to.SetDouble("tscore", word.tScore);
+                                    to.SetDouble("logdice", word.logDice);
+                                    to.SetDouble("ll", word.logLikelihood);
+                                });
         },
         found.matches == 0 ? kNoMatch : "No collocates.");
 }

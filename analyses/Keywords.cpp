@@ -209,25 +209,24 @@ void CalcKeywords(TCalculation& calculation) {
     const std::vector<TKeyword> keywords = FindKeywords(text, reference);
     const double threshold =
         options.cbKeywordThreshold > 0 ? kKeywordThresholds[options.cbKeywordThreshold - 1] : 0.0;
+    std::vector<TKeyword> kept;
+    for (const TKeyword& keyword : keywords)
+        if (KeepKeyword(keyword, threshold, options.rseKeywordMinFreq))
+            kept.push_back(keyword);
     calculation.ResetTable(table);
     calculation.FillTable(
         table,
         [&] {
-            int added = 0;
-            for (const TKeyword& keyword : keywords) {
-                if (!KeepKeyword(keyword, threshold, options.rseKeywordMinFreq))
-                    continue;
-                table.Append();
-                table.SetText("word", keyword.word);
-                table.SetInteger("text", static_cast<std::int32_t>(keyword.text));
-                table.SetInteger("reference", static_cast<std::int32_t>(keyword.reference));
-                table.SetDouble("textpm", keyword.textPerMillion);
-                table.SetDouble("referencepm", keyword.referencePerMillion);
-                table.SetDouble("ll", keyword.logLikelihood);
-                table.SetDouble("logratio", keyword.logRatio);
-                table.Post();
-                calculation.ReportAdded("Keywords added", ++added);
-            }
+            calculation.AddRows(
+                table, kept, "Keywords added", [](TMemTable& to, const TKeyword& keyword) {
+                    to.SetText("word", keyword.word);
+                    to.SetInteger("text", static_cast<std::int32_t>(keyword.text));
+                    to.SetInteger("reference", static_cast<std::int32_t>(keyword.reference));
+                    to.SetDouble("textpm", keyword.textPerMillion);
+                    to.SetDouble("referencepm", keyword.referencePerMillion);
+                    to.SetDouble("ll", keyword.logLikelihood);
+                    to.SetDouble("logratio", keyword.logRatio);
+                });
         },
         "No keywords.");
 }

@@ -57,6 +57,8 @@ struct TAnalysisOptions {
     // Keywords: the reference files, separated by "|"; the threshold (0:
     // none, 1 ... 4: kKeywordThresholds) and the least a + b.
     std::string edKeywordReference;
+    // The encoding the references are read in; empty: by their bytes.
+    std::string cbKeywordEncoding;
     int cbKeywordThreshold = 1;
     int rseKeywordMinFreq = 2;
     // CSV export

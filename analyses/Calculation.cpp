@@ -1,12 +1,34 @@
 #include "Calculation.h"
 
 #include "FeSaTree.h"
+#include "Keywords.h"
+#include "Kwic.h"
 
 namespace lexorin {
+
+namespace {
+
+// What a search needs before it can run: its message when it is missing.
+std::string_view MissingInput(TAnalysisPage page, const TAnalysisOptions& options) {
+    const std::string* term = page == TAnalysisPage::Kwic         ? &options.edKwicSearch
+                              : page == TAnalysisPage::Collocates ? &options.edCollocSearch
+                                                                  : nullptr;
+    if (term != nullptr && ParseSearchTerm(*term).empty())
+        return kNoSearchTerm;
+    if (page == TAnalysisPage::Keywords && ReferencePaths(options.edKeywordReference).empty())
+        return kNoReference;
+    return {};
+}
+
+} // namespace
 
 void TCalculation::Calculate(TAnalysisPage page) {
     if (state_.busy)
         return;
+    if (const std::string_view missing = MissingInput(page, state_.options); !missing.empty()) {
+        host_.Inform(missing);
+        return;
+    }
     state_.busy = true;
     host_.SetCalculating(true);
     state_.cancelRequested = false;

@@ -150,9 +150,8 @@ std::vector<std::int32_t> MatchesNear(std::string_view text, const std::vector<T
 void CalcCollocates(TCalculation& calculation) {
     TAnalysisState& state = calculation.State();
     const TAnalysisOptions& options = state.options;
-    const std::optional<std::vector<std::string>> term =
-        SearchTermOf(calculation, options.edCollocSearch);
-    if (!term || !calculation.PrepareRun())
+    const std::vector<std::string> term = SearchTermOf(options.edCollocSearch);
+    if (!calculation.PrepareRun())
         return;
     calculation.BeginSteps(2);
     const std::string& text = state.analysedText;
@@ -160,7 +159,7 @@ void CalcCollocates(TCalculation& calculation) {
     if (!calculation.StepDone(1))
         return;
     const TCharSet stops = MakeCharSet(options.edBreakChars);
-    const TCollocates found = FindCollocates(text, tokens, *term,
+    const TCollocates found = FindCollocates(text, tokens, term,
                                              {options.rseCollocLeft, options.rseCollocRight,
                                               options.cbCollocStopAtBreaks ? &stops : nullptr},
                                              options.cbCaseSens);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 
 namespace lexorin {
 
@@ -85,8 +86,12 @@ std::string TCsvFormat::Utf8Text(std::string_view text) const {
 }
 
 std::string TCsvFormat::Number(double value) const {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    char buffer[400]; // the fixed form of the largest plain number fits
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // 100000 rather than 1e+05: a number of plain size is written out.
+    const double size = std::fabs(value);
+    if (std::find(buffer, result.ptr, 'e') != result.ptr && size >= 1e-6 && size < 1e21)
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     std::string number;
     for (const char* c = buffer; c != result.ptr; ++c) {
         if (*c == '.')

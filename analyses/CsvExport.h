@@ -31,7 +31,8 @@ struct TCsvFormat {
     std::string Text(std::string_view text) const;
     // A text in UTF-8 as a field.
     std::string Utf8Text(std::string_view text) const;
-    // The shortest form that reads back as the same double.
+    // The shortest form that reads back as the same double, without an
+    // exponent for numbers from 1e-6 to 1e21.
     std::string Number(double value) const;
     std::string Field(const TExportCell& cell) const;
     std::string Line(const std::vector<std::string>& fields) const;

@@ -87,7 +87,8 @@ void CountWords(std::string_view text, const TCodePage& page, const TWordFilter&
 }
 
 void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TWordFilter& filter,
-                        std::string_view eightBitEncoding, TWordCounts& counts) {
+                        std::string_view named, std::string_view eightBitEncoding,
+                        TWordCounts& counts) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
         throw EReference("Cannot open the reference " + path);
@@ -96,8 +97,8 @@ void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TW
     if (wordList)
         return CountWordList(path, bytes, csv, filter, counts);
     try {
-        TDecodedText decoded = DecodeText(bytes);
-        if (!decoded.unicode && !eightBitEncoding.empty())
+        TDecodedText decoded = DecodeText(bytes, named);
+        if (named.empty() && !decoded.unicode && !eightBitEncoding.empty())
             decoded = DecodeText(bytes, eightBitEncoding);
         CountWords(decoded.text, *decoded.page, filter, counts);
     } catch (const EEncoding& error) {
@@ -155,10 +156,6 @@ void CalcKeywords(TCalculation& calculation) {
     TAnalysisState& state = calculation.State();
     const TAnalysisOptions& options = state.options;
     const std::vector<std::string> paths = ReferencePaths(options.edKeywordReference);
-    if (paths.empty()) {
-        calculation.Host().Inform(kNoReference);
-        return;
-    }
     if (!calculation.PrepareRun())
         return;
     // The list is read again in UTF-8: the set the run loaded holds only
@@ -187,8 +184,8 @@ void CalcKeywords(TCalculation& calculation) {
     };
     for (std::size_t k = 0; k < paths.size(); ++k) {
         try {
-            CountReferenceFile(paths[k], TCsvFormat::From(options), filter, state.referenceEncoding,
-                               reference);
+            CountReferenceFile(paths[k], TCsvFormat::From(options), filter,
+                               options.cbKeywordEncoding, state.referenceEncoding, reference);
         } catch (...) {
             refuse();
             throw;

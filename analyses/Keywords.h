@@ -47,10 +47,12 @@ void CountWords(std::string_view text, const TCodePage& page, const TWordFilter&
 // Adds a reference file to `counts`. A name ending in ".csv" is a word list
 // as the concordance exports it (word, frequency; a title line is skipped),
 // read with the marks of `csv`; its tokens are the sum of its frequencies.
-// Any other file is a text: UTF-8 or UTF-16 as its bytes show, otherwise
-// in `eightBitEncoding` (empty: Windows-1251).
+// Any other file is a text: in the `named` encoding when one is named;
+// otherwise UTF-8 or UTF-16 as its bytes show, else in `eightBitEncoding`
+// (empty: Windows-1251).
 void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TWordFilter& filter,
-                        std::string_view eightBitEncoding, TWordCounts& counts);
+                        std::string_view named, std::string_view eightBitEncoding,
+                        TWordCounts& counts);
 
 // The reference files of the option, separated by "|".
 std::vector<std::string> ReferencePaths(std::string_view option);

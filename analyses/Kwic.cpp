@@ -226,26 +226,18 @@ std::string TrimmedTerm(std::string_view utf8) {
     return words;
 }
 
-std::optional<std::vector<std::string>> SearchTermOf(TCalculation& calculation,
-                                                     std::string_view utf8) {
+std::vector<std::string> SearchTermOf(std::string_view utf8) {
     std::string inText;
-    const bool whole = Utf8WhollyInText(utf8, inText);
-    std::vector<std::string> term = ParseSearchTerm(whole ? inText : std::string(utf8));
-    if (term.empty()) {
-        calculation.Host().Inform(kNoSearchTerm);
-        return std::nullopt;
-    }
-    if (!whole)
-        term.clear();
-    return term;
+    if (!Utf8WhollyInText(utf8, inText))
+        return {};
+    return ParseSearchTerm(inText);
 }
 
 void CalcKwic(TCalculation& calculation) {
     TAnalysisState& state = calculation.State();
     const TAnalysisOptions& options = state.options;
-    const std::optional<std::vector<std::string>> term =
-        SearchTermOf(calculation, options.edKwicSearch);
-    if (!term || !calculation.PrepareRun())
+    const std::vector<std::string> term = SearchTermOf(options.edKwicSearch);
+    if (!calculation.PrepareRun())
         return;
     const std::vector<int> keys = ParseSortKeys(options.edKwicSort).value_or(std::vector<int>());
     const std::string& text = state.analysedText;
@@ -253,19 +245,22 @@ void CalcKwic(TCalculation& calculation) {
     std::vector<std::int32_t> matches;
     std::string near;
     if (TrimControls(options.edKwicNear).empty()) {
-        matches = FindMatches(text, tokens, *term, options.cbCaseSens);
+        matches = FindMatches(text, tokens, term, options.cbCaseSens);
     } else if (Utf8WhollyInText(TrimControls(options.edKwicNear), near)) {
         const TCharSet stops = MakeCharSet(options.edBreakChars);
-        matches = MatchesNear(text, tokens, *term, near,
+        matches = MatchesNear(text, tokens, term, near,
                               {options.rseCollocLeft, options.rseCollocRight,
                                options.cbCollocStopAtBreaks ? &stops : nullptr},
                               options.cbCaseSens);
     }
-    std::vector<TKwicLine> lines = KwicLinesAt(tokens, matches, term->size(), options.rseKwicSpan);
+    std::vector<TKwicLine> lines = KwicLinesAt(tokens, matches, term.size(), options.rseKwicSpan);
     SortKwicLines(lines, text, tokens, keys);
     state.kwicDetails = "Search \"" + TrimmedTerm(options.edKwicSearch) + "\"";
     if (!TrimControls(options.edKwicNear).empty())
         state.kwicDetails += " near \"" + std::string(TrimControls(options.edKwicNear)) + "\"";
+    state.kwicDetails += ", " + std::to_string(options.rseKwicSpan) + " words each side, ";
+    state.kwicDetails +=
+        keys.empty() ? std::string("in text order") : "sorted by " + options.edKwicSort;
     TMemTable& table = state.mteKwic;
     calculation.ResetTable(table);
     table.SetSpanText(std::make_shared<const std::string>(text));

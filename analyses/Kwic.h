@@ -84,8 +84,7 @@ std::optional<std::vector<int>> ParseSortKeys(std::string_view keys);
 
 // The search term of an option (UTF-8) as ParseSearchTerm's words in the
 // text's page; no words when it holds a character the page lacks, so that
-// it matches nothing; nothing, after a message, when it holds no word.
-std::optional<std::vector<std::string>> SearchTermOf(TCalculation& calculation,
-                                                     std::string_view utf8);
+// it matches nothing.
+std::vector<std::string> SearchTermOf(std::string_view utf8);
 
 } // namespace lexorin

@@ -57,6 +57,7 @@ const TOptionKey kKeys[] = {
     {"rseCollocMinObserved_Value", nullptr, nullptr, &O::rseCollocMinObserved, 1, 9999},
     {"rseCollocMinFrequency_Value", nullptr, nullptr, &O::rseCollocMinFrequency, 1, 9999},
     {"edKeywordReference_Text", nullptr, nullptr, nullptr, 0, 0, &O::edKeywordReference},
+    {"cbKeywordEncoding_Text", nullptr, nullptr, nullptr, 0, 0, &O::cbKeywordEncoding},
     {"cbKeywordThreshold_ItemIndex", nullptr, nullptr, &O::cbKeywordThreshold, 0, 4},
     {"rseKeywordMinFreq_Value", nullptr, nullptr, &O::rseKeywordMinFreq, 1, 9999},
 };

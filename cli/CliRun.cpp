@@ -71,6 +71,10 @@ const char* const kUsage =
     "                       as CSV, to compare with (repeatable: one reference of all)\n"
     "  --threshold LL       keywords: the least log-likelihood either way: 0, 3.84,\n"
     "                       6.63, 10.83 or 15.13 (default 3.84)\n"
+    "  --reference-encoding NAME\n"
+    "                       keywords: reads the references in that encoding; by\n"
+    "                       default UTF-8 and UTF-16 by their bytes, any other in\n"
+    "                       the text's 8-bit encoding\n"
     "  --quiet              writes nothing to standard error but errors\n"
     "  -h, --help           shows this text\n"
     "  --version            shows the program's version\n"
@@ -126,6 +130,19 @@ void CheckChart(const TCommand& command) {
         throw TUsageError{"a chart is written as .png, .svg or .pdf, not as \"" + output + "\""};
 }
 
+// An encoding's name as --encoding takes it; a usage error otherwise.
+void CheckEncodingName(const std::string& arg, const std::string& name) {
+    if (name.empty())
+        throw TUsageError{arg + " needs a name"};
+    if (UnicodeForm(name) != TUnicodeForm::None)
+        return;
+    try {
+        EightBitPage(name);
+    } catch (const EEncoding& unknown) {
+        throw TUsageError{unknown.what()};
+    }
+}
+
 TCommand Parse(const std::vector<std::string>& args) {
     static const std::map<std::string, TAnalysisPage> kTasks = {
         {"phrases", TAnalysisPage::Phrases},
@@ -141,8 +158,8 @@ TCommand Parse(const std::vector<std::string>& args) {
         if (arg == "--version")
             throw TAskedFor{"lexorin-cli " LEXORIN_VERSION "\n"};
         if (arg == "--list-encodings") {
-            std::string names = "UTF-8\nUTF-16\n";
-            for (const std::string& name : EightBitEncodings())
+            std::string names;
+            for (const std::string& name : ReadableEncodings())
                 names += name + "\n";
             throw TAskedFor{names};
         }
@@ -192,15 +209,12 @@ TCommand Parse(const std::vector<std::string>& args) {
                                   "\""};
         } else if (arg == "--encoding") {
             command.encoding = value();
-            if (command.encoding.empty())
-                throw TUsageError{"--encoding needs a name"};
-            if (UnicodeForm(command.encoding) == TUnicodeForm::None) {
-                try {
-                    EightBitPage(command.encoding);
-                } catch (const EEncoding& unknown) {
-                    throw TUsageError{unknown.what()};
-                }
-            }
+            CheckEncodingName(arg, command.encoding);
+        } else if (arg == "--reference-encoding") {
+            only(arg, keywords, "keywords");
+            const std::string& encoding = value();
+            CheckEncodingName(arg, encoding);
+            option("cbKeywordEncoding_Text", encoding);
         } else if (arg == "--search") {
             only(arg, kwic || collocates, "kwic and collocates");
             const std::string& term = value();

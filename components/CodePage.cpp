@@ -256,6 +256,13 @@ std::shared_ptr<const TCodePage> EightBitPage(std::string_view encoding,
                                              std::string(sortLanguage));
 }
 
+std::vector<std::string> ReadableEncodings() {
+    std::vector<std::string> names = {"UTF-8", "UTF-16"};
+    for (std::string& name : EightBitEncodings())
+        names.push_back(std::move(name));
+    return names;
+}
+
 std::vector<std::string> EightBitEncodings() {
     std::vector<std::string> names;
     std::vector<std::string> wanted;

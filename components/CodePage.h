@@ -91,6 +91,9 @@ std::shared_ptr<const TCodePage> EightBitPage(std::string_view encoding,
 
 // The 8-bit encodings offered by name, in the order shown.
 std::vector<std::string> EightBitEncodings();
+// Every encoding a text can be read in by name: UTF-8, UTF-16, then the
+// 8-bit ones.
+std::vector<std::string> ReadableEncodings();
 
 // Which Unicode form an encoding's name stands for, in any case: UTF-8
 // ("utf-8", "utf8"), UTF-16 after a byte-order mark ("utf-16", "utf16"),

@@ -369,6 +369,8 @@ void TfmLexorin::UpdateActions() {
          {a.aPasteFile, a.aPhrases, a.aWords, a.aOpts, a.aAbout, a.aCollocates, a.aKeywords})
         action->setEnabled(s.aPasteFile);
     a.aKwic->setEnabled(s.aKwic);
+    collocatesPage_->Locator()->setEnabled(state_.mteCollocates.Active());
+    keywordsPage_->Locator()->setEnabled(state_.mteKeywords.Active());
     const TMemTable& lines = state_.mteKwic;
     kwicFrame_->SetCommandsEnabled(s.aKwic,
                                    !state_.busy && lines.Active() && lines.RecordCount() > 0);

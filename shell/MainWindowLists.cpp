@@ -341,19 +341,22 @@ void TfmLexorin::ApplyPhraseFilter(bool on) {
 void TfmLexorin::LocatorChanged(QLineEdit* box, TMemTable& table, TResultGrid* grid) {
     if (rewritingLocator_ || box->text().isEmpty() || !table.Active())
         return;
-    std::string typed;
-    if (!TypedInText(box->text(), typed))
-        return;
     const int field = table.FieldIndex("word");
+    // Words of a UTF-8 list are matched as typed.
+    const bool utf8 = table.Fields()[static_cast<std::size_t>(field)].utf8;
+    std::string typed = utf8 ? box->text().toStdString() : std::string();
+    if (!utf8 && !TypedInText(box->text(), typed))
+        return;
     for (int recNo = 0; recNo < table.RecordCount(); ++recNo) {
-        const std::string& word = table.Text(table.RowOf(recNo), field);
+        const std::string word = table.Text(table.RowOf(recNo), field);
         if (word.compare(0, typed.size(), typed) != 0)
             continue;
         rewritingLocator_ = true;
         const int typedLength = box->cursorPosition();
-        box->setText(FromTextBytes(word));
-        box->setSelection(static_cast<int>(word.size()),
-                          typedLength - static_cast<int>(word.size()));
+        const QString shown = utf8 ? QString::fromStdString(word) : FromTextBytes(word);
+        box->setText(shown);
+        box->setSelection(static_cast<int>(shown.size()),
+                          typedLength - static_cast<int>(shown.size()));
         rewritingLocator_ = false;
         table.MoveTo(recNo);
         grid->ShowCurrentRecord();

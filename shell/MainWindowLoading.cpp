@@ -175,8 +175,8 @@ void TfmLexorin::CreateEncodingMenu() {
     miEncoding_->menuAction()->setObjectName(QStringLiteral("miEncoding"));
     actions_.miText->insertMenu(before, miEncoding_);
     auto* group = new QActionGroup(miEncoding_);
-    QStringList names = {QString(), QStringLiteral("UTF-8"), QStringLiteral("UTF-16")};
-    for (const std::string& name : EightBitEncodings())
+    QStringList names = {QString()};
+    for (const std::string& name : ReadableEncodings())
         names << QString::fromStdString(name);
     // A remembered name this build does not offer: chosen by the bytes.
     if (!names.contains(encoding_))

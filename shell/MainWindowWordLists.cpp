@@ -47,6 +47,13 @@ void TfmLexorin::RegisterWordListOptions() {
         });
     optionsPage_->AddControl(
         [this](TAnalysisOptions& o) {
+            o.cbKeywordEncoding = keywordsPage_->Encoding().toStdString();
+        },
+        [this](const TAnalysisOptions& o) {
+            keywordsPage_->SetEncoding(QString::fromStdString(o.cbKeywordEncoding));
+        });
+    optionsPage_->AddControl(
+        [this](TAnalysisOptions& o) {
             o.edKwicSearch = kwicFrame_->Term().toStdString();
             o.edKwicNear = kwicFrame_->Near().toStdString();
             o.rseKwicSpan = kwicFrame_->Span();
@@ -66,6 +73,13 @@ void TfmLexorin::ConnectWordLists() {
     connect(keywordsPage_, &TKeywordsPage::ChooseRequested, this,
             &TfmLexorin::ChooseKeywordReference);
     connect(kwicFrame_, &TKwicFrame::ShowRequested, this, &TfmLexorin::ShowKwicLines);
+    const auto locate = [this](QLineEdit* box, TMemTable& table, TResultGrid* grid) {
+        connect(box, &QLineEdit::textEdited, this,
+                [this, box, &table, grid] { LocatorChanged(box, table, grid); });
+        table.OnBeforeClose([box] { box->clear(); });
+    };
+    locate(collocatesPage_->Locator(), state_.mteCollocates, dbgCollocates_);
+    locate(keywordsPage_->Locator(), state_.mteKeywords, dbgKeywords_);
     connect(kwicFrame_, &TKwicFrame::ExportRequested, this,
             [this] { ExportList(TAnalysisPage::Kwic); });
     connect(kwicFrame_, &TKwicFrame::PrintRequested, this,
@@ -144,8 +158,10 @@ void TfmLexorin::ShowKwicLines() {
                                       std::string(lines.TextView(lines.RowOf(recNo), field)))));
     QHeaderView* header = dbgKwic_->horizontalHeader();
     const int rest = dbgKwic_->viewport()->width() - header->sectionSize(0);
+    // The match whole; each context keeps at least a few characters.
     const int title = header->fontMetrics().horizontalAdvance(QStringLiteral("match"));
-    const int match = std::max(std::min(widest, rest / 3), title) + 12;
+    const int contextRoom = 2 * metrics.horizontalAdvance(QStringLiteral("mmmm"));
+    const int match = std::max(std::min(widest, rest - contextRoom), title) + 12;
     header->resizeSection(1, (rest - match) / 2);
     header->resizeSection(2, match);
 }
@@ -176,8 +192,12 @@ void TfmLexorin::KeywordDoubleClick() {
 
 void TfmLexorin::ChooseKeywordReference() {
     const QStringList& current = keywordsPage_->References();
-    const QString directory =
-        current.isEmpty() ? openDialogDirectory_ : QFileInfo(current.first()).absolutePath();
+    // Beside the references chosen, else beside the text chosen last.
+    QString directory = openDialogDirectory_;
+    if (!current.isEmpty())
+        directory = QFileInfo(current.first()).absolutePath();
+    else if (!chosenTextFile_.isEmpty())
+        directory = QFileInfo(chosenTextFile_).absolutePath();
     const QStringList chosen = UserDialogs().OpenFileNames(
         this, directory,
         {QStringLiteral("Texts and word lists (*.txt *.csv)"),

@@ -36,6 +36,23 @@ protected:
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
 };
 
+// A drop-down that the mouse wheel changes only once it has the focus, so
+// that scrolling the page over it changes nothing.
+class TFocusComboBox : public QComboBox {
+public:
+    explicit TFocusComboBox(QWidget* parent) : QComboBox(parent) {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (hasFocus())
+            QComboBox::wheelEvent(event);
+        else
+            event->ignore();
+    }
+};
+
 using TOptions = TAnalysisOptions;
 
 // The last text of a CSV field that the export could use.
@@ -115,7 +132,7 @@ struct TPageBuilder {
     // a value that is none of them chooses the first.
     QComboBox* AddChoice(const char* name, const QString& caption, std::string TOptions::*member,
                          const std::vector<std::pair<std::string, std::string>>& choices) {
-        auto* combo = new QComboBox(page);
+        auto* combo = new TFocusComboBox(page);
         combo->setObjectName(QString::fromLatin1(name));
         for (const auto& [value, text] : choices)
             combo->addItem(QString::fromStdString(text), QString::fromStdString(value));
@@ -132,7 +149,7 @@ struct TPageBuilder {
     // A drop-down whose choice is the option's number: 0 for the first.
     void AddIndexChoice(const char* name, const QString& caption, int TOptions::*member,
                         const QStringList& choices) {
-        auto* combo = new QComboBox(page);
+        auto* combo = new TFocusComboBox(page);
         combo->setObjectName(QString::fromLatin1(name));
         combo->addItems(choices);
         readers.push_back([combo, member](TOptions& o) { o.*member = combo->currentIndex(); });

@@ -1,8 +1,10 @@
 #include "WordListPages.h"
 
+#include "CodePage.h"
 #include "ElidedLabel.h"
 #include "ResultGrid.h"
 
+#include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +21,14 @@ QLabel* DetailsLabel(QWidget* parent, const char* name) {
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
+}
+
+QLineEdit* FindBox(QWidget* page, const char* name) {
+    auto* box = new QLineEdit(page);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setPlaceholderText(QStringLiteral("find in the list"));
+    box->setToolTip(QStringLiteral("Goes to the first word that begins with what you type"));
+    return box;
 }
 
 QVBoxLayout* PageColumn(QWidget* page) {
@@ -43,6 +53,8 @@ TCollocatesPage::TCollocatesPage(TResultGrid* grid, QWidget* parent) : QWidget(p
     column->addLayout(row);
     lbCollocDetails_ = DetailsLabel(this, "lbCollocDetails");
     column->addWidget(lbCollocDetails_);
+    edCollocLocator_ = FindBox(this, "edCollocLocator");
+    column->addWidget(edCollocLocator_);
     grid->setParent(this);
     column->addWidget(grid, 1);
     connect(edCollocSearch_, &QLineEdit::returnPressed, this, &TCollocatesPage::CalculateRequested);
@@ -66,8 +78,24 @@ TKeywordsPage::TKeywordsPage(TResultGrid* grid, QWidget* parent) : QWidget(paren
         QStringLiteral("One or more texts, or a word list exported from the concordance (CSV)"));
     row->addWidget(choose);
     column->addLayout(row);
+    auto* encodingRow = new QHBoxLayout;
+    cbKeywordEncoding_ = new QComboBox(this);
+    cbKeywordEncoding_->setObjectName(QStringLiteral("cbKeywordEncoding"));
+    cbKeywordEncoding_->addItem(QStringLiteral("Automatic"), QString());
+    for (const std::string& name : ReadableEncodings())
+        cbKeywordEncoding_->addItem(QString::fromStdString(name), QString::fromStdString(name));
+    cbKeywordEncoding_->setToolTip(QStringLiteral(
+        "Automatic: UTF-8 and UTF-16 by their bytes, any other file in the text's 8-bit encoding"));
+    auto* encodingCaption = new QLabel(QStringLiteral("Reference &encoding:"), this);
+    encodingCaption->setBuddy(cbKeywordEncoding_);
+    encodingRow->addWidget(encodingCaption);
+    encodingRow->addWidget(cbKeywordEncoding_);
+    encodingRow->addStretch();
+    column->addLayout(encodingRow);
     lbKeywordDetails_ = DetailsLabel(this, "lbKeywordDetails");
     column->addWidget(lbKeywordDetails_);
+    edKeywordLocator_ = FindBox(this, "edKeywordLocator");
+    column->addWidget(edKeywordLocator_);
     grid->setParent(this);
     column->addWidget(grid, 1);
     connect(choose, &QPushButton::clicked, this, &TKeywordsPage::ChooseRequested);
@@ -82,6 +110,15 @@ void TKeywordsPage::SetReferences(const QStringList& paths) {
     lbKeywordReference_->setText(names.isEmpty() ? QStringLiteral("(none chosen)")
                                                  : names.join(QStringLiteral(", ")));
     lbKeywordReference_->setToolTip(paths.join(QLatin1Char('\n')));
+}
+
+QString TKeywordsPage::Encoding() const {
+    return cbKeywordEncoding_->currentData().toString();
+}
+
+void TKeywordsPage::SetEncoding(const QString& encoding) {
+    // A name this build does not offer: by the bytes.
+    cbKeywordEncoding_->setCurrentIndex(std::max(0, cbKeywordEncoding_->findData(encoding)));
 }
 
 void TKeywordsPage::SetDetails(const QString& details) {

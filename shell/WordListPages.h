@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -21,6 +22,8 @@ public:
     explicit TCollocatesPage(TResultGrid* grid, QWidget* parent = nullptr);
 
     QLineEdit* SearchBox() const { return edCollocSearch_; }
+    // The box that finds a word in the list as it is typed.
+    QLineEdit* Locator() const { return edCollocLocator_; }
     void SetDetails(const QString& details);
 
 signals:
@@ -30,6 +33,7 @@ signals:
 private:
     QLineEdit* edCollocSearch_;
     QLabel* lbCollocDetails_;
+    QLineEdit* edCollocLocator_;
 };
 
 class TKeywordsPage : public QWidget {
@@ -39,6 +43,10 @@ public:
     explicit TKeywordsPage(TResultGrid* grid, QWidget* parent = nullptr);
 
     const QStringList& References() const { return references_; }
+    QLineEdit* Locator() const { return edKeywordLocator_; }
+    // The encoding the references are read in; empty: by their bytes.
+    QString Encoding() const;
+    void SetEncoding(const QString& encoding);
     void SetReferences(const QStringList& paths);
     void SetDetails(const QString& details);
 
@@ -50,6 +58,8 @@ private:
     QStringList references_;
     TElidedLabel* lbKeywordReference_;
     QLabel* lbKeywordDetails_;
+    QLineEdit* edKeywordLocator_;
+    QComboBox* cbKeywordEncoding_;
 };
 
 } // namespace lexorin

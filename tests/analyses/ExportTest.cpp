@@ -225,6 +225,18 @@ TEST(CsvExport, OptionsThatMakeRowsThatCannotBeReadBackAreRefused) {
     }
 }
 
+TEST(CsvExport, NumbersReadBackAndPlainOnesHaveNoExponent) {
+    TCsvFormat format;
+    const std::pair<double, const char*> cases[] = {
+        {100000, "100000"},     {0.5, "0.5"},    {1.5e-5, "0.000015"}, {6659.5, "6659.5"},
+        {-2.25e7, "-22500000"}, {1e-7, "1e-07"}, {2.5e21, "2.5e+21"},  {0, "0"},
+    };
+    for (const auto& [value, written] : cases)
+        EXPECT_EQ(format.Number(value), written) << value;
+    format.decimalSeparator = ",";
+    EXPECT_EQ(format.Number(1.5e-5), "0,000015");
+}
+
 TEST(CsvExport, ALineReadsBackAsItsFields) {
     std::mt19937 random(7);
     const struct {

@@ -125,7 +125,7 @@ TEST(Keywords, ReferencesInOtherEncodingsAndAsAWordList) {
     const std::string utf8 = test::WriteTempFile("ref-utf8.txt", "Größe und GRÖSSE, größe 7");
     TWordCounts counts;
     const TCharTables before = CharTables();
-    CountReferenceFile(utf8, {}, {}, "", counts);
+    CountReferenceFile(utf8, {}, {}, "", "", counts);
     EXPECT_TRUE(CharTables() == before) << "the text's tables are back";
     EXPECT_EQ(counts.tokens, 4) << "not the number";
     EXPECT_EQ(counts.frequencies, (std::unordered_map<std::string, std::int64_t>{
@@ -146,7 +146,7 @@ TEST(Keywords, ReferencesInOtherEncodingsAndAsAWordList) {
                   out);
         const std::string list = test::WriteTempFile("ref-list.CSV", out.str());
         TWordCounts fromList;
-        CountReferenceFile(list, format, {}, "", fromList);
+        CountReferenceFile(list, format, {}, "", "", fromList);
         EXPECT_EQ(fromList.frequencies, CountText(words).frequencies);
         EXPECT_EQ(fromList.tokens, CountText(words).tokens);
         EXPECT_EQ(fromList.tokens, 9); // the words, not the numbers
@@ -154,13 +154,13 @@ TEST(Keywords, ReferencesInOtherEncodingsAndAsAWordList) {
 
     const std::string bad = test::WriteTempFile("ref-bad.csv", "word,frequency\nsun,3\nmoon\n");
     try {
-        CountReferenceFile(bad, {}, {}, "", counts);
+        CountReferenceFile(bad, {}, {}, "", "", counts);
         ADD_FAILURE() << "a broken list was read";
     } catch (const EReference& error) {
         EXPECT_EQ(std::string(error.what()), bad + ": line 3 is not a word and its frequency");
     }
     EXPECT_THROW(
-        CountReferenceFile(::testing::TempDir() + "no-such-reference.txt", {}, {}, "", counts),
+        CountReferenceFile(::testing::TempDir() + "no-such-reference.txt", {}, {}, "", "", counts),
         EReference);
     // A Greek text needs an alphabet of its own; the tables come back after
     // a refusal too.
@@ -169,7 +169,7 @@ TEST(Keywords, ReferencesInOtherEncodingsAndAsAWordList) {
         greek += std::string{static_cast<char>(0xC0 | (c >> 6)),
                              static_cast<char>(0x80 | (c & 0x3F)), ' '};
     TWordCounts greekCounts;
-    CountReferenceFile(test::WriteTempFile("ref-greek.txt", greek), {}, {}, "", greekCounts);
+    CountReferenceFile(test::WriteTempFile("ref-greek.txt", greek), {}, {}, "", "", greekCounts);
     EXPECT_EQ(greekCounts.tokens, 0x3C9 - 0x3B1 + 1);
     EXPECT_TRUE(CharTables() == before);
 
@@ -179,7 +179,13 @@ TEST(Keywords, ReferencesInOtherEncodingsAndAsAWordList) {
                                                                   "as \xE8"
                                                                   "as");
     TWordCounts czechCounts;
-    CountReferenceFile(czech, {}, {}, "windows-1250", czechCounts);
+    CountReferenceFile(czech, {}, {}, "", "windows-1250", czechCounts);
+    EXPECT_EQ(czechCounts.frequencies, (std::unordered_map<std::string, std::int64_t>{{"\xC4\x8D"
+                                                                                       "as",
+                                                                                       2}}));
+    // Named, whatever the text was read in.
+    czechCounts = {};
+    CountReferenceFile(czech, {}, {}, "windows-1250", "", czechCounts);
     EXPECT_EQ(czechCounts.frequencies, (std::unordered_map<std::string, std::int64_t>{{"\xC4\x8D"
                                                                                        "as",
                                                                                        2}}));

@@ -55,6 +55,7 @@ TEST(StoredOptions, AreWrittenInTheFilesOrderAndFormat) {
                            "rseCollocMinObserved_Value=2\r\n"
                            "rseCollocMinFrequency_Value=1\r\n"
                            "edKeywordReference_Text=\r\n"
+                           "cbKeywordEncoding_Text=\r\n"
                            "cbKeywordThreshold_ItemIndex=1\r\n"
                            "rseKeywordMinFreq_Value=2\r\n");
 

@@ -53,7 +53,7 @@ TEST(CliReport, TheSearchedListsWithWhatWasSearched) {
     } cases[] = {
         {{"kwic", "--search", "lamp", "--report", pdf, text},
          "KWIC lines :",
-         "Search \"lamp\"",
+         "Search \"lamp\", 5 words each side, in text order",
          "The keeper lit the"},
         {{"collocates", "--search", "the", "--min-freq", "1", "--report", pdf, text},
          "Collocates :",

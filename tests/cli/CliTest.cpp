@@ -611,6 +611,24 @@ TEST(Cli, KeywordsAgainstTextsAndAWordList) {
         Cli({"keywords", "--reference", half, "--reference", rest, "--threshold", "0", text}).out,
         r.out);
 
+    // A reference in another encoding than the text's, named.
+    const std::string czech = WriteTempFile("kw-cs.txt", "\xC4\x8D"
+                                                         "as \xC4\x8D"
+                                                         "as les");
+    const std::string czechReference = WriteTempFile("kw-cs-ref.txt", "\xE8"
+                                                                      "as m\xECsto");
+    const Result named = Cli({"keywords", "--reference", czechReference, "--reference-encoding",
+                              "windows-1250", "--threshold", "0", "--min-freq", "1", czech});
+    EXPECT_NE(named.out.find("\"\xC4\x8D"
+                             "as\",2,1,"),
+              std::string::npos)
+        << named.out;
+    EXPECT_NE(named.out.find("\"m\xC4\x9Bsto\",0,1,"), std::string::npos) << named.out;
+    EXPECT_EQ(
+        Cli({"keywords", "--reference", czechReference, "--reference-encoding", "klingon", czech})
+            .status,
+        2);
+
     const Result missing =
         Cli({"keywords", "--reference", ::testing::TempDir() + "no-such.txt", text});
     EXPECT_EQ(missing.status, 1);

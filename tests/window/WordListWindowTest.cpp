@@ -86,7 +86,8 @@ private slots:
                  (QStringList{"20|The keeper lit the |lamp|. The lamp burned all night",
                               "30|keeper lit the lamp. The |lamp| burned all night and the",
                               "101|dawn the keeper lit the |lamp| again"}));
-        QCOMPARE(Child<QLabel>("lbKwicDetails")->text(), QStringLiteral("Search \"lamp\""));
+        QCOMPARE(Child<QLabel>("lbKwicDetails")->text(),
+                 QStringLiteral("Search \"lamp\", 5 words each side, in text order"));
 
         // A phrase sorted by the word after it, then before it.
         ShowKwic(QStringLiteral("the k*"), QStringLiteral("R1,L1"));
@@ -187,8 +188,11 @@ private slots:
         QCOMPARE(Child<QLabel>("lbCollocDetails")->text(),
                  QStringLiteral("Search \"the\", 0 left, 1 right: f_n = 6, W = 6, N = 22"));
 
+        // The find box goes to the word typed.
         auto* grid = Child<TResultGrid>("dbgCollocates");
-        grid->setCurrentIndex(grid->model()->index(1, 0));
+        QTest::keyClicks(Child<QLineEdit>("edCollocLocator"), QStringLiteral("la"));
+        QCOMPARE(Child<QLineEdit>("edCollocLocator")->text(), QStringLiteral("lamp"));
+        QCOMPARE(grid->currentIndex().row(), 1);
         emit grid->DoubleClickAction();
         QCOMPARE(KwicTab()->objectName(), QStringLiteral("tsKwic"));
         QCOMPARE(Child<QLineEdit>("edKwicNear")->text(), QStringLiteral("lamp"));
@@ -229,8 +233,10 @@ private slots:
         QCOMPARE(Child<QLabel>("lbKeywordDetails")->text(),
                  QStringLiteral("Text N1 = 22, reference N2 = 14 (sea.txt, more.txt)"));
 
-        // A keyword's double click shows its lines.
         auto* grid = Child<TResultGrid>("dbgKeywords");
+        QTest::keyClicks(Child<QLineEdit>("edKeywordLocator"), QStringLiteral("se"));
+        QCOMPARE(grid->currentIndex().row(), rows.size() - 1);
+        // A keyword's double click shows its lines.
         grid->setCurrentIndex(grid->model()->index(0, 0));
         emit grid->DoubleClickAction();
         QCOMPARE(Child<QLineEdit>("edKwicSearch")->text(), QStringLiteral("keeper"));
@@ -252,6 +258,8 @@ private slots:
         window->findChild<TKwicFrame*>()->SetSortKeys(QStringLiteral("R1,L1"));
         Child<QSpinBox>("rseCollocLeft")->setValue(2);
         Child<QComboBox>("cbKeywordThreshold")->setCurrentIndex(3);
+        auto* encoding = Child<QComboBox>("cbKeywordEncoding");
+        encoding->setCurrentIndex(encoding->findData(QStringLiteral("windows-1250")));
         Action("aSaveOpts")->trigger();
         CloseWindow();
         OpenWindow();
@@ -260,6 +268,8 @@ private slots:
         QCOMPARE(Child<QSpinBox>("rseCollocLeft")->value(), 2);
         QCOMPARE(Child<QComboBox>("cbKeywordThreshold")->currentIndex(), 3);
         QCOMPARE(Child<QLabel>("lbKeywordReference")->text(), QStringLiteral("ref.txt"));
+        QCOMPARE(Child<QComboBox>("cbKeywordEncoding")->currentData().toString(),
+                 QStringLiteral("windows-1250"));
     }
 
     void theirPagesReadWholeAtTheFirstSize() {

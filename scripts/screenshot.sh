@@ -4,7 +4,9 @@
 # docs/report-preview.png, the report of that list; and
 # docs/chart-frequencies.png and docs/chart-dispersion.png, two charts of
 # its concordance; docs/page-summary.png and docs/page-options.png (and the
-# latter at a 1.5 scale factor), two pages at the window's first size.
+# latter at a 1.5 scale factor), two pages at the window's first size;
+# docs/kwic.png, docs/collocates.png and docs/keywords.png, the KWIC lines
+# and collocates of "the" and the keywords against the second sample.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -21,3 +23,6 @@ shoot docs/chart-dispersion.png dispersion the
 shoot docs/page-summary.png page 4
 shoot docs/page-options.png page 5
 QT_SCALE_FACTOR=1.5 shoot docs/page-options-1.5.png page 5
+shoot docs/kwic.png kwic the
+shoot docs/collocates.png collocates the
+shoot docs/keywords.png keywords samples/harbour.txt

@@ -4,7 +4,6 @@
 #include "FeLocale.h"
 
 #include <cmath>
-#include <optional>
 #include <unordered_map>
 
 namespace lexorin {

@@ -1,7 +1,6 @@
 #include "Keywords.h"
 
 #include "AssociationMeasures.h"
-#include "Cp1251.h"
 #include "FeLocale.h"
 #include "FeUtils.h"
 #include "IgnoredWords.h"

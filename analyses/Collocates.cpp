@@ -16,10 +16,7 @@ public:
         types_.reserve(tokens.size());
         std::string key;
         for (const TToken& token : tokens) {
-            key.assign(text.substr(static_cast<std::size_t>(token.start),
-                                   static_cast<std::size_t>(token.length)));
-            if (!caseSensitive)
-                ToLowerCase(key);
+            AssignWordKey(key, TokenText(text, token), caseSensitive);
             auto found = ids_.find(key);
             if (found == ids_.end()) {
                 found = ids_.emplace(key, static_cast<std::int32_t>(words_.size())).first;
@@ -53,7 +50,7 @@ void ForEachSpanToken(std::string_view text, const std::vector<TToken>& tokens,
                       const TCollocateSpan& span, Visit visit) {
     // Whether the gap before each token (after the one before it) holds a
     // stop character.
-    std::vector<bool> stopBefore(span.stops != nullptr ? tokens.size() : 0, false);
+    std::vector<bool> stopBefore(span.stops ? tokens.size() : 0, false);
     for (std::size_t k = 1; k < stopBefore.size(); ++k) {
         const auto end = static_cast<std::size_t>(tokens[k - 1].start + tokens[k - 1].length);
         for (auto at = end; at < static_cast<std::size_t>(tokens[k].start) && !stopBefore[k]; ++at)
@@ -146,6 +143,13 @@ std::vector<std::int32_t> MatchesNear(std::string_view text, const std::vector<T
     return near;
 }
 
+TCollocateSpan CollocateSpanOf(const TAnalysisOptions& options) {
+    TCollocateSpan span{options.rseCollocLeft, options.rseCollocRight, std::nullopt};
+    if (options.cbCollocStopAtBreaks)
+        span.stops = MakeCharSet(options.edBreakChars);
+    return span;
+}
+
 void CalcCollocates(TCalculation& calculation) {
     TAnalysisState& state = calculation.State();
     const TAnalysisOptions& options = state.options;
@@ -157,11 +161,8 @@ void CalcCollocates(TCalculation& calculation) {
     const std::vector<TToken> tokens = Tokens(text);
     if (!calculation.StepDone(1))
         return;
-    const TCharSet stops = MakeCharSet(options.edBreakChars);
-    const TCollocates found = FindCollocates(text, tokens, term,
-                                             {options.rseCollocLeft, options.rseCollocRight,
-                                              options.cbCollocStopAtBreaks ? &stops : nullptr},
-                                             options.cbCaseSens);
+    const TCollocates found =
+        FindCollocates(text, tokens, term, CollocateSpanOf(options), options.cbCaseSens);
     if (!calculation.StepDone(2))
         return;
     state.collocateTerm = TrimmedTerm(options.edCollocSearch);

@@ -2,10 +2,12 @@
 // its matches, with how often they do and how far that is from chance.
 #pragma once
 
+#include "AnalysisOptions.h"
 #include "FeUtils.h"
 #include "Kwic.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +18,12 @@ struct TCollocateSpan {
     int left = 5;  // tokens before a match
     int right = 5; // tokens after it
     // When set, a span ends at a gap between tokens that holds one of these.
-    const TCharSet* stops = nullptr;
+    std::optional<TCharSet> stops;
 };
+
+// The span the options ask for: their left and right widths, ending at the
+// phrase stop characters when they say so.
+TCollocateSpan CollocateSpanOf(const TAnalysisOptions& options);
 
 struct TCollocate {
     std::string word;                               // lower case unless case decides

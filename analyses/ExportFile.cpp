@@ -1,11 +1,11 @@
 #include "ExportFile.h"
 
 #include "CsvExport.h"
+#include "FeUtils.h"
 #include "ReplaceFile.h"
 #include "WriteCheck.h"
 #include "XlsxExport.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -14,14 +14,7 @@
 namespace lexorin {
 
 bool IsWorkbookName(const std::string& path) {
-    const std::string_view suffix = ".xlsx";
-    if (path.size() < suffix.size())
-        return false;
-    const std::size_t start = path.size() - suffix.size();
-    for (std::size_t k = 0; k < suffix.size(); ++k)
-        if (std::tolower(static_cast<unsigned char>(path[start + k])) != suffix[k])
-            return false;
-    return true;
+    return EndsWithIgnoreCase(path, ".xlsx");
 }
 
 int WriteExportFile(TAnalysisState& state, TAnalysisPage page, TConcordanceLayout layout,

@@ -39,18 +39,35 @@ bool WriteListFile(const std::string& path, const std::vector<std::string>& word
     return WriteWholeFile(path, ListFileBytes(words));
 }
 
-bool LoadIgnoredWordSet(const std::string& path, TIgnoredWordSet& set) {
-    set.Clear();
+namespace {
+
+// Calls take(word) for every word of a list file, trimmed, in UTF-8; false
+// when the file cannot be read.
+template <typename Take> bool ForEachListWord(const std::string& path, Take take) {
     std::vector<std::string> lines;
     if (!ReadListLines(path, lines))
         return false;
-    for (const std::string& line : lines) {
-        const std::string_view word = TrimControls(line);
+    for (const std::string& line : lines)
+        if (const std::string_view word = TrimControls(line); !word.empty())
+            take(word);
+    return true;
+}
+
+} // namespace
+
+bool LoadIgnoredWordSet(const std::string& path, TIgnoredWordSet& set) {
+    set.Clear();
+    return ForEachListWord(path, [&](std::string_view word) {
         std::string inText;
         if (Utf8WhollyInText(word, inText))
             set.Add(inText);
-    }
-    return true;
+    });
+}
+
+std::unordered_set<std::string> IgnoredWordsUtf8(const std::string& path) {
+    std::unordered_set<std::string> words;
+    ForEachListWord(path, [&](std::string_view word) { words.insert(Utf8Lower(word)); });
+    return words;
 }
 
 } // namespace lexorin

@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace lexorin {
@@ -38,5 +39,9 @@ bool WriteListFile(const std::string& path, const std::vector<std::string>& word
 // out); a file that cannot be read leaves it empty. Returns whether the file
 // was read.
 bool LoadIgnoredWordSet(const std::string& path, TIgnoredWordSet& set);
+
+// The words of a list file in UTF-8, lower-cased, whatever page they fit;
+// empty when the file cannot be read.
+std::unordered_set<std::string> IgnoredWordsUtf8(const std::string& path);
 
 } // namespace lexorin

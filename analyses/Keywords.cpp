@@ -70,10 +70,7 @@ void CountWords(std::string_view text, const TCodePage& page, const TWordFilter&
     std::unordered_map<std::string, std::int64_t> inPage;
     std::string key;
     for (const TToken& token : Tokens(text)) {
-        key.assign(text.substr(static_cast<std::size_t>(token.start),
-                               static_cast<std::size_t>(token.length)));
-        if (!filter.caseSensitive)
-            ToLowerCase(key);
+        AssignWordKey(key, TokenText(text, token), filter.caseSensitive);
         ++inPage[key];
     }
     for (const auto& [word, frequency] : inPage) {
@@ -91,9 +88,7 @@ void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TW
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
         throw EReference("Cannot open the reference " + path);
-    const bool wordList =
-        path.size() >= 4 && SameTextIgnoreCase(path.substr(path.size() - 4), ".csv");
-    if (wordList)
+    if (EndsWithIgnoreCase(path, ".csv"))
         return CountWordList(path, bytes, csv, filter, counts);
     try {
         TDecodedText decoded = DecodeText(bytes, named);
@@ -103,16 +98,6 @@ void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TW
     } catch (const EEncoding& error) {
         throw EReference(path + ": " + error.what());
     }
-}
-
-std::unordered_set<std::string> IgnoredWordsUtf8(const std::string& listPath) {
-    std::unordered_set<std::string> words;
-    std::vector<std::string> lines;
-    if (ReadListLines(listPath, lines))
-        for (const std::string& line : lines)
-            if (const std::string_view word = TrimControls(line); !word.empty())
-                words.insert(Utf8Lower(word));
-    return words;
 }
 
 std::vector<TKeyword> FindKeywords(const TWordCounts& text, const TWordCounts& reference) {

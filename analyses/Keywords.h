@@ -64,9 +64,6 @@ inline constexpr std::string_view kNoReference =
 inline constexpr std::string_view kEmptyReference = "The reference holds no words.";
 inline constexpr std::string_view kNoTextWords = "The text holds no words to compare.";
 
-// The lower-cased UTF-8 words of a list file; empty when it cannot be read.
-std::unordered_set<std::string> IgnoredWordsUtf8(const std::string& listPath);
-
 struct TKeyword {
     std::string word;           // UTF-8
     std::int64_t text = 0;      // a

@@ -21,9 +21,13 @@ std::string_view TokenText(std::string_view text, const std::vector<TToken>& tok
                            std::int64_t index) {
     if (index < 0 || index >= static_cast<std::int64_t>(tokens.size()))
         return {};
-    const TToken& token = tokens[static_cast<std::size_t>(index)];
-    return text.substr(static_cast<std::size_t>(token.start),
-                       static_cast<std::size_t>(token.length));
+    return TokenText(text, tokens[static_cast<std::size_t>(index)]);
+}
+
+void AssignWordKey(std::string& key, std::string_view word, bool caseSensitive) {
+    key.assign(word);
+    if (!caseSensitive)
+        ToLowerCase(key);
 }
 
 std::vector<TToken> Tokens(std::string_view text) {
@@ -161,8 +165,7 @@ void SortKwicLines(std::vector<TKwicLine>& lines, std::string_view text,
     for (std::size_t l = 0; l < lines.size(); ++l)
         for (std::size_t k = 0; k < width; ++k) {
             const std::string_view shown = word(lines[l], keys[k]);
-            lower.assign(shown);
-            ToLowerCase(lower);
+            AssignWordKey(lower, shown, false);
             const auto [form, added] =
                 forms.emplace(lower, static_cast<std::int32_t>(firstWord.size()));
             if (added)
@@ -213,9 +216,7 @@ std::optional<std::vector<int>> ParseSortKeys(std::string_view keys) {
 std::string TermOfWords(std::string_view text) {
     std::string term;
     for (const TToken& token : Tokens(text))
-        term.append(term.empty() ? "" : " ")
-            .append(text.substr(static_cast<std::size_t>(token.start),
-                                static_cast<std::size_t>(token.length)));
+        term.append(term.empty() ? "" : " ").append(TokenText(text, token));
     return term;
 }
 
@@ -247,11 +248,8 @@ void CalcKwic(TCalculation& calculation) {
     if (TrimControls(options.edKwicNear).empty()) {
         matches = FindMatches(text, tokens, term, options.cbCaseSens);
     } else if (Utf8WhollyInText(TrimControls(options.edKwicNear), near)) {
-        const TCharSet stops = MakeCharSet(options.edBreakChars);
-        matches = MatchesNear(text, tokens, term, near,
-                              {options.rseCollocLeft, options.rseCollocRight,
-                               options.cbCollocStopAtBreaks ? &stops : nullptr},
-                              options.cbCaseSens);
+        matches =
+            MatchesNear(text, tokens, term, near, CollocateSpanOf(options), options.cbCaseSens);
     }
     std::vector<TKwicLine> lines = KwicLinesAt(tokens, matches, term.size(), options.rseKwicSpan);
     SortKwicLines(lines, text, tokens, keys);

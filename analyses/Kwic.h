@@ -21,6 +21,16 @@ struct TToken {
 // The words of a text by the tokenisers' rule, in text order.
 std::vector<TToken> Tokens(std::string_view text);
 
+// A token's word.
+inline std::string_view TokenText(std::string_view text, const TToken& token) {
+    return text.substr(static_cast<std::size_t>(token.start),
+                       static_cast<std::size_t>(token.length));
+}
+
+// The form a word is counted under, written into `key`: its lower case
+// unless case decides.
+void AssignWordKey(std::string& key, std::string_view word, bool caseSensitive);
+
 // A search term (in the text's page): words separated by blanks, each with
 // "*" for any run of word characters and "?" for one. Empty when it holds no
 // word.

@@ -19,6 +19,7 @@
 #include "WriteCheck.h"
 
 #include <cerrno>
+#include <charconv>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -104,11 +105,6 @@ struct TCommand {
     bool quiet = false;
 };
 
-bool HasSuffix(const std::string& path, std::string_view suffix) {
-    return path.size() >= suffix.size() &&
-           LowerCaseText(path.substr(path.size() - suffix.size())) == suffix;
-}
-
 void CheckChart(const TCommand& command) {
     if (command.chart.has_value() != command.chartOutput.has_value())
         throw TUsageError{"--chart and --chart-output go together"};
@@ -126,7 +122,8 @@ void CheckChart(const TCommand& command) {
     if (*command.chart == "dispersion" && !command.item)
         throw TUsageError{"a dispersion chart needs --item TEXT"};
     const std::string& output = *command.chartOutput;
-    if (!HasSuffix(output, ".png") && !HasSuffix(output, ".svg") && !HasSuffix(output, ".pdf"))
+    if (!EndsWithIgnoreCase(output, ".png") && !EndsWithIgnoreCase(output, ".svg") &&
+        !EndsWithIgnoreCase(output, ".pdf"))
         throw TUsageError{"a chart is written as .png, .svg or .pdf, not as \"" + output + "\""};
 }
 
@@ -204,7 +201,7 @@ TCommand Parse(const std::vector<std::string>& args) {
             command.output = value();
         } else if (arg == "--report") {
             command.report = value();
-            if (!HasSuffix(*command.report, ".pdf"))
+            if (!EndsWithIgnoreCase(*command.report, ".pdf"))
                 throw TUsageError{"a report is written as .pdf, not as \"" + *command.report +
                                   "\""};
         } else if (arg == "--encoding") {
@@ -217,10 +214,7 @@ TCommand Parse(const std::vector<std::string>& args) {
             option("cbKeywordEncoding_Text", encoding);
         } else if (arg == "--search") {
             only(arg, kwic || collocates, "kwic and collocates");
-            const std::string& term = value();
-            if (ParseSearchTerm(term).empty())
-                throw TUsageError{"--search needs a word or phrase"};
-            option(kwic ? "edKwicSearch_Text" : "edCollocSearch_Text", term);
+            option(kwic ? "edKwicSearch_Text" : "edCollocSearch_Text", value());
         } else if (arg == "--span") {
             only(arg, kwic || collocates, "kwic and collocates");
             const std::string& span = value();
@@ -267,13 +261,18 @@ TCommand Parse(const std::vector<std::string>& args) {
             references += (references.empty() ? "" : "|") + reference;
         } else if (arg == "--threshold") {
             only(arg, keywords, "keywords");
+            // 0 for none, else one of the thresholds: their place from 1.
             const std::string& threshold = value();
-            const char* const offered[] = {"0", "3.84", "6.63", "10.83", "15.13"};
-            const auto found = std::find(std::begin(offered), std::end(offered), threshold);
-            if (found == std::end(offered))
+            double ll = -1;
+            const char* const end = threshold.data() + threshold.size();
+            const bool read = std::from_chars(threshold.data(), end, ll).ptr == end;
+            const auto found =
+                std::find(std::begin(kKeywordThresholds), std::end(kKeywordThresholds), ll);
+            if (!read || (ll != 0 && found == std::end(kKeywordThresholds)))
                 throw TUsageError{"--threshold is one of 0, 3.84, 6.63, 10.83, 15.13, not \"" +
                                   threshold + "\""};
-            option("cbKeywordThreshold_ItemIndex", std::to_string(found - std::begin(offered)));
+            option("cbKeywordThreshold_ItemIndex",
+                   std::to_string(ll == 0 ? 0 : found - std::begin(kKeywordThresholds) + 1));
         } else if (arg == "--quiet") {
             command.quiet = true;
         } else if (arg == "--layout") {

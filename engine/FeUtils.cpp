@@ -25,6 +25,11 @@ std::string BlanksToSpaces(std::string_view s) {
     return result;
 }
 
+bool EndsWithIgnoreCase(std::string_view s, std::string_view suffix) {
+    return s.size() >= suffix.size() &&
+           SameTextIgnoreCase(s.substr(s.size() - suffix.size()), suffix);
+}
+
 bool SameTextIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;

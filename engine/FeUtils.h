@@ -93,6 +93,8 @@ std::string LeadingWord(std::string_view s);
 std::string BlanksToSpaces(std::string_view s);
 
 bool SameTextIgnoreCase(std::string_view a, std::string_view b);
+// Whether S ends with SUFFIX, case ignored (a file name's extension).
+bool EndsWithIgnoreCase(std::string_view s, std::string_view suffix);
 
 // The whole of S as a decimal 32-bit integer; false (and `value` as it was)
 // when S is anything else.

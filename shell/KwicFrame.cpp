@@ -2,6 +2,7 @@
 
 #include "FlowLayout.h"
 #include "ResultGrid.h"
+#include "WordListPages.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -45,10 +46,7 @@ TKwicFrame::TKwicFrame(TResultGrid* grid, QWidget* parent) : QWidget(parent) {
     controls->setObjectName(QStringLiteral("pnKwicControls"));
     auto* flow = new TFlowLayout(controls);
     flow->setContentsMargins(4, 4, 4, 0);
-    edKwicSearch_ = new QLineEdit(controls);
-    edKwicSearch_->setObjectName(QStringLiteral("edKwicSearch"));
-    edKwicSearch_->setToolTip(
-        QStringLiteral("A word or a phrase; * stands for any run of word characters, ? for one"));
+    edKwicSearch_ = NewSearchTermBox(controls, "edKwicSearch");
     edKwicSearch_->setFixedWidth(edKwicSearch_->fontMetrics().averageCharWidth() * 20);
     flow->addWidget(Pair(controls, QStringLiteral("&Search:"), edKwicSearch_));
     edKwicNear_ = new QLineEdit(controls);
@@ -85,21 +83,24 @@ TKwicFrame::TKwicFrame(TResultGrid* grid, QWidget* parent) : QWidget(parent) {
     }
     flow->addWidget(keys);
 
-    auto* show = Button(controls, "btKwicShow", QStringLiteral("Show"),
-                        QStringLiteral("Find the lines and sort them"));
-    flow->addWidget(show);
-    btKwicShow_ = show;
-    auto* exportButton = Button(controls, "btKwicExport", QStringLiteral("Export..."),
-                                QStringLiteral("Export the lines to CSV (Excel)"));
-    flow->addWidget(exportButton);
-    btKwicExport_ = exportButton;
-    auto* print = Button(controls, "btKwicPrint", QStringLiteral("Print"),
-                         QStringLiteral("A report of the lines"));
-    flow->addWidget(print);
-    btKwicPrint_ = print;
-    auto* close = Button(controls, "btKwicClose", QStringLiteral("Close tab"),
-                         QStringLiteral("Close the KWIC tab"));
-    flow->addWidget(close);
+    // A command of the row: its button, which emits `request` when clicked.
+    const auto command = [&](const char* name, const QString& caption, const QString& hint,
+                             void (TKwicFrame::*request)()) {
+        QToolButton* button = Button(controls, name, caption, hint);
+        flow->addWidget(button);
+        connect(button, &QToolButton::clicked, this, request);
+        return button;
+    };
+    btKwicShow_ =
+        command("btKwicShow", QStringLiteral("Show"),
+                QStringLiteral("Find the lines and sort them"), &TKwicFrame::ShowRequested);
+    btKwicExport_ =
+        command("btKwicExport", QStringLiteral("Export..."),
+                QStringLiteral("Export the lines to CSV (Excel)"), &TKwicFrame::ExportRequested);
+    btKwicPrint_ = command("btKwicPrint", QStringLiteral("Print"),
+                           QStringLiteral("A report of the lines"), &TKwicFrame::PrintRequested);
+    command("btKwicClose", QStringLiteral("Close tab"), QStringLiteral("Close the KWIC tab"),
+            &TKwicFrame::CloseRequested);
 
     lbKwicDetails_ = new QLabel(this);
     lbKwicDetails_->setObjectName(QStringLiteral("lbKwicDetails"));
@@ -115,10 +116,6 @@ TKwicFrame::TKwicFrame(TResultGrid* grid, QWidget* parent) : QWidget(parent) {
 
     connect(edKwicSearch_, &QLineEdit::returnPressed, this, &TKwicFrame::ShowRequested);
     connect(edKwicNear_, &QLineEdit::returnPressed, this, &TKwicFrame::ShowRequested);
-    connect(show, &QToolButton::clicked, this, &TKwicFrame::ShowRequested);
-    connect(exportButton, &QToolButton::clicked, this, &TKwicFrame::ExportRequested);
-    connect(print, &QToolButton::clicked, this, &TKwicFrame::PrintRequested);
-    connect(close, &QToolButton::clicked, this, &TKwicFrame::CloseRequested);
 }
 
 QString TKwicFrame::Term() const {

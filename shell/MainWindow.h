@@ -210,6 +210,9 @@ private:
     // Lists.
     void ApplyPhraseFilter(bool on);
     void LocatorChanged(QLineEdit* box, TMemTable& table, TResultGrid* grid);
+    // A find box over a list: typing goes to the first word it begins; the
+    // box empties when the list closes.
+    void ConnectLocator(QLineEdit* box, TMemTable& table, TResultGrid* grid);
     void ConcordanceRowChanged();
     void ConnectLists();
     // Where a hint goes: below the current row, from the list's left edge to

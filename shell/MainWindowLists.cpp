@@ -196,12 +196,8 @@ void TfmLexorin::ConnectLists() {
     });
     connect(sbFilterPhrases_, &QToolButton::clicked, this, [this] { ApplyPhraseFilter(true); });
     connect(sbNoFilterPhrases_, &QToolButton::clicked, this, [this] { ApplyPhraseFilter(false); });
-    state_.mteWordForms.OnBeforeClose([this] { edWordFormLocator_->clear(); });
-    state_.mteConcordance.OnBeforeClose([this] { edConcLocator_->clear(); });
-    connect(edConcLocator_, &QLineEdit::textEdited, this,
-            [this] { LocatorChanged(edConcLocator_, state_.mteConcordance, dbgConcordanceTop_); });
-    connect(edWordFormLocator_, &QLineEdit::textEdited, this,
-            [this] { LocatorChanged(edWordFormLocator_, state_.mteWordForms, dbgWordforms_); });
+    ConnectLocator(edConcLocator_, state_.mteConcordance, dbgConcordanceTop_);
+    ConnectLocator(edWordFormLocator_, state_.mteWordForms, dbgWordforms_);
     state_.mteConcordance.OnAfterScroll([this] { ConcordanceRowChanged(); });
 }
 
@@ -336,6 +332,12 @@ void TfmLexorin::ApplyPhraseFilter(bool on) {
     }
     calculation_.ShowTotalResults(ActivePage());
     UpdateGridButtons(state_.mteRes);
+}
+
+void TfmLexorin::ConnectLocator(QLineEdit* box, TMemTable& table, TResultGrid* grid) {
+    connect(box, &QLineEdit::textEdited, this,
+            [this, box, &table, grid] { LocatorChanged(box, table, grid); });
+    table.OnBeforeClose([box] { box->clear(); });
 }
 
 void TfmLexorin::LocatorChanged(QLineEdit* box, TMemTable& table, TResultGrid* grid) {

@@ -73,13 +73,8 @@ void TfmLexorin::ConnectWordLists() {
     connect(keywordsPage_, &TKeywordsPage::ChooseRequested, this,
             &TfmLexorin::ChooseKeywordReference);
     connect(kwicFrame_, &TKwicFrame::ShowRequested, this, &TfmLexorin::ShowKwicLines);
-    const auto locate = [this](QLineEdit* box, TMemTable& table, TResultGrid* grid) {
-        connect(box, &QLineEdit::textEdited, this,
-                [this, box, &table, grid] { LocatorChanged(box, table, grid); });
-        table.OnBeforeClose([box] { box->clear(); });
-    };
-    locate(collocatesPage_->Locator(), state_.mteCollocates, dbgCollocates_);
-    locate(keywordsPage_->Locator(), state_.mteKeywords, dbgKeywords_);
+    ConnectLocator(collocatesPage_->Locator(), state_.mteCollocates, dbgCollocates_);
+    ConnectLocator(keywordsPage_->Locator(), state_.mteKeywords, dbgKeywords_);
     connect(kwicFrame_, &TKwicFrame::ExportRequested, this,
             [this] { ExportList(TAnalysisPage::Kwic); });
     connect(kwicFrame_, &TKwicFrame::PrintRequested, this,
@@ -142,9 +137,8 @@ void TfmLexorin::OpenKwic(const QString& term, const QString& near) {
 
 void TfmLexorin::ShowKwicLines() {
     RunCalculation(TAnalysisPage::Kwic);
-    dbgKwic_->FitColumns();
-    // The match column as wide as the widest of the first matches (a third
-    // of the list at most), the two contexts sharing the rest.
+    // The list has fitted its numbers; the match column as wide as the
+    // widest of the first matches, the two contexts sharing the rest.
     const TMemTable& lines = state_.mteKwic;
     if (!lines.Active() || lines.RecordCount() == 0)
         return;

@@ -39,13 +39,18 @@ QVBoxLayout* PageColumn(QWidget* page) {
 
 } // namespace
 
+QLineEdit* NewSearchTermBox(QWidget* parent, const char* name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setToolTip(
+        QStringLiteral("A word or a phrase; * stands for any run of word characters, ? for one"));
+    return box;
+}
+
 TCollocatesPage::TCollocatesPage(TResultGrid* grid, QWidget* parent) : QWidget(parent) {
     QVBoxLayout* column = PageColumn(this);
     auto* row = new QHBoxLayout;
-    edCollocSearch_ = new QLineEdit(this);
-    edCollocSearch_->setObjectName(QStringLiteral("edCollocSearch"));
-    edCollocSearch_->setToolTip(
-        QStringLiteral("A word or a phrase; * stands for any run of word characters, ? for one"));
+    edCollocSearch_ = NewSearchTermBox(this, "edCollocSearch");
     auto* caption = new QLabel(QStringLiteral("&Word or phrase:"), this);
     caption->setBuddy(edCollocSearch_);
     row->addWidget(caption);

@@ -15,6 +15,10 @@ namespace lexorin {
 class TElidedLabel;
 class TResultGrid;
 
+// A box for a search term, named `name`, with the term's syntax as its
+// tooltip.
+QLineEdit* NewSearchTermBox(QWidget* parent, const char* name);
+
 class TCollocatesPage : public QWidget {
     Q_OBJECT
 public:

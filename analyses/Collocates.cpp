@@ -1,7 +1,9 @@
 #include "Collocates.h"
 
 #include "AssociationMeasures.h"
+#include "CodePage.h"
 #include "FeLocale.h"
+#include "Utf8.h"
 
 #include <cmath>
 #include <unordered_map>
@@ -9,7 +11,8 @@
 namespace lexorin {
 namespace {
 
-// Gives every token the number of its type, types numbered by first token.
+// Gives every token the number of its type, types numbered by first token,
+// each with the spelling of its first token.
 class TTokenTypes {
 public:
     TTokenTypes(std::string_view text, const std::vector<TToken>& tokens, bool caseSensitive) {
@@ -20,7 +23,7 @@ public:
             auto found = ids_.find(key);
             if (found == ids_.end()) {
                 found = ids_.emplace(key, static_cast<std::int32_t>(words_.size())).first;
-                words_.push_back(key);
+                words_.push_back(TokenText(text, token));
                 frequencies_.push_back(0);
             }
             types_.push_back(found->second);
@@ -28,7 +31,7 @@ public:
         }
     }
     std::int32_t Of(std::size_t token) const { return types_[token]; }
-    const std::string& Word(std::int32_t type) const {
+    std::string_view Word(std::int32_t type) const {
         return words_[static_cast<std::size_t>(type)];
     }
     std::int32_t Frequency(std::int32_t type) const {
@@ -37,7 +40,7 @@ public:
 
 private:
     std::unordered_map<std::string, std::int32_t> ids_;
-    std::vector<std::string> words_;
+    std::vector<std::string_view> words_;
     std::vector<std::int32_t> frequencies_;
     std::vector<std::int32_t> types_;
 };
@@ -80,6 +83,17 @@ std::vector<bool> MatchTokens(std::size_t tokens, const std::vector<std::int32_t
     return inMatch;
 }
 
+// A type as the list shows it: its first spelling, in lower case unless
+// case decides; as spelled where the text's page lacks a lower-case letter.
+// (The counting form folds case, which would show a final sigma as the
+// sigma of its capital.)
+std::string ShownWord(std::string_view spelling, bool caseSensitive) {
+    std::string lower;
+    if (caseSensitive || !Utf8WhollyInText(Utf8LowerText(TextToUtf8(spelling)), lower))
+        return std::string(spelling);
+    return lower;
+}
+
 void Measure(TCollocate& word, const TCollocates& all) {
     const double o = word.observed;
     const double w = static_cast<double>(all.window);
@@ -107,19 +121,19 @@ TCollocates FindCollocates(std::string_view text, const std::vector<TToken>& tok
     const std::vector<bool> inMatch = MatchTokens(tokens.size(), matches, term.size());
     const TTokenTypes types(text, tokens, caseSensitive);
     std::unordered_map<std::int32_t, std::size_t> rowOf; // type -> place in result.words
-    ForEachSpanToken(
-        text, tokens, matches, term.size(), span,
-        [&](std::int32_t, std::size_t token, bool leftSide) {
-            if (inMatch[token])
-                return;
-            const std::int32_t type = types.Of(token);
-            const auto [row, added] = rowOf.emplace(type, result.words.size());
-            if (added)
-                result.words.push_back({types.Word(type), 0, 0, 0, types.Frequency(type)});
-            TCollocate& word = result.words[row->second];
-            ++word.observed;
-            ++(leftSide ? word.left : word.right);
-        });
+    ForEachSpanToken(text, tokens, matches, term.size(), span,
+                     [&](std::int32_t, std::size_t token, bool leftSide) {
+                         if (inMatch[token])
+                             return;
+                         const std::int32_t type = types.Of(token);
+                         const auto [row, added] = rowOf.emplace(type, result.words.size());
+                         if (added)
+                             result.words.push_back({ShownWord(types.Word(type), caseSensitive), 0,
+                                                     0, 0, types.Frequency(type)});
+                         TCollocate& word = result.words[row->second];
+                         ++word.observed;
+                         ++(leftSide ? word.left : word.right);
+                     });
     for (TCollocate& word : result.words)
         Measure(word, result);
     return result;

@@ -26,7 +26,7 @@ struct TCollocateSpan {
 TCollocateSpan CollocateSpanOf(const TAnalysisOptions& options);
 
 struct TCollocate {
-    std::string word;                               // lower case unless case decides
+    std::string word; // its first spelling, in lower case unless case decides
     std::int32_t observed = 0, left = 0, right = 0; // O, OL, OR
     std::int32_t frequency = 0;                     // f_c
     double expected = 0;                            // E = W f_c / N

@@ -64,9 +64,9 @@ bool LoadIgnoredWordSet(const std::string& path, TIgnoredWordSet& set) {
     });
 }
 
-std::unordered_set<std::string> IgnoredWordsUtf8(const std::string& path) {
+std::unordered_set<std::string> IgnoredWordsFolded(const std::string& path) {
     std::unordered_set<std::string> words;
-    ForEachListWord(path, [&](std::string_view word) { words.insert(Utf8Lower(word)); });
+    ForEachListWord(path, [&](std::string_view word) { words.insert(Utf8Fold(word)); });
     return words;
 }
 

@@ -40,8 +40,8 @@ bool WriteListFile(const std::string& path, const std::vector<std::string>& word
 // was read.
 bool LoadIgnoredWordSet(const std::string& path, TIgnoredWordSet& set);
 
-// The words of a list file in UTF-8, lower-cased, whatever page they fit;
-// empty when the file cannot be read.
-std::unordered_set<std::string> IgnoredWordsUtf8(const std::string& path);
+// The words of a list file in UTF-8, case-folded (Utf8Fold), whatever page
+// they fit; empty when the file cannot be read.
+std::unordered_set<std::string> IgnoredWordsFolded(const std::string& path);
 
 } // namespace lexorin

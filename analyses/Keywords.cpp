@@ -28,11 +28,19 @@ private:
     TCharTables saved_;
 };
 
-// Whether a word is a type of its side: `word` in the active page, `utf8`
-// the same in UTF-8.
-bool Counted(std::string_view word, const std::string& utf8, const TWordFilter& filter) {
-    return !(filter.excludeNumbers && IsNumberText(word)) &&
-           !(filter.ignored != nullptr && filter.ignored->count(Utf8Lower(utf8)) > 0);
+// Adds `frequency` tokens of a word written `spelling` (UTF-8; `inPage` the
+// same in the active page, for the number test) unless the filter leaves it
+// out.
+void Count(std::string_view inPage, const std::string& spelling, std::int64_t frequency,
+           const TWordFilter& filter, TWordCounts& counts) {
+    const std::string folded = Utf8Fold(spelling);
+    if ((filter.excludeNumbers && IsNumberText(inPage)) ||
+        (filter.ignored != nullptr && filter.ignored->count(folded) > 0))
+        return;
+    const std::string& type = filter.caseSensitive ? spelling : folded;
+    counts.tokens += frequency;
+    counts.frequencies[type] += frequency;
+    counts.shown.try_emplace(type, filter.caseSensitive ? spelling : Utf8LowerText(spelling));
 }
 
 void CountWordList(const std::string& path, std::string_view bytes, const TCsvFormat& csv,
@@ -52,13 +60,9 @@ void CountWordList(const std::string& path, std::string_view bytes, const TCsvFo
             throw EReference(path + ": line " + std::to_string(number) +
                              " is not a word and its frequency");
         }
-        std::string word(TrimControls(fields[0]));
-        if (!filter.caseSensitive)
-            word = Utf8Lower(word);
-        if (frequency == 0 || !Counted(word, word, filter))
-            continue;
-        counts.tokens += frequency;
-        counts.frequencies[word] += frequency;
+        const std::string word(TrimControls(fields[0]));
+        if (frequency > 0)
+            Count(word, word, frequency, filter, counts);
     }
 }
 
@@ -67,19 +71,21 @@ void CountWordList(const std::string& path, std::string_view bytes, const TCsvFo
 void CountWords(std::string_view text, const TCodePage& page, const TWordFilter& filter,
                 TWordCounts& counts) {
     const TBorrowedCharTables tables(page.Tables());
-    std::unordered_map<std::string, std::int64_t> inPage;
+    // Each form of the page once, with its first spelling.
+    struct TForm {
+        std::int64_t frequency = 0;
+        std::string_view spelling;
+    };
+    std::unordered_map<std::string, TForm> inPage;
     std::string key;
     for (const TToken& token : Tokens(text)) {
         AssignWordKey(key, TokenText(text, token), filter.caseSensitive);
-        ++inPage[key];
+        TForm& form = inPage[key];
+        if (form.frequency++ == 0)
+            form.spelling = TokenText(text, token);
     }
-    for (const auto& [word, frequency] : inPage) {
-        std::string utf8 = TextToUtf8(page, word);
-        if (!Counted(word, utf8, filter))
-            continue;
-        counts.tokens += frequency;
-        counts.frequencies[std::move(utf8)] += frequency;
-    }
+    for (const auto& [word, form] : inPage)
+        Count(word, TextToUtf8(page, form.spelling), form.frequency, filter, counts);
 }
 
 void CountReferenceFile(const std::string& path, const TCsvFormat& csv, const TWordFilter& filter,
@@ -104,9 +110,11 @@ std::vector<TKeyword> FindKeywords(const TWordCounts& text, const TWordCounts& r
     std::vector<TKeyword> keywords;
     const auto n1 = static_cast<double>(text.tokens);
     const auto n2 = static_cast<double>(reference.tokens);
-    const auto add = [&](const std::string& word, std::int64_t a, std::int64_t b) {
+    // A word is shown as the text spells it, else as the reference does.
+    const auto add = [&](const std::string& type, std::int64_t a, std::int64_t b) {
         const auto fa = static_cast<double>(a);
         const auto fb = static_cast<double>(b);
+        const std::string& word = (a > 0 ? text : reference).shown.at(type);
         keywords.push_back({word, a, b, n1 > 0 ? fa / n1 * 1e6 : 0, n2 > 0 ? fb / n2 * 1e6 : 0,
                             KeywordLogLikelihood(fa, fb, n1, n2), LogRatio(fa, fb, n1, n2)});
     };
@@ -145,7 +153,7 @@ void CalcKeywords(TCalculation& calculation) {
     // The list is read again in UTF-8: the set the run loaded holds only
     // the words of the text's page, and a reference may hold others.
     const std::unordered_set<std::string> ignored = options.cbConcordanceUseIgnored
-                                                        ? IgnoredWordsUtf8(state.ignoredListPath)
+                                                        ? IgnoredWordsFolded(state.ignoredListPath)
                                                         : std::unordered_set<std::string>();
     const TWordFilter filter{options.cbCaseSens, options.cbConcExcludeNumbers, &ignored};
     calculation.BeginSteps(static_cast<int>(paths.size()) + 1);

@@ -20,16 +20,18 @@ namespace lexorin {
 struct TWordFilter {
     bool caseSensitive = false;
     bool excludeNumbers = true;
-    // Words left out, UTF-8 and lower case; null for none.
+    // Words left out, UTF-8 and case-folded (Utf8Fold); null for none.
     const std::unordered_set<std::string>* ignored = nullptr;
 };
 
-// A side of the comparison: each word type (UTF-8, lower case unless case
-// decides) with its frequency, and the tokens of those types: the numbers
-// and ignored words left out are not counted, so that a text and the word
-// list exported from it count alike.
+// A side of the comparison: each word type with its frequency, and the
+// tokens of those types: the numbers and ignored words left out are not
+// counted, so that a text and the word list exported from it count alike.
+// A type is its word in UTF-8, case-folded unless case decides; it is shown
+// as its first spelling, in lower case unless case decides.
 struct TWordCounts {
     std::unordered_map<std::string, std::int64_t> frequencies;
+    std::unordered_map<std::string, std::string> shown;
     std::int64_t tokens = 0;
 };
 

@@ -45,15 +45,36 @@ int CompareUtf8(std::string_view a, std::string_view b) {
     return a.compare(b);
 }
 
-std::string Utf8Lower(std::string_view utf8) {
+namespace {
+
+// The text with every character mapped by `map`.
+template <typename Map> std::string MapChars(std::string_view utf8, Map map) {
     const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
         icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
-    icu::UnicodeString lower;
+    icu::UnicodeString mapped;
     for (int32_t k = 0; k < text.length(); k = text.moveIndex32(k, 1))
-        lower.append(u_tolower(text.char32At(k)));
+        mapped.append(map(text.char32At(k)));
     std::string result;
-    lower.toUTF8String(result);
+    mapped.toUTF8String(result);
     return result;
+}
+
+} // namespace
+
+std::string Utf8Lower(std::string_view utf8) {
+    return MapChars(utf8, [](UChar32 c) { return u_tolower(c); });
+}
+
+std::string Utf8LowerText(std::string_view utf8) {
+    icu::UnicodeString text = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+    std::string result;
+    text.toLower(icu::Locale::getRoot()).toUTF8String(result);
+    return result;
+}
+
+std::string Utf8Fold(std::string_view utf8) {
+    return MapChars(utf8, [](UChar32 c) { return u_foldCase(c, U_FOLD_CASE_DEFAULT); });
 }
 
 } // namespace lexorin

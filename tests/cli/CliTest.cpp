@@ -629,6 +629,34 @@ TEST(Cli, KeywordsAgainstTextsAndAWordList) {
             .status,
         2);
 
+    // Greek: words that end in a final sigma are counted with their capital
+    // forms and shown as spelled, also against the concordance's export of
+    // the same text and with an ignored word.
+    const std::string greek = WriteTempFile(
+        "kw-el.txt", "\xCE\x9F \xCF\x86\xCF\x8D\xCE\xBB\xCE\xB1\xCE\xBA\xCE\xB1\xCF\x82 "
+                     "\xCE\xAC\xCE\xBD\xCE\xB1\xCF\x88\xCE\xB5. \xCE\xA6\xCE\xA5\xCE\x9B"
+                     "\xCE\x91\xCE\x9A\xCE\x91\xCE\xA3 \xCE\xBF \xCF\x86\xCF\x8D\xCE\xBB"
+                     "\xCE\xB1\xCE\xBA\xCE\xB1\xCF\x82.");
+    const std::string fylakas = "\xCF\x86\xCF\x8D\xCE\xBB\xCE\xB1\xCE\xBA\xCE\xB1\xCF\x82";
+    const std::string greekList = ::testing::TempDir() + "kw-el.csv";
+    EXPECT_EQ(Cli({"concordance", "--output", greekList, greek}).status, 0);
+    const Result self = Cli({"keywords", "--reference", greekList, "--threshold", "0", "--min-freq",
+                             "1", "--option", "cbShowTitles_Checked=True", greek});
+    EXPECT_NE(self.out.find("\"" + fylakas + "\",2,2,0,"), std::string::npos) << self.out;
+    // The capitals without an accent are a word of their own, in lower case
+    // with a final sigma.
+    EXPECT_NE(self.out.find("\"\xCF\x86\xCF\x85\xCE\xBB\xCE\xB1\xCE\xBA\xCE\xB1\xCF\x82\",1,1,"),
+              std::string::npos)
+        << self.out;
+    const std::string greekIgnored = WriteTempFile("kw-el-ignored.txt", fylakas + "\r\n");
+    EXPECT_EQ(Cli({"keywords", "--ignored", greekIgnored, "--reference", greekList, "--threshold",
+                   "0", "--min-freq", "1", greek})
+                  .out.find(fylakas),
+              std::string::npos);
+    const Result near = Cli({"collocates", "--search", "\xCE\xAC\xCE\xBD\xCE\xB1\xCF\x88\xCE\xB5",
+                             "--min-freq", "1", greek});
+    EXPECT_NE(near.out.find("\"" + fylakas + "\","), std::string::npos) << near.out;
+
     const Result missing =
         Cli({"keywords", "--reference", ::testing::TempDir() + "no-such.txt", text});
     EXPECT_EQ(missing.status, 1);

@@ -30,5 +30,20 @@ TEST(Utf8, CountsCutsComparesAndLowersByCharacters) {
               "ber \xCF\x83\xCE\xB1 \xD1\x91");
 }
 
+TEST(Utf8, WordsInLowerCaseAndFolded) {
+    // "ΛΟΓΟΣ", "λόγος", "λόγοσ": written in lower case the capital sigma at
+    // the end is a final one; folded, both sigmas are one.
+    EXPECT_EQ(Utf8LowerText("\xCE\x9B\xCE\x9F\xCE\x93\xCE\x9F\xCE\xA3"),
+              "\xCE\xBB\xCE\xBF\xCE\xB3\xCE\xBF\xCF\x82");
+    EXPECT_EQ(Utf8Fold("\xCE\xBB\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x82"),
+              "\xCE\xBB\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x83");
+    EXPECT_EQ(Utf8Fold("\xCE\x9B\xCF\x8C\xCE\x93\xCE\x9F\xCE\xA3"),
+              Utf8Fold("\xCE\xBB\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x82"));
+    EXPECT_EQ(Utf8Fold("Stra\xC3\x9F"
+                       "e"),
+              "stra\xC3\x9F"
+              "e");
+}
+
 } // namespace
 } // namespace lexorin
